@@ -53,7 +53,7 @@ void farTowers(SvgDocument& document, RandomStream& random) {
         const double w = random.uniform(40, 64);
         const double top = random.uniform(160, 280);
         skyline.child(svgRect(x, top, w, 400 - top).fill(wall));
-        skyline.child(ShapeKit::polygon({{x - 6, top}, {x + w / 2, top - random.uniform(40, 80)}, {x + w + 6, top}},
+        skyline.child(ShapeKit::polygon({{x - 12, top}, {x + w / 2, top - random.uniform(30, 55)}, {x + w + 12, top}},
                                         roof));
         for (double wy = top + 24; wy < 380; wy += 46) {
             skyline.child(svgRect(x + w / 2 - 5, wy, 10, 16, 5).fill(palette::goldHighlight));
@@ -195,6 +195,11 @@ void SceneryPainter::towelRail(SvgDocument& document) {
 
 void SceneryPainter::steamWisps(SvgDocument& document, RandomStream& random, double opacity, bool fromBelow) {
     const Tones steam{palette::white, palette::lilacHighlight, palette::white};
+    // Steam has no edges: a blur turns the strokes and puffs into vapour.
+    SvgElement blur("filter");
+    blur.attr("id", "vapour").attr("x", "-50%").attr("y", "-50%").attr("width", "200%").attr("height", "200%");
+    blur.child(SvgElement("feGaussianBlur").attr("stdDeviation", 7.0));
+    document.define(blur);
     for (int i = 0; i < 4; ++i) {
         const double x = 60 + i * 95 + random.uniform(-15, 15);
         std::vector<Point> wisp;
@@ -203,10 +208,12 @@ void SceneryPainter::steamWisps(SvgDocument& document, RandomStream& random, dou
             const double y = fromBelow ? 400 - t * 220 : 400 - t * 140;
             wisp.push_back({x + std::sin(t * pi * 2 + i) * 26, y});
         }
-        document.add(faded(ShapeKit::curve(wisp, palette::white, 18), opacity));
+        SvgElement vapour = svgGroup();
+        vapour.attr("filter", "url(#vapour)").child(ShapeKit::curve(wisp, palette::white, 26));
         if (!fromBelow) {
-            document.add(faded(ShapeKit::cloud(random, x, 400, 90, 70, steam, 0), opacity));
+            vapour.child(ShapeKit::cloud(random, x, 400, 90, 70, steam, 0));
         }
+        document.add(faded(vapour, opacity));
     }
 }
 

@@ -191,18 +191,18 @@ void TerrainMaterial::paintBricks(SvgElement& group, RandomStream& random, doubl
     // Now and then a bolted plate, the underworld's patchwork repairs.
     for (double y = 0; y < height; y += 2 * cellPixels) {
         for (double x = 0; x < width; x += 2 * cellPixels) {
-            if (!random.chance(0.2)) {
+            if (!random.chance(0.12)) {
                 continue;
             }
             const double px = x + cellPixels / 2.0;
             const double py = y + cellPixels / 2.0;
-            SvgElement plate = filledRect(px, py, cellPixels, cellPixels, palette::stone, 4);
+            SvgElement plate = filledRect(px, py, cellPixels, cellPixels, palette::rustShadow, 4);
             plate.stroke(palette::outline, 2.0);
             group.child(plate);
-            group.child(filledRect(px + 3, py + 3, cellPixels - 10, 3, palette::stoneHighlight, 1.5));
+            group.child(filledRect(px + 3, py + 3, cellPixels - 10, 3, palette::rust, 1.5));
             for (const Point bolt : {Point{5, 5}, Point{27, 5}, Point{5, 27}, Point{27, 27}}) {
                 SvgElement head = svgCircle(px + bolt.x, py + bolt.y, 2);
-                head.fill(palette::stoneShadow);
+                head.fill(palette::rustHighlight);
                 group.child(head);
             }
         }
