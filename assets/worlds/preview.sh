@@ -31,13 +31,14 @@ for world in 1 2 3 4 5; do
     size=$([ "$n" = 1 ] && echo 200 || echo 400)
     layers+=( \( "$data/parallax$n.png" -resize "${size}x${size}!" \) -geometry "+$x+$y" -composite )
   done
-  # Five formations of the world: ceilings hang from the top, floors stand on the bottom.
+  # Five formations of the world, 12 cells apart so open sides meet: ceilings hang from the top,
+  # floors stand on the bottom.
   for i in 0 1 2 3 4; do
     n=$((5 + (world - 1) * 5 + i))
     sides=$(open_sides "$n")
     y=200
     case "$sides" in *T*) y=0 ;; *B*) y=400 ;; esac
-    layers+=( \( "$data/collision$n.png" -resize "400x400!" \) -geometry "+$((i * 400))+$y" -composite )
+    layers+=( \( "$data/collision$n.png" -resize "400x400!" \) -geometry "+$((i * 384))+$y" -composite )
   done
   # Its square tiles: insides with a capped row on top, at both sizes.
   fill64=$((31 + (world - 1) * 2)); fill128=$((41 + (world - 1) * 2))

@@ -53,8 +53,15 @@ void farTowers(SvgDocument& document, RandomStream& random) {
         const double w = random.uniform(40, 64);
         const double top = random.uniform(160, 280);
         skyline.child(svgRect(x, top, w, 400 - top).fill(wall));
-        skyline.child(ShapeKit::polygon({{x - 12, top}, {x + w / 2, top - random.uniform(30, 55)}, {x + w + 12, top}},
-                                        roof));
+        if (random.chance(0.3)) {
+            // A flat top with battlements.
+            for (double bx = x; bx < x + w - 6; bx += 16) {
+                skyline.child(svgRect(bx, top - 12, 9, 13).fill(wall));
+            }
+        } else {
+            skyline.child(ShapeKit::polygon(
+                {{x - 4, top + 1}, {x + w / 2, top - random.uniform(45, 75)}, {x + w + 4, top + 1}}, roof));
+        }
         for (double wy = top + 24; wy < 380; wy += 46) {
             skyline.child(svgRect(x + w / 2 - 5, wy, 10, 16, 5).fill(palette::goldHighlight));
         }
