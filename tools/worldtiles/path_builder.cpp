@@ -95,6 +95,12 @@ PathBuilder& PathBuilder::roundedPolygon(const std::vector<Point>& corners, doub
     return close();
 }
 
+// The curve from p1 to p2, its handles set by the points before and after.
+void PathBuilder::splineSegment(Point p0, Point p1, Point p2, Point p3) {
+    curveTo(p1.x + (p2.x - p0.x) * splineHandle, p1.y + (p2.y - p0.y) * splineHandle,
+            p2.x - (p3.x - p1.x) * splineHandle, p2.y - (p3.y - p1.y) * splineHandle, p2.x, p2.y);
+}
+
 PathBuilder& PathBuilder::smoothLoop(const std::vector<Point>& points) {
     const size_t count = points.size();
     if (count < 3) {
@@ -102,12 +108,8 @@ PathBuilder& PathBuilder::smoothLoop(const std::vector<Point>& points) {
     }
     moveTo(points[0].x, points[0].y);
     for (size_t i = 0; i < count; ++i) {
-        const Point p0 = points[(i + count - 1) % count];
-        const Point p1 = points[i];
-        const Point p2 = points[(i + 1) % count];
-        const Point p3 = points[(i + 2) % count];
-        curveTo(p1.x + (p2.x - p0.x) * splineHandle, p1.y + (p2.y - p0.y) * splineHandle,
-                p2.x - (p3.x - p1.x) * splineHandle, p2.y - (p3.y - p1.y) * splineHandle, p2.x, p2.y);
+        splineSegment(points[(i + count - 1) % count], points[i], points[(i + 1) % count],
+                      points[(i + 2) % count]);
     }
     return close();
 }
@@ -119,12 +121,7 @@ PathBuilder& PathBuilder::smoothLine(const std::vector<Point>& points) {
     }
     moveTo(points[0].x, points[0].y);
     for (size_t i = 0; i + 1 < count; ++i) {
-        const Point p0 = points[i == 0 ? 0 : i - 1];
-        const Point p1 = points[i];
-        const Point p2 = points[i + 1];
-        const Point p3 = points[std::min(i + 2, count - 1)];
-        curveTo(p1.x + (p2.x - p0.x) * splineHandle, p1.y + (p2.y - p0.y) * splineHandle,
-                p2.x - (p3.x - p1.x) * splineHandle, p2.y - (p3.y - p1.y) * splineHandle, p2.x, p2.y);
+        splineSegment(points[i == 0 ? 0 : i - 1], points[i], points[i + 1], points[std::min(i + 2, count - 1)]);
     }
     return *this;
 }

@@ -29,5 +29,6 @@ public:
 
 private:
     PathBuilder& command(char letter, std::initializer_list<double> values);
+    void splineSegment(Point p0, Point p1, Point p2, Point p3);
     std::string data;
 };
