@@ -223,7 +223,7 @@ void BackgroundPainter::giantsBathroom(SvgDocument& art, RandomStream& random) {
 
 void BackgroundPainter::crystalCave(SvgDocument& art, RandomStream& random) {
     // Darkened the most of all: light rock, white-hot crystals.
-    art.add(fillAll(palette::lilac));
+    art.add(fillAll(palette::lilacHighlight));
     for (int i = 0; i < 26; ++i) {
         const double cx = random.uniform(0, tile);
         const double cy = random.uniform(0, tile);
@@ -233,7 +233,7 @@ void BackgroundPainter::crystalCave(SvgDocument& art, RandomStream& random) {
             const double a = k * pi / 3.0 + random.uniform(-0.3, 0.3);
             facet.push_back({cx + std::cos(a) * r * random.uniform(0.7, 1.1), cy + std::sin(a) * r * 0.8});
         }
-        art.add(ShapeKit::polygon(facet, random.chance(0.6) ? palette::violetHighlight : palette::lilacHighlight));
+        art.add(ShapeKit::polygon(facet, random.chance(0.6) ? palette::lilac : palette::violetHighlight));
     }
     const Tones crystalTones[] = {{palette::white, palette::lilacHighlight, palette::white},
                                   {palette::tealHighlight, palette::teal, palette::white},
