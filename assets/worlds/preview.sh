@@ -26,8 +26,8 @@ for world in 1 2 3 4 5; do
   read -r tr tg tb <<<"${tints[world - 1]}"
   layers=()
   # Far scenery, untinted, like the level draws it.
-  for spec in ${parallax[world - 1]}; do
-    IFS=: read -r n x y <<<"$spec"
+  for entry in ${parallax[world - 1]}; do
+    IFS=: read -r n x y <<<"$entry"
     size=$([ "$n" = 1 ] && echo 200 || echo 400)
     layers+=( \( "$data/parallax$n.png" -resize "${size}x${size}!" \) -geometry "+$x+$y" -composite )
   done
@@ -52,8 +52,8 @@ for world in 1 2 3 4 5; do
     layers+=( "$data/collision$((fill128 + 1)).png" -geometry "+$x+544" -composite )
     layers+=( "$data/collision$fill128.png" -geometry "+$x+672" -composite )
   done
-  for spec in ${foreground[world - 1]}; do
-    IFS=: read -r n x y <<<"$spec"
+  for entry in ${foreground[world - 1]}; do
+    IFS=: read -r n x y <<<"$entry"
     size=$([ "$n" -le 2 ] && echo 256 || echo 400)
     layers+=( \( "$data/foreground$n.png" -resize "${size}x${size}!" \) -geometry "+$x+$y" -composite )
   done
