@@ -1,0 +1,61 @@
+// Levels in dBFS throughout; 0 dBFS is a full-scale sample.
+#include "mastering.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sample_rate.hpp"
+#include "voice.hpp"
+
+namespace synth {
+namespace {
+
+constexpr double dcCornerHz = 12.0;
+constexpr double endFadeSeconds = 0.003;
+constexpr double twoPi = 6.283185307179586;
+
+}  // namespace
+
+void removeDc(AudioBuffer& buffer) {
+    const double pole = std::exp(-twoPi * dcCornerHz / sampleRateHz);
+    const auto channels = static_cast<std::size_t>(buffer.channels);
+    for (std::size_t c = 0; c < channels; ++c) {
+        double lastIn = 0.0;
+        double lastOut = 0.0;
+        for (std::size_t i = c; i < buffer.samples.size(); i += channels) {
+            const double in = buffer.samples[i];
+            lastOut = in - lastIn + pole * lastOut;
+            lastIn = in;
+            buffer.samples[i] = static_cast<float>(lastOut);
+        }
+    }
+}
+
+void trimTail(AudioBuffer& buffer, double thresholdDb) {
+    const double threshold = buffer.peak() * decibelsToGain(thresholdDb);
+    std::size_t end = buffer.samples.size();
+    while (end > 0 && std::abs(buffer.samples[end - 1]) <= threshold) --end;
+    const auto channels = static_cast<std::size_t>(buffer.channels);
+    end = (end + channels - 1) / channels * channels;
+    buffer.samples.resize(end);
+    const std::size_t fadeFrames = std::min(buffer.frames(), static_cast<std::size_t>(endFadeSeconds * sampleRateHz));
+    const std::size_t firstFaded = buffer.frames() - fadeFrames;
+    for (std::size_t f = firstFaded; f < buffer.frames(); ++f) {
+        const double gain = static_cast<double>(buffer.frames() - 1 - f) / static_cast<double>(fadeFrames);
+        for (std::size_t c = 0; c < channels; ++c) buffer.samples[f * channels + c] *= static_cast<float>(gain);
+    }
+}
+
+void normalisePeak(AudioBuffer& buffer, double peakDb) {
+    const double peak = buffer.peak();
+    if (peak > 0.0) buffer.scale(decibelsToGain(peakDb) / peak);
+}
+
+double loudnessGain(const AudioBuffer& buffer, double targetRmsDb, double ceilingDb) {
+    const double rms = buffer.rms();
+    const double peak = buffer.peak();
+    if (rms <= 0.0 || peak <= 0.0) return 1.0;
+    return std::min(decibelsToGain(targetRmsDb) / rms, decibelsToGain(ceilingDb) / peak);
+}
+
+}  // namespace synth
