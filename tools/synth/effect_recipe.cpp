@@ -1,5 +1,6 @@
 // Recipe layout: "peak <dB>" and blocks of "voice <name> [from <voice>]" ... "note <start s> <length s> <pitch>
 // [level dB]" ... "end". A voice taken "from" another starts with its sound but none of its notes.
+// "loudness <dB>" sets how loud its loudest moment is heard; "peak <dB>" is the ceiling it never passes.
 #include "effect_recipe.hpp"
 
 #include <algorithm>
@@ -71,8 +72,10 @@ EffectRecipe EffectRecipe::parse(const SourceText& source) {
     for (std::size_t i = 0; i < source.lines().size(); ++i) {
         const SourceLine& line = source.lines()[i];
         if (line.words[0] == "peak") recipe.peakDb = source.number(line, 1, "peak", quietestPeakDb, loudestPeakDb);
+        else if (line.words[0] == "loudness")
+            recipe.loudnessDb = source.number(line, 1, "loudness", quietestPeakDb, loudestPeakDb);
         else if (line.words[0] == "voice") readVoice(source, i, recipe);
-        else source.fail(line, "expected 'peak' or 'voice', not '" + line.words[0] + "'");
+        else source.fail(line, "expected 'peak', 'loudness' or 'voice', not '" + line.words[0] + "'");
     }
     const bool anyNote = std::any_of(recipe.voices.begin(), recipe.voices.end(),
                                      [](const EffectVoice& v) { return !v.notes.empty(); });
@@ -93,6 +96,10 @@ AudioBuffer EffectRecipe::render() const {
     removeDc(buffer);
     trimTail(buffer, tailThresholdDb);
     normalisePeak(buffer, peakDb);
+    if (loudnessDb) {
+        const double loudest = weightedForLoudness(buffer).loudestRms(loudnessWindowSeconds);
+        if (loudest > 0.0) buffer.scale(std::min(1.0, decibelsToGain(*loudnessDb) / loudest));
+    }
     return buffer;
 }
 

@@ -1,6 +1,7 @@
 // A sound effect as its recipe describes it: voices (patches) with notes at given times, and a peak level.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,14 +23,17 @@ struct EffectVoice {
     std::vector<TimedNote> notes;
 };
 
+constexpr double loudnessWindowSeconds = 0.05;
+
 class EffectRecipe {
 public:
     static EffectRecipe parse(const SourceText& source);
 
-    // Mono, DC-free, trimmed to its audible end and normalised to the recipe's peak.
+    // Mono, DC-free, trimmed to its audible end, at the recipe's loudness and never above its peak.
     AudioBuffer render() const;
 
     double peakDb = -3.0;
+    std::optional<double> loudnessDb;  // weighted RMS of the loudest 50 ms; none: as loud as the peak allows
     std::vector<EffectVoice> voices;
 
 private:

@@ -21,7 +21,6 @@ constexpr float vorbisQuality = 0.5f;
 constexpr double encodeCeilingDb = -1.6;   // the codec's ripple adds a few tenths of a dB to the peaks
 constexpr double decodedCeilingDb = -1.1;  // what the game must never exceed, with a little to spare
 constexpr int encodeAttempts = 4;
-constexpr double effectWindowSeconds = 0.05;
 
 std::uint32_t serialFor(const std::string& path) {
     std::uint32_t hash = 2166136261u;  // FNV-1a: a stable serial per file name
@@ -33,9 +32,12 @@ bool isWav(const std::string& path) { return path.size() > 4 && path.compare(pat
 
 void printStats(const std::string& path, const synth::AudioBuffer& b) {
     const std::size_t last = b.samples.size() - static_cast<std::size_t>(b.channels);
-    std::printf("%s: %d ch, %.3f s, peak %.2f dBFS, rms %.2f dBFS, loudest 50 ms %.2f dBFS, first %.4f last %.4f\n",
+    const synth::AudioBuffer weighted = synth::weightedForLoudness(b);
+    std::printf("%s: %d ch, %.3f s, peak %.2f dBFS, rms %.2f dBFS, loudness %.2f dB, loudest %.0f ms %.2f dB, "
+                "first %.4f last %.4f\n",
                 path.c_str(), b.channels, b.seconds(), synth::gainToDecibels(b.peak()), synth::gainToDecibels(b.rms()),
-                synth::gainToDecibels(b.loudestRms(effectWindowSeconds)), static_cast<double>(b.samples.front()),
+                synth::gainToDecibels(weighted.rms()), synth::loudnessWindowSeconds * 1000,
+                synth::gainToDecibels(weighted.loudestRms(synth::loudnessWindowSeconds)), static_cast<double>(b.samples.front()),
                 static_cast<double>(b.samples[last]));
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "sample_rate.hpp"
+#include "state_variable_filter.hpp"
 #include "voice.hpp"
 
 namespace synth {
@@ -13,6 +14,10 @@ namespace {
 constexpr double dcCornerHz = 12.0;
 constexpr double endFadeSeconds = 0.003;
 constexpr double twoPi = 6.283185307179586;
+constexpr double bassCutHz = 100.0;
+constexpr double presenceHz = 1500.0;
+constexpr double presenceBoostDb = 4.0;
+constexpr double weightingResonance = 0.6;
 
 }  // namespace
 
@@ -51,11 +56,27 @@ void normalisePeak(AudioBuffer& buffer, double peakDb) {
     if (peak > 0.0) buffer.scale(decibelsToGain(peakDb) / peak);
 }
 
-double loudnessGain(const AudioBuffer& buffer, double targetRmsDb, double ceilingDb) {
-    const double rms = buffer.rms();
+AudioBuffer weightedForLoudness(const AudioBuffer& buffer) {
+    // Roughly how ears weigh level: deep bass counts for little, presence a little more.
+    AudioBuffer weighted = buffer;
+    const auto channels = static_cast<std::size_t>(buffer.channels);
+    const double presenceGain = decibelsToGain(presenceBoostDb) - 1.0;
+    for (std::size_t c = 0; c < channels; ++c) {
+        StateVariableFilter bassCut(FilterKind::Highpass, weightingResonance);
+        StateVariableFilter presence(FilterKind::Highpass, weightingResonance);
+        for (std::size_t i = c; i < weighted.samples.size(); i += channels) {
+            const float cut = bassCut.process(weighted.samples[i], bassCutHz);
+            weighted.samples[i] = static_cast<float>(cut + presenceGain * presence.process(cut, presenceHz));
+        }
+    }
+    return weighted;
+}
+
+double loudnessGain(const AudioBuffer& buffer, double targetDb, double ceilingDb) {
+    const double rms = weightedForLoudness(buffer).rms();
     const double peak = buffer.peak();
     if (rms <= 0.0 || peak <= 0.0) return 1.0;
-    return std::min(decibelsToGain(targetRmsDb) / rms, decibelsToGain(ceilingDb) / peak);
+    return std::min(decibelsToGain(targetDb) / rms, decibelsToGain(ceilingDb) / peak);
 }
 
 }  // namespace synth

@@ -11,7 +11,9 @@ void removeDc(AudioBuffer& buffer);
 void trimTail(AudioBuffer& buffer, double thresholdDb);
 // Scales the buffer so its peak sits at the level; a silent buffer stays silent.
 void normalisePeak(AudioBuffer& buffer, double peakDb);
-// Gain that brings the RMS to the target without lifting the peak above the ceiling.
-double loudnessGain(const AudioBuffer& buffer, double targetRmsDb, double ceilingDb);
+// The buffer as loudness is measured: deep bass lowered, presence raised a little.
+AudioBuffer weightedForLoudness(const AudioBuffer& buffer);
+// Gain that brings the weighted RMS to the target without lifting the peak above the ceiling.
+double loudnessGain(const AudioBuffer& buffer, double targetDb, double ceilingDb);
 
 }  // namespace synth

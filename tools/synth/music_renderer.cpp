@@ -38,13 +38,12 @@ std::size_t MusicRenderer::loopFrames() const {
 void MusicRenderer::scheduleLane(const Lane& lane, std::size_t patternSteps, std::size_t firstStep, int transpose,
                                  std::vector<ScheduledNote>& out) const {
     const Patch& patch = score.instruments.at(lane.instrument);
-    bool open = false;
+    std::size_t firstOpen = out.size();  // the notes still sounding (one, or all of a chord)
     std::size_t openStep = 0;
     auto close = [&](std::size_t endStep) {
-        if (!open) return;
         const double gateFrames = (stepFrame(endStep) - stepFrame(openStep)) * patch.gate;
-        out.back().note.gateSeconds = gateFrames * sampleSeconds;
-        open = false;
+        for (std::size_t i = firstOpen; i < out.size(); ++i) out[i].note.gateSeconds = gateFrames * sampleSeconds;
+        firstOpen = out.size();
     };
     for (std::size_t s = 0; s < patternSteps; ++s) {
         const std::string& step = lane.steps[s % lane.steps.size()];
@@ -52,19 +51,22 @@ void MusicRenderer::scheduleLane(const Lane& lane, std::size_t patternSteps, std
         if (isHold(step)) continue;
         close(absolute);
         if (isRest(step)) continue;
+        openStep = absolute;
         ScheduledNote scheduled;
         scheduled.startFrame = static_cast<std::size_t>(std::llround(stepFrame(absolute)));
         scheduled.patch = &patch;
         if (isHit(step)) {
             scheduled.note.frequencyHz = patch.hitHz;
             scheduled.note.velocity = isAccentedHit(step) ? 1.0 : softHitGain;
-        } else {
-            scheduled.note.frequencyHz = transposed(*parsePitch(step), transpose);
+            scheduled.note.seed = noteSeed(absolute, out.size());
+            out.push_back(scheduled);
+            continue;
         }
-        scheduled.note.seed = noteSeed(absolute, out.size());
-        out.push_back(scheduled);
-        open = true;
-        openStep = absolute;
+        for (double hz : chordPitches(step)) {
+            scheduled.note.frequencyHz = transposed(hz, transpose);
+            scheduled.note.seed = noteSeed(absolute, out.size());
+            out.push_back(scheduled);
+        }
     }
     close(firstStep + patternSteps);
 }

@@ -28,6 +28,19 @@ bool isRest(const std::string& step) { return step == "."; }
 bool isHit(const std::string& step) { return step == "x" || step == "X"; }
 bool isAccentedHit(const std::string& step) { return step == "X"; }
 
+std::vector<double> chordPitches(const std::string& step) {
+    std::vector<double> pitches;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t plus = step.find('+', from);
+        const auto hz = parsePitch(step.substr(from, plus == std::string::npos ? std::string::npos : plus - from));
+        if (!hz) return {};
+        pitches.push_back(*hz);
+        if (plus == std::string::npos) return pitches;
+        from = plus + 1;
+    }
+}
+
 double Score::stepSeconds() const { return 60.0 / tempoBpm / stepsPerBeat; }
 
 std::size_t Score::songSteps() const {
@@ -81,8 +94,8 @@ void Score::checkLane(const SourceText& source, const SourceLine& line, const La
     for (const std::string& step : lane.steps) {
         if (isHit(step) && found->second.hitHz <= 0.0)
             source.fail(line, "'" + lane.instrument + "' has no 'hit' pitch for '" + step + "'");
-        if (!isHold(step) && !isRest(step) && !isHit(step) && !parsePitch(step))
-            source.fail(line, "'" + step + "' is not a step (a pitch, '-', '.', 'x' or 'X')");
+        if (!isHold(step) && !isRest(step) && !isHit(step) && chordPitches(step).empty())
+            source.fail(line, "'" + step + "' is not a step (a pitch or chord like C4+E4, '-', '.', 'x' or 'X')");
     }
 }
 

@@ -10,7 +10,8 @@
 
 namespace synth {
 
-// One lane of a pattern: an instrument and its steps ("C4" starts a note, "-" holds it, "." rests, "x"/"X" hit).
+// One lane of a pattern: an instrument and its steps ("C4" starts a note, "C4+E4+G4" a chord, "-" holds it,
+// "." rests, "x"/"X" a soft/strong hit).
 struct Lane {
     std::string name;         // "bass", or "pad:2" for a second lane of the pad
     std::string instrument;
@@ -39,7 +40,7 @@ public:
     double tempoBpm = 120.0;
     int stepsPerBeat = 4;
     double swing = 0.0;          // share of a step every second step is late by
-    double loudnessDb = -18.0;   // RMS the finished track is brought to
+    double loudnessDb = -18.0;   // weighted RMS the finished track is brought to
     int echoSteps = 0;           // 0: no echo
     double echoFeedback = 0.3;
     std::map<std::string, Patch> instruments;
@@ -60,5 +61,7 @@ bool isHold(const std::string& step);
 bool isRest(const std::string& step);
 bool isHit(const std::string& step);
 bool isAccentedHit(const std::string& step);
+// The pitches of a note or chord step ("C4", "C4+E4+G4"); empty when the step is not one.
+std::vector<double> chordPitches(const std::string& step);
 
 }  // namespace synth

@@ -1,6 +1,7 @@
 // Strict number reading: "0.5x" or "fast" where a number belongs is an error, never a silent zero.
 #include "source_text.hpp"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -9,6 +10,16 @@
 #include "source_error.hpp"
 
 namespace synth {
+namespace {
+
+// A comment starts with "#" at the start of a word; inside a word ("F#4") it is a sharp.
+std::size_t commentStart(const std::string& raw) {
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        if (raw[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(raw[i - 1])))) return i;
+    return std::string::npos;
+}
+
+}  // namespace
 
 SourceText SourceText::fromFile(const std::string& path) {
     std::ifstream in(path);
@@ -26,8 +37,7 @@ SourceText SourceText::fromString(const std::string& text, const std::string& na
     int number = 0;
     while (std::getline(in, raw)) {
         ++number;
-        const std::size_t comment = raw.find('#');
-        std::istringstream words(raw.substr(0, comment));
+        std::istringstream words(raw.substr(0, commentStart(raw)));
         SourceLine line{number, {}};
         for (std::string w; words >> w;) line.words.push_back(w);
         if (!line.words.empty()) source.sourceLines.push_back(line);

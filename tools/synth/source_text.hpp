@@ -1,4 +1,5 @@
-// A recipe or score split into lines of words, comments ("#" to the end of the line) and blank lines gone.
+// A recipe or score split into lines of words, comments (a word starting "#", to the end of the line) and
+// blank lines gone.
 #pragma once
 
 #include <cstddef>
