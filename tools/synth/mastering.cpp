@@ -38,15 +38,16 @@ void removeDc(AudioBuffer& buffer) {
 
 void trimTail(AudioBuffer& buffer, double thresholdDb) {
     const double threshold = buffer.peak() * decibelsToGain(thresholdDb);
-    std::size_t end = buffer.samples.size();
-    while (end > 0 && std::abs(buffer.samples[end - 1]) <= threshold) --end;
     const auto channels = static_cast<std::size_t>(buffer.channels);
-    end = (end + channels - 1) / channels * channels;
-    buffer.samples.resize(end);
-    const std::size_t fadeFrames = std::min(buffer.frames(), static_cast<std::size_t>(endFadeSeconds * sampleRateHz));
-    const std::size_t firstFaded = buffer.frames() - fadeFrames;
-    for (std::size_t f = firstFaded; f < buffer.frames(); ++f) {
-        const double gain = static_cast<double>(buffer.frames() - 1 - f) / static_cast<double>(fadeFrames);
+    std::size_t lastAudible = buffer.samples.size();
+    while (lastAudible > 0 && std::abs(buffer.samples[lastAudible - 1]) <= threshold) --lastAudible;
+    // The fade runs over what is already below the threshold, so the audible part keeps its own ending.
+    const std::size_t fadeFrames = static_cast<std::size_t>(endFadeSeconds * sampleRateHz);
+    const std::size_t frames = std::min(buffer.frames(), (lastAudible + channels - 1) / channels + fadeFrames);
+    buffer.samples.resize(frames * channels);
+    const std::size_t firstFaded = frames - std::min(frames, fadeFrames);
+    for (std::size_t f = firstFaded; f < frames; ++f) {
+        const double gain = static_cast<double>(frames - 1 - f) / static_cast<double>(frames - firstFaded);
         for (std::size_t c = 0; c < channels; ++c) buffer.samples[f * channels + c] *= static_cast<float>(gain);
     }
 }

@@ -7,7 +7,8 @@ namespace synth {
 
 // Removes the offset that pulse waves leave (a one-pole high-pass far below hearing).
 void removeDc(AudioBuffer& buffer);
-// Cuts what follows the last sample above the threshold (relative to the peak) and fades the last few ms to zero.
+// Cuts what follows the last sample above the threshold (relative to the peak), keeping a few ms after it
+// that fade to zero.
 void trimTail(AudioBuffer& buffer, double thresholdDb);
 // Scales the buffer so its peak sits at the level; a silent buffer stays silent.
 void normalisePeak(AudioBuffer& buffer, double peakDb);
