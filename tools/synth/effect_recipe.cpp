@@ -18,12 +18,6 @@ constexpr double quietestPeakDb = -40.0;
 constexpr double longestEffectSeconds = 10.0;
 constexpr double tailThresholdDb = -66.0;
 
-const EffectVoice* findVoice(const std::vector<EffectVoice>& voices, const std::string& name) {
-    for (const EffectVoice& v : voices)
-        if (v.name == name) return &v;
-    return nullptr;
-}
-
 TimedNote readNote(const SourceText& source, const SourceLine& line, std::uint32_t seed) {
     TimedNote timed;
     timed.startSeconds = source.number(line, 1, "note start", 0.0, longestEffectSeconds);
@@ -38,33 +32,20 @@ TimedNote readNote(const SourceText& source, const SourceLine& line, std::uint32
 }  // namespace
 
 void EffectRecipe::readVoice(const SourceText& source, std::size_t& index, EffectRecipe& recipe) {
-    const SourceLine& header = source.lines()[index];
-    EffectVoice voice;
-    voice.name = source.word(header, 1, "a name");
-    if (findVoice(recipe.voices, voice.name)) source.fail(header, "voice '" + voice.name + "' is defined twice");
-    if (header.words.size() == 4 && header.words[2] == "from") {
-        const EffectVoice* base = findVoice(recipe.voices, header.words[3]);
-        if (!base) source.fail(header, "no voice '" + header.words[3] + "' above to start from");
-        voice.patch = base->patch;
-    } else if (header.words.size() != 2) {
-        source.fail(header, "a voice starts: voice <name> [from <voice>]");
-    }
-    const PatchParser parser(source);
-    for (++index; index < source.lines().size(); ++index) {
-        const SourceLine& line = source.lines()[index];
-        if (line.words[0] == "end") {
-            if (voice.patch.oscillators.empty()) source.fail(header, "voice '" + voice.name + "' has no osc");
-            recipe.voices.push_back(voice);
-            return;
-        }
-        if (line.words[0] == "note") {
-            const auto seed = static_cast<std::uint32_t>(recipe.voices.size() * 1000 + voice.notes.size() + 1);
-            voice.notes.push_back(readNote(source, line, seed));
-        } else if (!parser.apply(line, voice.patch)) {
-            source.fail(line, "'" + line.words[0] + "' is not a voice setting");
-        }
-    }
-    source.fail(header, "voice '" + voice.name + "' has no 'end'");
+    std::vector<TimedNote> notes;
+    const auto defined = [&](const std::string& name) -> const Patch* {
+        const auto found = std::find_if(recipe.voices.begin(), recipe.voices.end(),
+                                        [&](const EffectVoice& v) { return v.name == name; });
+        return found == recipe.voices.end() ? nullptr : &found->patch;
+    };
+    const auto readNoteLine = [&](const SourceLine& line) {
+        if (line.words[0] != "note") return false;
+        const auto seed = static_cast<std::uint32_t>(recipe.voices.size() * 1000 + notes.size() + 1);
+        notes.push_back(readNote(source, line, seed));
+        return true;
+    };
+    NamedPatch voice = PatchParser(source).readBlock(index, "voice", defined, readNoteLine);
+    recipe.voices.push_back({voice.name, voice.patch, notes});
 }
 
 EffectRecipe EffectRecipe::parse(const SourceText& source) {

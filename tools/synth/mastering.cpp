@@ -13,7 +13,6 @@ namespace {
 
 constexpr double dcCornerHz = 12.0;
 constexpr double endFadeSeconds = 0.003;
-constexpr double twoPi = 6.283185307179586;
 constexpr double bassCutHz = 100.0;
 constexpr double presenceHz = 1500.0;
 constexpr double presenceBoostDb = 4.0;

@@ -11,11 +11,10 @@
 namespace synth {
 namespace {
 
-constexpr double quarterPi = 0.7853981633974483;
+constexpr double quarterPi = pi / 4.0;
 constexpr double centredPanGain = 1.4142135623730951;  // a centred voice keeps its level on each side
 constexpr double softHitGain = 0.6;
 constexpr double echoDampingHz = 3500.0;               // each repeat a little duller, like a room
-constexpr double twoPi = 6.283185307179586;
 constexpr std::size_t passes = 2;
 
 std::uint32_t noteSeed(std::size_t step, std::size_t laneIndex) {

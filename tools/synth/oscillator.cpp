@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sample_rate.hpp"
+
 namespace synth {
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
 constexpr double triangleStartPhase = 0.75;  // starts the triangle at zero, rising, like the sine
 constexpr double narrowestPulse = 0.02;
 

@@ -43,6 +43,30 @@ void forEachOption(const SourceText& source, const SourceLine& line, std::size_t
 
 PatchParser::PatchParser(const SourceText& s) : source(s) {}
 
+NamedPatch PatchParser::readBlock(std::size_t& index, const std::string& kind, const PatchLookup& defined,
+                                  const OtherLineReader& readOther) const {
+    const SourceLine& header = source.lines()[index];
+    NamedPatch block{source.word(header, 1, "a name"), {}};
+    if (defined(block.name)) source.fail(header, kind + " '" + block.name + "' is defined twice");
+    if (header.words.size() == 4 && header.words[2] == "from") {
+        const Patch* base = defined(header.words[3]);
+        if (!base) source.fail(header, "no " + kind + " '" + header.words[3] + "' above to start from");
+        block.patch = *base;
+    } else if (header.words.size() != 2) {
+        source.fail(header, "a block starts: " + kind + " <name> [from <" + kind + ">]");
+    }
+    for (++index; index < source.lines().size(); ++index) {
+        const SourceLine& line = source.lines()[index];
+        if (line.words[0] == "end") {
+            if (block.patch.oscillators.empty()) source.fail(header, kind + " '" + block.name + "' has no osc");
+            return block;
+        }
+        if (!apply(line, block.patch) && !readOther(line))
+            source.fail(line, "'" + line.words[0] + "' is not a setting (in " + kind + " '" + block.name + "')");
+    }
+    source.fail(header, kind + " '" + block.name + "' has no 'end'");
+}
+
 double PatchParser::readPositive(const SourceLine& line, std::size_t index, const std::string& what) const {
     return source.number(line, index, what, 0.0, longestSeconds);
 }

@@ -63,28 +63,15 @@ void Score::readHeaderLine(const SourceText& source, const SourceLine& line) {
 
 void Score::readInstrument(const SourceText& source, std::size_t& index) {
     const SourceLine& header = source.lines()[index];
-    const std::string& name = source.word(header, 1, "a name");
-    if (name.find(':') != std::string::npos) source.fail(header, "an instrument name cannot hold ':'");
-    if (instruments.count(name)) source.fail(header, "instrument '" + name + "' is defined twice");
-    Patch patch;
-    if (header.words.size() == 4 && header.words[2] == "from") {
-        const auto base = instruments.find(header.words[3]);
-        if (base == instruments.end()) source.fail(header, "no instrument '" + header.words[3] + "' above to start from");
-        patch = base->second;
-    } else if (header.words.size() != 2) {
-        source.fail(header, "an instrument starts: instrument <name> [from <instrument>]");
-    }
-    const PatchParser parser(source);
-    for (++index; index < source.lines().size(); ++index) {
-        const SourceLine& line = source.lines()[index];
-        if (line.words[0] == "end") {
-            if (patch.oscillators.empty()) source.fail(header, "instrument '" + name + "' has no osc");
-            instruments[name] = patch;
-            return;
-        }
-        if (!parser.apply(line, patch)) source.fail(line, "'" + line.words[0] + "' is not an instrument setting");
-    }
-    source.fail(header, "instrument '" + name + "' has no 'end'");
+    if (source.word(header, 1, "a name").find(':') != std::string::npos)
+        source.fail(header, "an instrument name cannot hold ':'");
+    const auto defined = [&](const std::string& name) -> const Patch* {
+        const auto found = instruments.find(name);
+        return found == instruments.end() ? nullptr : &found->second;
+    };
+    NamedPatch instrument =
+        PatchParser(source).readBlock(index, "instrument", defined, [](const SourceLine&) { return false; });
+    instruments[instrument.name] = instrument.patch;
 }
 
 void Score::checkLane(const SourceText& source, const SourceLine& line, const Lane& lane) const {

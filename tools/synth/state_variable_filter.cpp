@@ -9,7 +9,6 @@
 namespace synth {
 namespace {
 
-constexpr double pi = 3.141592653589793;
 constexpr double lowestCutoffHz = 10.0;
 constexpr double highestCutoffHz = 0.45 * sampleRateHz;
 constexpr double lowestResonance = 0.1;

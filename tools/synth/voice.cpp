@@ -10,9 +10,7 @@
 namespace synth {
 namespace {
 
-constexpr double pi = 3.141592653589793;
 constexpr double halfPi = pi / 2.0;
-constexpr double twoPi = 2.0 * pi;
 constexpr double trillSharpness = 3.0;
 constexpr double centsPerSemitone = 100.0;
 constexpr double vibratoFadeInSeconds = 0.15;  // vibrato eases in after its delay

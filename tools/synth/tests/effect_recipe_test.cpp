@@ -6,7 +6,7 @@
 #include "effect_recipe.hpp"
 #include "mastering.hpp"
 #include "sample_rate.hpp"
-#include "source_error.hpp"
+#include "parse_error.hpp"
 
 namespace synth {
 namespace {
@@ -14,12 +14,7 @@ namespace {
 EffectRecipe parse(const std::string& text) { return EffectRecipe::parse(SourceText::fromString(text, "test.recipe")); }
 
 std::string errorOf(const std::string& text) {
-    try {
-        parse(text);
-    } catch (const SourceError& e) {
-        return e.what();
-    }
-    return "";
+    return parseError([&] { parse(text); });
 }
 
 const char* const twoVoices = R"(# a comment line
@@ -68,6 +63,8 @@ TEST(EffectRecipe, MistakesNameTheirLine) {
     EXPECT_EQ(errorOf("voice a from b\n  osc sine\nend\n"), "test.recipe:1: no voice 'b' above to start from");
     EXPECT_EQ(errorOf("voice a\n  note 0 0.1 C4\nend\n"), "test.recipe:1: voice 'a' has no osc");
     EXPECT_EQ(errorOf("voice a\n  osc sine\nend\n"), "test.recipe:0: the recipe plays no note");
+    EXPECT_EQ(errorOf("voice a\n  osc sine\n  wobble 3\nend\n"), "test.recipe:3: 'wobble' is not a setting (in voice 'a')");
+    EXPECT_EQ(errorOf("voice a\n  osc sine\nend\nvoice a\n  osc saw\nend\n"), "test.recipe:4: voice 'a' is defined twice");
     EXPECT_EQ(errorOf("volume 3\n"), "test.recipe:1: expected 'peak', 'loudness' or 'voice', not 'volume'");
 }
 

@@ -9,7 +9,7 @@
 #include "pitch.hpp"
 #include "sample_rate.hpp"
 #include "score.hpp"
-#include "source_error.hpp"
+#include "parse_error.hpp"
 
 namespace synth {
 namespace {
@@ -32,12 +32,7 @@ Score parse(const std::string& body) {
 }
 
 std::string errorOf(const std::string& body) {
-    try {
-        parse(body);
-    } catch (const SourceError& e) {
-        return e.what();
-    }
-    return "";
+    return parseError([&] { parse(body); });
 }
 
 constexpr double stepSecondsAt120 = 0.125;
@@ -115,6 +110,9 @@ TEST(MusicRenderer, MistakesNameTheirLine) {
               "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly");
     EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\nsong p q\n"), "test.score:15: no pattern 'q' defined above");
     EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\n"), "test.score:0: the score has no 'song' line");
+    EXPECT_EQ(errorOf("instrument keys from drum\n  level -3\nend\n"), "test.score:12: instrument 'keys' is defined twice");
+    EXPECT_EQ(errorOf("instrument bell from keys\n  note 0 1 C4\nend\n"),
+              "test.score:13: 'note' is not a setting (in instrument 'bell')");
     EXPECT_EQ(errorOf("tempo 1000\n"), "test.score:12: tempo 1000 is outside 40 to 300");
     EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\nsong p+x\n"), "test.score:15: transposition must be a number, not '+x'");
 }
