@@ -10,6 +10,8 @@ namespace synth {
 
 double gainToDecibels(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }
 
+double decibelsToGain(double db) { return std::pow(10.0, db / 20.0); }
+
 double AudioBuffer::seconds() const { return static_cast<double>(frames()) * sampleSeconds; }
 
 double AudioBuffer::peak() const {

@@ -20,5 +20,6 @@ struct AudioBuffer {
 };
 
 double gainToDecibels(double gain);
+double decibelsToGain(double db);
 
 }  // namespace synth

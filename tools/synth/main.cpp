@@ -43,6 +43,11 @@ void printStats(const std::string& path, const synth::AudioBuffer& b) {
 
 int renderEffect(const std::string& recipePath, const std::string& outPath) {
     const synth::AudioBuffer sound = synth::EffectRecipe::parse(synth::SourceText::fromFile(recipePath)).render();
+    if (sound.peak() <= 0.0) {
+        // A silent file would load in the game and simply never be heard: refuse it here.
+        std::fprintf(stderr, "synth: %s renders only silence\n", recipePath.c_str());
+        return 1;
+    }
     if (!synth::writeWav(outPath, sound)) {
         std::fprintf(stderr, "synth: cannot write %s\n", outPath.c_str());
         return 1;
@@ -54,6 +59,10 @@ int renderEffect(const std::string& recipePath, const std::string& outPath) {
 int renderMusic(const std::string& scorePath, const std::string& outPath) {
     const synth::Score score = synth::Score::parse(synth::SourceText::fromFile(scorePath));
     synth::AudioBuffer loop = synth::MusicRenderer(score).renderLoop();
+    if (loop.peak() <= 0.0) {
+        std::fprintf(stderr, "synth: %s renders only silence\n", scorePath.c_str());
+        return 1;
+    }
     loop.scale(synth::loudnessGain(loop, score.loudnessDb, encodeCeilingDb));
     for (int attempt = 0; attempt < encodeAttempts; ++attempt) {
         if (!synth::writeOgg(outPath, loop, vorbisQuality, serialFor(outPath))) {
@@ -77,7 +86,7 @@ int printFileStats(int count, char** paths) {
     for (int i = 0; i < count; ++i) {
         const std::string path = paths[i];
         const synth::AudioBuffer b = isWav(path) ? synth::readWav(path) : synth::readOgg(path);
-        if (b.samples.empty()) {
+        if (b.frames() == 0) {
             std::fprintf(stderr, "synth: %s is not a sound file\n", path.c_str());
             status = 1;
             continue;

@@ -6,7 +6,6 @@
 
 #include "sample_rate.hpp"
 #include "state_variable_filter.hpp"
-#include "voice.hpp"
 
 namespace synth {
 namespace {

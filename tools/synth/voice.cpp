@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio_buffer.hpp"
 #include "pitch.hpp"
 #include "sample_rate.hpp"
 
@@ -29,8 +30,6 @@ struct LiveFilter {
 };
 
 }  // namespace
-
-double decibelsToGain(double db) { return std::pow(10.0, db / 20.0); }
 
 Voice::Voice(const Patch& p, const Note& n) : patch(p), note(n) {}
 

@@ -29,7 +29,4 @@ private:
     Note note;
 };
 
-// Linear gain of a level in decibels.
-double decibelsToGain(double db);
-
 }  // namespace synth
