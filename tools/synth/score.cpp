@@ -52,11 +52,11 @@ std::size_t Score::songSteps() const {
 void Score::readHeaderLine(const SourceText& source, const SourceLine& line) {
     const std::string& key = line.words[0];
     if (key == "tempo") tempoBpm = source.number(line, 1, "tempo", slowestBpm, fastestBpm);
-    else if (key == "steps") stepsPerBeat = static_cast<int>(source.number(line, 1, "steps per beat", 1, mostStepsPerBeat));
+    else if (key == "steps") stepsPerBeat = source.whole(line, 1, "steps per beat", 1, mostStepsPerBeat);
     else if (key == "swing") swing = source.number(line, 1, "swing", 0.0, mostSwing);
     else if (key == "loudness") loudnessDb = source.number(line, 1, "loudness", -40.0, -6.0);
     else if (key == "echo") {
-        echoSteps = static_cast<int>(source.number(line, 1, "echo steps", 0, longestEchoSteps));
+        echoSteps = source.whole(line, 1, "echo steps", 0, longestEchoSteps);
         echoFeedback = source.number(line, 2, "echo feedback", 0.0, strongestFeedback);
     } else source.fail(line, "'" + key + "' is not a score line (tempo, steps, swing, loudness, echo, instrument, pattern, song)");
 }
@@ -131,7 +131,7 @@ void Score::readSong(const SourceText& source, const SourceLine& line) {
         SongEntry entry{word.substr(0, sign), 0};
         if (sign != std::string::npos) {
             SourceLine shift{line.number, {line.words[0], word.substr(sign)}};
-            entry.transposeSemitones = static_cast<int>(source.number(shift, 1, "transposition", -24, 24));
+            entry.transposeSemitones = source.whole(shift, 1, "transposition", -24, 24);
         }
         if (!patterns.count(entry.pattern)) source.fail(line, "no pattern '" + entry.pattern + "' defined above");
         song.push_back(entry);

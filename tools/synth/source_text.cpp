@@ -2,6 +2,7 @@
 #include "source_text.hpp"
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -71,6 +72,13 @@ double SourceText::number(const SourceLine& line, std::size_t index, const std::
         fail(line, message.str());
     }
     return value;
+}
+
+int SourceText::whole(const SourceLine& line, std::size_t index, const std::string& what, int lowest,
+                      int highest) const {
+    const double value = number(line, index, what, lowest, highest);
+    if (value != std::floor(value)) fail(line, what + " must be a whole number, not '" + line.words[index] + "'");
+    return static_cast<int>(value);
 }
 
 double SourceText::pitch(const SourceLine& line, std::size_t index) const {

@@ -28,6 +28,7 @@ public:
     double number(const SourceLine& line, std::size_t index, const std::string& what) const;
     double number(const SourceLine& line, std::size_t index, const std::string& what, double lowest,
                   double highest) const;
+    int whole(const SourceLine& line, std::size_t index, const std::string& what, int lowest, int highest) const;
     double pitch(const SourceLine& line, std::size_t index) const;
 
 private:

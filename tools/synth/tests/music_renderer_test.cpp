@@ -113,6 +113,7 @@ TEST(MusicRenderer, MistakesNameTheirLine) {
     EXPECT_EQ(errorOf("instrument keys from drum\n  level -3\nend\n"), "test.score:12: instrument 'keys' is defined twice");
     EXPECT_EQ(errorOf("instrument bell from keys\n  note 0 1 C4\nend\n"),
               "test.score:13: 'note' is not a setting (in instrument 'bell')");
+    EXPECT_EQ(errorOf("steps 2.5\n"), "test.score:12: steps per beat must be a whole number, not '2.5'");
     EXPECT_EQ(errorOf("tempo 1000\n"), "test.score:12: tempo 1000 is outside 40 to 300");
     EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\nsong p+x\n"), "test.score:15: transposition must be a number, not '+x'");
 }
