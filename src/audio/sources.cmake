@@ -1,1 +1,3 @@
-# Sources of the audio subsystem.
+target_sources(fezzle PRIVATE
+  audio/sound_system.cpp
+)

@@ -1,1 +1,7 @@
-# Sources of the graphics subsystem.
+target_sources(fezzle PRIVATE
+  graphics/font.cpp
+  graphics/sprite.cpp
+  graphics/tables.cpp
+  graphics/texture_set.cpp
+  graphics/video.cpp
+)

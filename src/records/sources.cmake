@@ -1,1 +1,4 @@
-# Sources of the records subsystem.
+target_sources(fezzle PRIVATE
+  records/format_time.cpp
+  records/save_data.cpp
+)

@@ -1,1 +1,3 @@
-# Sources of the states subsystem.
+target_sources(fezzle PRIVATE
+  states/menu_state.cpp
+)

@@ -1,0 +1,192 @@
+#include "engine/game_engine.hpp"
+
+#include <GL/gl.h>
+#include <cstdio>
+
+#include "graphics/font.hpp"
+#include "graphics/video.hpp"
+
+GameEngine::~GameEngine()
+{
+    state = nullptr;
+}
+
+void GameEngine::init(const char* title, int width, int height, int bitsPerPixel, bool fullscreenMode)
+{
+    std::printf("\n:. GameEngine init..\n");
+    // A second run (the fullscreen switch) gives back the first run's services while their GL
+    // context still exists; the state, the level and the event stay as they are.
+    releaseServices();
+    loadSaveData();
+
+    std::printf(" Initializing SDL .. ");
+    initVideo(title, width, height, bitsPerPixel, fullscreen);
+    std::printf("done.\n");
+    std::printf(" Initializing OpenGL .. ");
+    initGL(width, height);
+    std::printf("done.\n");
+
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    SDL_GL_SwapBuffers();
+
+    std::printf(" Initializing soundsystem ..\n");
+    soundSystem = std::make_unique<SoundSystem>();
+    soundSystem->init();
+    std::printf(" done.\n");
+
+    timer = std::make_unique<FrameTimer>();
+
+    textures = std::make_unique<TextureSet>();
+    std::printf(" Loading textures.. \n");
+    loadTextures(*textures);
+    std::printf(" done.\n");
+    std::printf(" Building fonts.. ");
+    buildFont(*textures);
+    std::printf("done.\n");
+
+    running = true;
+    fullscreen = fullscreenMode;
+
+    soundSystem->musicOff = saveData->musicOff != 0;
+    soundSystem->soundOff = saveData->soundOff != 0;
+    std::printf(":. GameEngine init finished\n\n");
+}
+
+void GameEngine::initHeadless()
+{
+    saveData = std::make_unique<SaveData>();
+    soundSystem = std::make_unique<SoundSystem>();
+    // Nothing was loaded, so nothing may play.
+    soundSystem->audioBroken = true;
+    timer = std::make_unique<FrameTimer>();
+    textures = std::make_unique<TextureSet>();
+    running = true;
+}
+
+void GameEngine::loadSaveData()
+{
+    // Across a fullscreen switch the records in memory are the truth, even if the file could not be written.
+    if (saveData != nullptr) {
+        return;
+    }
+    saveData = std::make_unique<SaveData>();
+    // Only a missing file is replaced; one that exists but cannot be read is left for the player.
+    if (!saveData->load() && !saveFileExists()) {
+        saveData->save();
+    }
+}
+
+void GameEngine::releaseServices()
+{
+    if (textures != nullptr) {
+        releaseFont(*textures);
+        releaseTextures(*textures);
+        textures = nullptr;
+    }
+    if (soundSystem != nullptr) {
+        soundSystem->close();
+        soundSystem = nullptr;
+    }
+    timer = nullptr;
+}
+
+void GameEngine::cleanup()
+{
+    std::printf("\n:. GameEngine Cleanup..\n");
+    endState();
+    std::printf(" Releasing fonts.. ");
+    if (textures != nullptr) {
+        releaseFont(*textures);
+    }
+    std::printf("done\n");
+    std::printf(" Releasing textures.. ");
+    if (textures != nullptr) {
+        releaseTextures(*textures);
+    }
+    std::printf("done\n");
+    if (soundSystem != nullptr) {
+        soundSystem->close();
+        soundSystem = nullptr;
+    }
+    saveData = nullptr;
+    timer = nullptr;
+    textures = nullptr;
+    std::printf(":. GameEngine cleanup finished\n\n");
+    SDL_Quit();
+}
+
+void GameEngine::endState()
+{
+    if (state != nullptr) {
+        state->cleanup(this);
+        state = nullptr;
+    }
+}
+
+void GameEngine::changeState(std::unique_ptr<GameState> newState)
+{
+    std::printf(": Moving to state %s\n", newState->name.c_str());
+    std::fflush(stdout);
+    endState();
+    std::printf("  Initializing new state\n");
+    std::fflush(stdout);
+    state = std::move(newState);
+    state->init(this);
+    std::printf("  Initializing went ok\n");
+    std::fflush(stdout);
+}
+
+void GameEngine::update()
+{
+    timer->tick();
+    if (state != nullptr) {
+        state->update(this);
+    }
+}
+
+void GameEngine::draw()
+{
+    if (state != nullptr) {
+        state->draw(this);
+    }
+}
+
+void GameEngine::handleEvents()
+{
+    if (state != nullptr) {
+        state->handleEvents(this);
+    }
+}
+
+void GameEngine::toggleFps()
+{
+    saveData->showFps = saveData->showFps == 1 ? 0 : 1;
+}
+
+void GameEngine::toggleHardMode()
+{
+    saveData->hardMode = saveData->hardMode == 1 ? 0 : 1;
+}
+
+bool GameEngine::toggleFullscreen()
+{
+    fullscreen = !fullscreen;
+    saveData->save();
+    return fullscreen;
+}
+
+bool GameEngine::toggleMusic()
+{
+    soundSystem->musicOff = !soundSystem->musicOff;
+    saveData->musicOff = soundSystem->musicOff ? 1 : 0;
+    return soundSystem->musicOff;
+}
+
+bool GameEngine::toggleSound()
+{
+    soundSystem->soundOff = !soundSystem->soundOff;
+    saveData->soundOff = soundSystem->soundOff ? 1 : 0;
+    return soundSystem->soundOff;
+}

@@ -1,0 +1,52 @@
+// Owns every service of the game and the current state; starts and stops them in a fixed, logged order.
+#pragma once
+
+#include <SDL.h>
+#include <memory>
+
+#include "audio/sound_system.hpp"
+#include "engine/frame_timer.hpp"
+#include "engine/game_state.hpp"
+#include "graphics/texture_set.hpp"
+#include "records/save_data.hpp"
+
+class GameEngine {
+public:
+    GameEngine() = default;
+    ~GameEngine();
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
+
+    // Runs again for the fullscreen switch: the services of the first run are released first,
+    // and the records and settings in memory are kept.
+    void init(const char* title, int width, int height, int bitsPerPixel, bool fullscreenMode);
+    // The services without a window or audio device, for tests and tools that run levels headless.
+    void initHeadless();
+    void cleanup();
+    void changeState(std::unique_ptr<GameState> newState);
+
+    void update();
+    void draw();
+    void handleEvents();
+
+    void toggleFps();
+    void toggleHardMode();
+    bool toggleFullscreen();
+    bool toggleMusic();
+    bool toggleSound();
+
+    std::unique_ptr<SoundSystem> soundSystem;
+    SDL_Event event{};
+    std::unique_ptr<FrameTimer> timer;
+    std::unique_ptr<TextureSet> textures;
+    std::unique_ptr<SaveData> saveData;
+    std::unique_ptr<GameState> state;
+    bool fullscreen = false;
+    int level = 0;
+    bool running = false;
+
+private:
+    void loadSaveData();
+    void releaseServices();
+    void endState();
+};

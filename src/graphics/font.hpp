@@ -1,0 +1,11 @@
+// The bitmap font: 256 display lists cut from the 16x16 glyph sheet, two sets of 128 glyphs.
+#pragma once
+
+#include "graphics/texture_set.hpp"
+
+constexpr int fontGlyphCount = 256;
+
+void buildFont(TextureSet& set);
+void releaseFont(TextureSet& set);
+// (x, y) is the lower-left corner of the first glyph, in top-left based screen units.
+void printText(const TextureSet& set, int x, int y, const char* text, int glyphSet, float angle, float scale);

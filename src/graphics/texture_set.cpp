@@ -1,0 +1,121 @@
+#include "graphics/texture_set.hpp"
+
+#include <GL/gl.h>
+#include <SDL_image.h>
+#include <cstdio>
+
+#include "graphics/font.hpp"
+#include "graphics/sprite.hpp"
+#include "graphics/video.hpp"
+
+namespace {
+
+constexpr Rect loadingDestination{10, 10, 256, 64};
+constexpr Rect wholeSheet{0, 0, 512, 512};
+
+// Each image of a numbered family is followed by its path line in the log, loaded or not.
+template <std::size_t N>
+void loadFamily(const char* family, std::array<std::uint32_t, N>& slots, char (&path)[64])
+{
+    for (std::size_t n = 1; n <= N; ++n) {
+        std::snprintf(path, sizeof path, "./data/%s%i.png", family, static_cast<int>(n));
+        slots[n - 1] = loadTexture(path);
+        std::printf("%s\n", path);
+    }
+}
+
+void deleteTexture(std::uint32_t& name)
+{
+    const GLuint id = name;
+    glDeleteTextures(1, &id);
+    name = 0;
+}
+
+template <std::size_t N>
+void deleteFamily(std::array<std::uint32_t, N>& slots)
+{
+    for (std::uint32_t& name : slots) {
+        deleteTexture(name);
+    }
+}
+
+template <std::size_t N>
+int countLive(const std::array<std::uint32_t, N>& slots)
+{
+    int live = 0;
+    for (std::uint32_t name : slots) {
+        live += name != 0 ? 1 : 0;
+    }
+    return live;
+}
+
+}  // namespace
+
+std::uint32_t loadTexture(const char* path)
+{
+    SDL_Surface* surface = IMG_Load(path);
+    if (surface == nullptr) {
+        std::printf("  Failed to load %s\n", path);
+        return 0;
+    }
+    GLenum format = 0;
+    switch (surface->format->BytesPerPixel) {
+    case 3: format = GL_RGB; break;
+    case 4: format = GL_RGBA; break;
+    default:
+        SDL_FreeSurface(surface);
+        return 0;
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), surface->w, surface->h, 0, format, GL_UNSIGNED_BYTE,
+                 surface->pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    SDL_FreeSurface(surface);
+    return name;
+}
+
+void loadTextures(TextureSet& set)
+{
+    beginOverlay();
+    set.loading = loadTexture("./data/load.png");
+    drawSprite(loadingDestination, set.loading, wholeSheet, 0.0f, 1.0f);
+    SDL_GL_SwapBuffers();
+    endOverlay();
+
+    set.font = loadTexture("./data/font.png");
+    set.flare = loadTexture("./data/flare_white.png");
+
+    char path[64];
+    loadFamily("kuva", set.kuva, path);
+    loadFamily("jee", set.jee, path);
+    loadFamily("foreground", set.foreground, path);
+    loadFamily("parallax", set.parallax, path);
+    loadFamily("collision", set.collision, path);
+    std::snprintf(path, sizeof path, "./data/effect%i.png", 1);
+    set.effect = loadTexture(path);
+    std::printf("%s\n", path);
+}
+
+void releaseTextures(TextureSet& set)
+{
+    deleteTexture(set.loading);
+    deleteTexture(set.font);
+    deleteTexture(set.flare);
+    deleteFamily(set.jee);
+    deleteFamily(set.kuva);
+    deleteFamily(set.foreground);
+    deleteFamily(set.parallax);
+    deleteFamily(set.collision);
+    deleteTexture(set.effect);
+    releaseFont(set);
+}
+
+int liveTextureCount(const TextureSet& set)
+{
+    const int singles = (set.loading != 0) + (set.font != 0) + (set.flare != 0) + (set.effect != 0);
+    return singles + countLive(set.jee) + countLive(set.kuva) + countLive(set.foreground) + countLive(set.parallax) +
+           countLive(set.collision);
+}

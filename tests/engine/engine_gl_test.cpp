@@ -1,0 +1,117 @@
+// The engine started for real under a display: window mode, the overlay's mapping, the second init.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <array>
+#include <string>
+
+#include "engine/game_engine.hpp"
+#include "graphics/video.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+class EngineGlTest : public ::testing::Test {
+protected:
+    void start()
+    {
+        ::testing::internal::CaptureStdout();
+        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+        log = ::testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override
+    {
+        ::testing::internal::CaptureStdout();
+        engine.cleanup();
+        ::testing::internal::GetCapturedStdout();
+    }
+
+    TempDir dir;
+    GameEngine engine;
+    std::string log;
+};
+
+std::array<std::uint8_t, 3> pixelAt(int x, int yFromTop)
+{
+    std::array<std::uint8_t, 4> rgba{};
+    glReadPixels(x, 600 - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return {rgba[0], rgba[1], rgba[2]};
+}
+
+TEST_F(EngineGlTest, FirstStartOpensAWindowedOpenGLModeAndWritesAFreshSaveFile)
+{
+    start();
+    EXPECT_EQ(log.rfind("\n:. GameEngine init..\nFailed to load ./data/dat/game.dat\n Initializing SDL .. ", 0), 0u)
+        << log;
+    EXPECT_NE(log.find(" Initializing OpenGL .. done.\n Initializing soundsystem ..\n"), std::string::npos);
+    EXPECT_NE(log.find(" Building fonts.. done.\n"), std::string::npos);
+    EXPECT_EQ(log.substr(log.size() - 29), ":. GameEngine init finished\n\n");
+    EXPECT_EQ(readFile("data/dat/game.dat"), std::vector<std::uint8_t>(152, 0));
+
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->w, 800);
+    EXPECT_EQ(screen->h, 600);
+    EXPECT_NE(screen->flags & SDL_OPENGL, 0u);
+    EXPECT_EQ(screen->flags & SDL_FULLSCREEN, 0u);
+    EXPECT_EQ(videoModeFlags(false), 0x00000002u);
+    EXPECT_EQ(videoModeFlags(true), 0x80000002u);
+    EXPECT_TRUE(engine.running);
+}
+
+TEST_F(EngineGlTest, OverlayQuadCoveringTheScreenFillsTheWindowExactly)
+{
+    start();
+    clearFrame();
+    EXPECT_EQ(pixelAt(400, 300), (std::array<std::uint8_t, 3>{0, 0, 0})) << "every frame starts black";
+    beginOverlay();
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(1.0f, 0.0f, 0.0f);
+    glBegin(GL_QUADS);
+    glVertex2i(0, 0);
+    glVertex2i(800, 0);
+    glVertex2i(800, 600);
+    glVertex2i(0, 600);
+    glEnd();
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glBegin(GL_QUADS);  // a 10x10 square at the top-left: y grows downward
+    glVertex2i(0, 0);
+    glVertex2i(10, 0);
+    glVertex2i(10, 10);
+    glVertex2i(0, 10);
+    glEnd();
+    endOverlay();
+    glEnable(GL_TEXTURE_2D);
+    const std::array<std::uint8_t, 3> red{255, 0, 0};
+    const std::array<std::uint8_t, 3> blue{0, 0, 255};
+    EXPECT_EQ(pixelAt(0, 0), blue);
+    EXPECT_EQ(pixelAt(9, 9), blue);
+    EXPECT_EQ(pixelAt(10, 10), red);
+    EXPECT_EQ(pixelAt(799, 0), red);
+    EXPECT_EQ(pixelAt(0, 599), red);
+    EXPECT_EQ(pixelAt(799, 599), red);
+}
+
+TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)
+{
+    start();
+    engine.saveData->records[0] = 4242;
+    engine.saveData->showFps = 1;
+    makeDirs("data/dat/game.dat.tmp");  // writing the file fails from here on
+    ::testing::internal::CaptureStdout();
+    engine.toggleFullscreen();
+    engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
+    engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+    const std::string second = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(second.find("Failed to save ./data/dat/game.dat\n"), std::string::npos);
+    EXPECT_EQ(engine.saveData->records[0], 4242);
+    EXPECT_EQ(engine.saveData->showFps, 1);
+    EXPECT_NE(engine.textures, nullptr);
+    EXPECT_NE(engine.textures->fontBase, 0u);
+    EXPECT_TRUE(glIsList(engine.textures->fontBase));
+    EXPECT_EQ(readFile("data/dat/game.dat"), std::vector<std::uint8_t>(152, 0)) << "the old file is whole";
+}
+
+}  // namespace

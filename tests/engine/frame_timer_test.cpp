@@ -1,0 +1,88 @@
+// The frame timer's pacing and measurement, driven by a clock that only moves when told to.
+#include <gtest/gtest.h>
+
+#include "engine/frame_timer.hpp"
+#include "engine/manual_clock.hpp"
+
+namespace {
+
+class FrameTimerTest : public ::testing::Test {
+protected:
+    void SetUp() override { TickSource::install(&clock); }
+    void TearDown() override { TickSource::install(nullptr); }
+
+    // One pass of the loop: the body takes bodyMs, then the timer ticks.
+    void frame(FrameTimer& timer, std::uint32_t bodyMs)
+    {
+        clock.advance(bodyMs);
+        timer.tick();
+    }
+
+    ManualClock clock{1000};
+};
+
+TEST_F(FrameTimerTest, ShortBodiesArePacedToSixteenMilliseconds)
+{
+    FrameTimer timer;
+    EXPECT_EQ(timer.lastTicks, 1000u);
+    for (int i = 0; i < 12; ++i) {
+        frame(timer, 3);
+        EXPECT_EQ(timer.frameMs, 16u);
+    }
+    EXPECT_EQ(clock.now, 1000u + 12 * 16);
+    EXPECT_FLOAT_EQ(timer.frameSeconds, 0.016f);
+    EXPECT_FLOAT_EQ(timer.fps, 62.5f);
+    EXPECT_EQ(static_cast<int>(timer.fps), 62);
+    EXPECT_EQ(timer.frameCount, 12u);
+}
+
+TEST_F(FrameTimerTest, SlowBodiesAreMeasuredInFull)
+{
+    FrameTimer timer;
+    for (int i = 0; i < 10; ++i) {
+        frame(timer, 40);
+    }
+    EXPECT_EQ(clock.now, 1000u + 400);  // no delay was added
+    EXPECT_EQ(timer.frameMs, 40u);
+    EXPECT_FLOAT_EQ(timer.frameSeconds, 0.04f);
+    EXPECT_FLOAT_EQ(timer.fps, 25.0f);
+}
+
+TEST_F(FrameTimerTest, FpsAveragesOnlyTheFramesSoFarThenTheLastTen)
+{
+    FrameTimer timer;
+    frame(timer, 40);
+    EXPECT_FLOAT_EQ(timer.fps, 25.0f);
+    frame(timer, 3);  // 16 ms
+    EXPECT_FLOAT_EQ(timer.fps, 1000.0f / 28.0f);
+    for (int i = 0; i < 8; ++i) {
+        frame(timer, 3);
+    }
+    EXPECT_FLOAT_EQ(timer.fps, 1000.0f / ((40.0f + 9 * 16.0f) / 10.0f));
+    frame(timer, 3);  // the 40 ms frame falls out of the ring
+    EXPECT_FLOAT_EQ(timer.fps, 62.5f);
+    EXPECT_EQ(timer.frameTimes[0], 16u);
+}
+
+TEST_F(FrameTimerTest, TickCounterWrapAroundStillGivesTrueFrameLengths)
+{
+    clock.now = 0xFFFFFFF0u;
+    FrameTimer timer;
+    frame(timer, 5);  // crosses zero during the delay
+    EXPECT_EQ(timer.frameMs, 16u);
+    EXPECT_EQ(timer.lastTicks, 0x00000000u);
+    frame(timer, 30);
+    EXPECT_EQ(timer.frameMs, 30u);
+    EXPECT_EQ(timer.lastTicks, 30u);
+}
+
+TEST_F(FrameTimerTest, FirstFrameMeasuresTheTimeSinceCreation)
+{
+    FrameTimer timer;
+    clock.advance(1200);  // loading textures and the first state
+    timer.tick();
+    EXPECT_EQ(timer.frameMs, 1200u);
+    EXPECT_FLOAT_EQ(timer.frameSeconds, 1.2f);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// State changes and shut-down of the engine, run headless with a state that records its calls.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/game_engine.hpp"
+#include "support/test_support.hpp"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class RecordingState : public GameState {
+public:
+    RecordingState(std::string stateName, Calls& log) : GameState(std::move(stateName)), calls(log) {}
+    ~RecordingState() override { calls.push_back(name + ".destroyed"); }
+
+    void init(GameEngine*) override { record("init"); }
+    void cleanup(GameEngine*) override { record("cleanup"); }
+    void pause() override { active = false; }
+    void resume() override { active = true; }
+    void handleEvents(GameEngine* engine) override
+    {
+        record("events");
+        if (next != nullptr) {
+            engine->changeState(std::move(next));
+            return;  // this state is gone
+        }
+        if (quitOnEvents) {
+            engine->running = false;
+        }
+    }
+    void update(GameEngine*) override { record("update"); }
+    void draw(GameEngine*) override { record("draw"); }
+
+    std::unique_ptr<GameState> next;
+    bool quitOnEvents = false;
+
+private:
+    void record(const char* call) { calls.push_back(name + "." + call); }
+    Calls& calls;
+};
+
+TEST(GameEngineTest, ChangeStateLogsEndsTheOldStateThenStartsTheNew)
+{
+    Calls calls;
+    GameEngine engine;
+    engine.initHeadless();
+    ::testing::internal::CaptureStdout();
+    engine.changeState(std::make_unique<RecordingState>("First", calls));
+    engine.changeState(std::make_unique<RecordingState>("Second", calls));
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log,
+              ": Moving to state First\n  Initializing new state\n  Initializing went ok\n"
+              ": Moving to state Second\n  Initializing new state\n  Initializing went ok\n");
+    EXPECT_EQ(calls, (Calls{"First.init", "First.cleanup", "First.destroyed", "Second.init"}));
+    ASSERT_NE(engine.state, nullptr);
+    EXPECT_EQ(engine.state->name, "Second");
+}
+
+TEST(GameEngineTest, FramesForwardToTheStateAndAStateMayReplaceItselfFromItsEvents)
+{
+    Calls calls;
+    GameEngine engine;
+    engine.initHeadless();
+    auto first = std::make_unique<RecordingState>("A", calls);
+    first->next = std::make_unique<RecordingState>("B", calls);
+    ::testing::internal::CaptureStdout();
+    engine.changeState(std::move(first));
+    engine.update();
+    engine.draw();
+    engine.handleEvents();
+    engine.update();
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
+                            "B.update"}));
+    EXPECT_EQ(engine.timer->frameCount, 2u);
+}
+
+TEST(GameEngineTest, CleanupEndsTheStateAndLogsInOrder)
+{
+    Calls calls;
+    GameEngine engine;
+    engine.initHeadless();
+    auto only = std::make_unique<RecordingState>("Only", calls);
+    only->quitOnEvents = true;
+    ::testing::internal::CaptureStdout();
+    engine.changeState(std::move(only));
+    engine.handleEvents();
+    EXPECT_FALSE(engine.running);
+    engine.cleanup();
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::string shutdown =
+        "\n:. GameEngine Cleanup..\n Releasing fonts.. done\n Releasing textures.. done\n"
+        ":. GameEngine cleanup finished\n\n";
+    ASSERT_GE(log.size(), shutdown.size());
+    EXPECT_EQ(log.substr(log.size() - shutdown.size()), shutdown);
+    EXPECT_EQ(calls.back(), "Only.destroyed");
+    EXPECT_EQ(engine.state, nullptr);
+    EXPECT_EQ(engine.saveData, nullptr);
+}
+
+TEST(GameEngineTest, SettingSwitchesFlipAndCopyIntoTheSaveData)
+{
+    testing_support::TempDir dir;
+    GameEngine engine;
+    engine.initHeadless();
+    engine.toggleFps();
+    EXPECT_EQ(engine.saveData->showFps, 1);
+    engine.toggleHardMode();
+    engine.toggleHardMode();
+    EXPECT_EQ(engine.saveData->hardMode, 0);
+    EXPECT_TRUE(engine.toggleMusic());
+    EXPECT_EQ(engine.saveData->musicOff, 1);
+    EXPECT_TRUE(engine.toggleSound());
+    EXPECT_EQ(engine.saveData->soundOff, 1);
+    EXPECT_FALSE(testing_support::fileExists("data/dat/game.dat")) << "only the fullscreen switch writes";
+    EXPECT_TRUE(engine.toggleFullscreen());
+    EXPECT_EQ(testing_support::readFile("data/dat/game.dat").size(), 152u);
+    EXPECT_FALSE(engine.toggleFullscreen());
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// The save file: its layout, damaged and missing files, records and the safe write.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "records/format_time.hpp"
+#include "records/save_data.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+const std::string savePath = "data/dat/game.dat";
+
+std::vector<std::uint8_t> le32(std::int32_t v)
+{
+    const auto u = static_cast<std::uint32_t>(v);
+    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
+            static_cast<std::uint8_t>(u >> 24)};
+}
+
+std::string timeText(int ms)
+{
+    char text[timeTextSize];
+    formatTime(ms, text);
+    return text;
+}
+
+TEST(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
+{
+    TempDir dir;
+    SaveData data;
+    data.records[3] = 77;
+    data.showFps = 1;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(data.load());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Failed to load ./data/dat/game.dat\n");
+    EXPECT_EQ(data.records[3], 0);
+    EXPECT_EQ(data.showFps, 0);
+    EXPECT_EQ(data.openLevelCount(), 1);
+}
+
+TEST(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> eight = le32(5000);
+    const std::vector<std::uint8_t> second = le32(7000);
+    eight.insert(eight.end(), second.begin(), second.end());
+    writeFile(savePath, eight);
+    SaveData data;
+    ASSERT_TRUE(data.load());
+    EXPECT_EQ(data.records[0], 5000);
+    EXPECT_EQ(data.records[1], 7000);
+    EXPECT_EQ(data.records[2], 0);
+    EXPECT_EQ(data.musicOff, 0);
+    EXPECT_EQ(data.openLevelCount(), 3);
+
+    std::vector<std::uint8_t> longer(400, 0);
+    longer[144] = 1;  // showFps
+    longer[148] = 1;  // musicOff
+    longer[152] = 9;  // past the record: ignored
+    writeFile(savePath, longer);
+    ASSERT_TRUE(data.load());
+    EXPECT_EQ(data.showFps, 1);
+    EXPECT_EQ(data.musicOff, 1);
+    EXPECT_EQ(data.hardMode, 0);
+}
+
+TEST(SaveDataTest, DamagedValuesAreReadSafely)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> bytes(152, 0);
+    const std::vector<std::uint8_t> negative = le32(-5);
+    std::memcpy(&bytes[0], negative.data(), 4);
+    bytes[145] = 7;    // hardMode: anything but 0 counts as set
+    bytes[146] = 255;  // effectsOff
+    writeFile(savePath, bytes);
+    SaveData data;
+    ASSERT_TRUE(data.load());
+    EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
+    EXPECT_EQ(data.hardMode, 1);
+    EXPECT_EQ(data.effectsOff, 1);
+    EXPECT_EQ(data.getRecord(0), 0) << "hard mode reads the hard slots";
+}
+
+TEST(SaveDataTest, SaveWritesTheExactLayoutAndRoundTrips)
+{
+    TempDir dir;
+    SaveData data;
+    data.records[0] = 83456;
+    data.records[35] = -1 & 0x7FFFFFFF;
+    data.showFps = 1;
+    data.soundOff = 1;
+    ASSERT_TRUE(data.save());
+    const std::vector<std::uint8_t> bytes = readFile(savePath);
+    ASSERT_EQ(bytes.size(), 152u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4), le32(83456));
+    EXPECT_EQ(bytes[144], 1);
+    EXPECT_EQ(bytes[147], 1);
+    EXPECT_FALSE(fileExists("data/dat/game.dat.tmp"));
+
+    SaveData reread;
+    ASSERT_TRUE(reread.load());
+    EXPECT_EQ(reread.records, data.records);
+    EXPECT_EQ(reread.toBytes(), data.toBytes());
+}
+
+TEST(SaveDataTest, FailedWriteIsReportedAndKeepsTheOldFile)
+{
+    TempDir dir;
+    SaveData data;
+    data.records[0] = 1000;
+    ASSERT_TRUE(data.save());
+    makeDirs("data/dat/game.dat.tmp");  // the temporary file cannot be made
+    data.records[0] = 900;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(data.save());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Failed to save ./data/dat/game.dat\n");
+    SaveData reread;
+    ASSERT_TRUE(reread.load());
+    EXPECT_EQ(reread.records[0], 1000) << "the old file stays whole";
+    EXPECT_EQ(data.records[0], 900) << "the record in memory stays";
+}
+
+TEST(SaveDataTest, SaveCreatesTheMissingFolders)
+{
+    TempDir dir;
+    SaveData data;
+    EXPECT_TRUE(data.save());
+    EXPECT_EQ(readFile(savePath).size(), 152u);
+}
+
+TEST(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
+{
+    TempDir dir;
+    SaveData data;
+    data.hardMode = 1;
+    data.records[18] = 90000;
+    EXPECT_TRUE(data.submitRecord(0, 83456));
+    EXPECT_EQ(data.records[18], 83456);
+    EXPECT_EQ(data.records[0], 0) << "easy records stay untouched";
+    EXPECT_FALSE(data.submitRecord(0, 83456)) << "a tie keeps the old record";
+    EXPECT_FALSE(data.submitRecord(0, 90000));
+    const std::vector<std::uint8_t> bytes = readFile(savePath);
+    ASSERT_EQ(bytes.size(), 152u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 72, bytes.begin() + 76), le32(83456));
+
+    data.hardMode = 0;
+    EXPECT_TRUE(data.submitRecord(4, 1)) << "an empty slot takes any time";
+    EXPECT_EQ(data.getRecord(4), 1);
+    EXPECT_FALSE(data.submitRecord(18, 5)) << "no slot past the mode's levels";
+}
+
+TEST(SaveDataTest, OpenLevelCountFollowsTheRecordsOfTheMode)
+{
+    SaveData data;
+    EXPECT_EQ(data.openLevelCount(), 1);
+    for (int i = 0; i < 4; ++i) {
+        data.records[static_cast<std::size_t>(i)] = 1000;
+    }
+    EXPECT_EQ(data.openLevelCount(), 5);
+    data.hardMode = 1;
+    EXPECT_EQ(data.openLevelCount(), 1);
+    for (int i = 18; i < 36; ++i) {
+        data.records[static_cast<std::size_t>(i)] = 1000;
+    }
+    EXPECT_EQ(data.openLevelCount(), 18);
+    data.records[20] = 0;
+    EXPECT_EQ(data.openLevelCount(), 3);
+}
+
+TEST(FormatTimeTest, MinutesAndTwoDigitSeconds)
+{
+    EXPECT_EQ(timeText(0), "0.00");
+    EXPECT_EQ(timeText(5999), "0.05");
+    EXPECT_EQ(timeText(59999), "0.59");
+    EXPECT_EQ(timeText(61000), "1.01");
+    EXPECT_EQ(timeText(83456), "1.23");
+    EXPECT_EQ(timeText(600000), "10.00");
+    EXPECT_EQ(timeText(INT_MAX), "35791.23");
+}
+
+TEST(FormatTimeTest, NegativeTimesStayInsideTheBuffer)
+{
+    EXPECT_EQ(timeText(INT_MIN), "-35791.0-23");
+    EXPECT_EQ(timeText(-1000), "0.0-1");
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+// The world picture generator's parts: cell outlines, the piece catalogue, wrapping and naming.
+#include "cell_mask.hpp"
+#include "picture_catalog.hpp"
+#include "piece_catalog.hpp"
+#include "random_stream.hpp"
+#include "svg_document.hpp"
+#include "svg_element.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+double signedArea(const std::vector<Point>& loop) {
+    double twice = 0.0;
+    for (size_t i = 0; i < loop.size(); ++i) {
+        const Point a = loop[i];
+        const Point b = loop[(i + 1) % loop.size()];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2.0;
+}
+
+bool hasCorner(const std::vector<Point>& loop, double x, double y) {
+    return std::any_of(loop.begin(), loop.end(), [&](Point p) { return p.x == x && p.y == y; });
+}
+
+size_t countOf(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string errorOf(const std::string& catalogueText) {
+    try {
+        PieceCatalog::parse(catalogueText);
+    } catch (const std::runtime_error& failure) {
+        return failure.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
+    const auto block = CellMask({"##", "##"}).outlineLoops();
+    ASSERT_EQ(block.size(), 1u);
+    EXPECT_EQ(block[0].size(), 4u) << "straight runs must merge into one edge";
+    for (const Point corner : {Point{0, 0}, Point{2, 0}, Point{2, 2}, Point{0, 2}}) {
+        EXPECT_TRUE(hasCorner(block[0], corner.x, corner.y)) << corner.x << ", " << corner.y;
+    }
+
+    const auto lShape = CellMask({"#.", "##"}).outlineLoops();
+    ASSERT_EQ(lShape.size(), 1u);
+    EXPECT_EQ(lShape[0].size(), 6u);
+    EXPECT_DOUBLE_EQ(std::abs(signedArea(lShape[0])), 3.0);
+
+    // The hole winds the other way, so an even-odd or non-zero fill leaves it clear.
+    const auto frame = CellMask({"###", "#.#", "###"}).outlineLoops();
+    ASSERT_EQ(frame.size(), 2u);
+    EXPECT_LT(signedArea(frame[0]) * signedArea(frame[1]), 0.0);
+    EXPECT_DOUBLE_EQ(std::abs(signedArea(frame[0])) + std::abs(signedArea(frame[1])), 10.0);
+
+    // Cells meeting only at a corner stay two shapes.
+    const auto diagonal = CellMask({"#.", ".#"}).outlineLoops();
+    ASSERT_EQ(diagonal.size(), 2u);
+    EXPECT_EQ(diagonal[0].size(), 4u);
+    EXPECT_EQ(diagonal[1].size(), 4u);
+}
+
+TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
+    CellMask beam({"###", "###"});
+    beam.setOpenSides("LR");
+    const auto loops = beam.outlineLoops();
+    ASSERT_EQ(loops.size(), 1u);
+    for (const Point corner : loops[0]) {
+        EXPECT_TRUE(corner.x == -1 || corner.x == 4) << "an outline corner lies at x " << corner.x;
+        EXPECT_TRUE(corner.y == 0 || corner.y == 2);
+    }
+    // Only cells that reach an open side are carried on past it.
+    CellMask step({"#..", "###"});
+    step.setOpenSides("B");
+    EXPECT_TRUE(step.solidOrJoined(0, 2));
+    EXPECT_FALSE(step.solidOrJoined(1, -1));
+    EXPECT_FALSE(step.solidOrJoined(-1, 1));
+    EXPECT_FALSE(step.solid(0, 2));
+}
+
+TEST(CellMaskOutline, RejectsMalformedMasks) {
+    EXPECT_THROW(CellMask({"##", "#"}), std::runtime_error);
+    EXPECT_THROW(CellMask({"#x"}), std::runtime_error);
+    EXPECT_THROW(CellMask(std::vector<std::string>{}), std::runtime_error);
+    CellMask mask({"#"});
+    EXPECT_THROW(mask.setOpenSides("LQ"), std::runtime_error);
+}
+
+TEST(PieceCatalogue, ReadsFormationsAndTiles) {
+    const PieceCatalog catalogue = PieceCatalog::parse("# a comment\n"
+                                                       "formation 7 grass LB\n"
+                                                       "##..\n"
+                                                       "####\n"
+                                                       "\n"
+                                                       "# another comment\n"
+                                                       "formation 8 tiles -\n"
+                                                       "  ##  \n"
+                                                       "tile 31 grass fill\n"
+                                                       "tile 32 grass cap\n");
+    const PieceRecipe& hill = catalogue.recipe(7);
+    EXPECT_EQ(hill.material, "grass");
+    EXPECT_EQ(hill.openSides, "LB");
+    EXPECT_EQ(hill.cells, (std::vector<std::string>{"##..", "####"}));
+    EXPECT_FALSE(hill.tile);
+    EXPECT_EQ(catalogue.recipe(8).openSides, "");
+    EXPECT_EQ(catalogue.recipe(8).cells, std::vector<std::string>{"##"});
+    EXPECT_TRUE(catalogue.recipe(31).tile);
+    EXPECT_FALSE(catalogue.recipe(31).capped);
+    EXPECT_TRUE(catalogue.recipe(32).capped);
+    EXPECT_THROW(catalogue.recipe(9), std::runtime_error);
+}
+
+TEST(PieceCatalogue, NamesTheLineOfEachFault) {
+    EXPECT_NE(errorOf("tile 31 grass fill\ntile 31 grass cap\n").find("line 2"), std::string::npos);
+    EXPECT_NE(errorOf("tile 31 grass\n").find("line 1"), std::string::npos);
+    EXPECT_NE(errorOf("\n\ntile 31 grass top\n").find("line 3"), std::string::npos);
+    EXPECT_NE(errorOf("stone 5 grass -\n").find("unknown entry"), std::string::npos);
+    EXPECT_NE(errorOf("formation 5 grass -\n\nformation 6 grass -\n#\n").find("formation 5"), std::string::npos);
+    EXPECT_THROW(PieceCatalog::load("/nonexistent/pieces.txt"), std::runtime_error);
+}
+
+TEST(SvgText, RepeatedAttributesStayOneAttribute) {
+    // A second value for the same attribute would make the SVG unreadable.
+    SvgElement line = svgPath("M0 0L1 1");
+    line.stroke("#000000", 2).attr("stroke-linecap", "butt");
+    const std::string text = line.str();
+    EXPECT_EQ(countOf(text, "stroke-linecap="), 1u) << text;
+    EXPECT_NE(text.find("stroke-linecap=\"butt\""), std::string::npos);
+    EXPECT_EQ(SvgElement::number(-0.001), "0");
+    EXPECT_EQ(SvgElement::number(12.0), "12");
+    EXPECT_EQ(SvgElement::number(-2.5), "-2.50");
+}
+
+TEST(SvgText, WrappedElementsRepeatAroundTheViewInTheirOwnLayer) {
+    SvgDocument plain(64, 64, 64, 64);
+    plain.add(svgCircle(1, 1, 3));
+    EXPECT_EQ(countOf(plain.str(), "<use"), 0u);
+
+    SvgDocument wrapped(512, 512, 400, 400);
+    wrapped.setWrap(true);
+    wrapped.add(svgCircle(1, 1, 3));
+    wrapped.add(svgRect(0, 0, 5, 5));
+    const std::string text = wrapped.str();
+    EXPECT_EQ(countOf(text, "<use"), 18u);
+    EXPECT_NE(text.find("x=\"-400\" y=\"-400\""), std::string::npos);
+    EXPECT_NE(text.find("x=\"400\" y=\"400\""), std::string::npos);
+    // All nine copies of the first element come before the second.
+    EXPECT_LT(text.rfind("#wrapped0"), text.find("#wrapped1\""));
+    EXPECT_NE(text.find("width=\"512\" height=\"512\" viewBox=\"0 0 400 400\""), std::string::npos);
+}
+
+TEST(RandomSource, EachNameDrawsItsOwnRepeatableSequence) {
+    RandomStream first("jee1");
+    RandomStream again("jee1");
+    RandomStream other("jee2");
+    bool differs = false;
+    for (int i = 0; i < 200; ++i) {
+        const double a = first.uniform(-3.0, 5.0);
+        EXPECT_EQ(a, again.uniform(-3.0, 5.0));
+        EXPECT_GE(a, -3.0);
+        EXPECT_LT(a, 5.0);
+        differs = differs || a != other.uniform(-3.0, 5.0);
+        const int pick = first.below(7);
+        again.below(7);
+        EXPECT_TRUE(pick >= 0 && pick < 7);
+    }
+    EXPECT_TRUE(differs);
+    EXPECT_EQ(first.below(0), 0);
+}
+
+TEST(PictureNames, UnknownPicturesAndOversizedPiecesAreRefused) {
+    const PieceCatalog pieces = PieceCatalog::parse("formation 5 grass -\n"
+                                                    "#############\n"
+                                                    "formation 6 grass -\n"
+                                                    "##\n"
+                                                    "tile 31 grass fill\n");
+    const PictureCatalog pictures(pieces);
+    for (const char* name : {"jee0", "jee6", "jee", "parallax6", "foreground13", "collision51", "kuva1",
+                             "collision5x", "jee1000"}) {
+        EXPECT_THROW(pictures.draw(name), std::runtime_error) << name;
+    }
+    // 13 cells do not fit a 400-pixel piece, whose last half cell must stay clear.
+    EXPECT_THROW(pictures.draw("collision5"), std::runtime_error);
+    EXPECT_THROW(pictures.draw("collision7"), std::runtime_error) << "no recipe for piece 7";
+    EXPECT_NO_THROW(pictures.draw("collision6"));
+    EXPECT_NO_THROW(pictures.draw("collision31"));
+    EXPECT_NO_THROW(pictures.draw("jee3"));
+}
