@@ -1,33 +1,52 @@
 #include "graphics/font.hpp"
 
 #include <GL/gl.h>
-#include <algorithm>
-#include <cstring>
+#include <cstddef>
 
 namespace {
 
-constexpr float cell = 0.0625f;  // 1/16 of the sheet
+constexpr int sheetColumns = 16;
+constexpr float cell = 1.0f / sheetColumns;
 constexpr int glyphSize = 16;
 constexpr double advance = 10.0;
 constexpr int firstPrintable = 32;
 constexpr int setStride = 128;
-constexpr std::size_t chunkSize = 256;
+constexpr double textWidth = 800.0;
+constexpr double textHeight = 600.0;
 
-int glyphOf(unsigned char byte, int glyphSet)
+int chosenSet(int glyphSet)
 {
-    return static_cast<int>(byte) - firstPrintable + setStride * glyphSet;
+    return glyphSet == 1 ? 1 : 0;
 }
 
-// Bytes whose glyph lies outside the font would call lists that belong to something else:
-// they print as a space, which keeps the pen advancing.
-std::size_t copyDrawable(const char* text, std::size_t length, int glyphSet, unsigned char* out)
+bool hasGlyph(unsigned char byte, int glyphSet)
 {
-    for (std::size_t i = 0; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int glyph = glyphOf(byte, glyphSet);
-        out[i] = (glyph >= 0 && glyph < fontGlyphCount) ? byte : static_cast<unsigned char>(' ');
+    const int glyph = static_cast<int>(byte) - firstPrintable + setStride * glyphSet;
+    return glyph >= 0 && glyph < fontGlyphCount;
+}
+
+void callRun(const unsigned char* bytes, std::size_t count)
+{
+    if (count > 0) {
+        glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, bytes);
     }
-    return length;
+}
+
+// Names outside the font's 256 lists may belong to something else, so a byte without a glyph
+// is never handed to GL: the runs around it are called, and the pen steps over it.
+void callGlyphs(const char* text, int glyphSet)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    std::size_t runStart = 0;
+    std::size_t i = 0;
+    for (; bytes[i] != 0; ++i) {
+        if (!hasGlyph(bytes[i], glyphSet)) {
+            callRun(bytes + runStart, i - runStart);
+            glTranslated(advance, 0.0, 0.0);
+            runStart = i + 1;
+        }
+    }
+    callRun(bytes + runStart, i - runStart);
 }
 
 }  // namespace
@@ -37,8 +56,9 @@ void buildFont(TextureSet& set)
     set.fontBase = glGenLists(fontGlyphCount);
     glBindTexture(GL_TEXTURE_2D, set.font);
     for (int g = 0; g < fontGlyphCount; ++g) {
-        const float sx = static_cast<float>(g % 16) * cell;
-        const float cy = static_cast<float>(g / 16) * cell;
+        // Rows are counted from the last stored row of the sheet, which is t = 1.
+        const float sx = static_cast<float>(g % sheetColumns) * cell;
+        const float cy = static_cast<float>(g / sheetColumns) * cell;
         glNewList(set.fontBase + static_cast<GLuint>(g), GL_COMPILE);
         glBegin(GL_QUADS);
         glTexCoord2f(sx, 1.0f - cy - cell);
@@ -71,21 +91,19 @@ void printText(const TextureSet& set, int x, int y, const char* text, int glyphS
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0.0, 800.0, 0.0, 600.0, -1.0, 1.0);
+    glOrtho(0.0, textWidth, 0.0, textHeight, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glTranslated(x, 600 - y, 0.0);
+    glTranslated(x, textHeight - y, 0.0);
     glScalef(scale, scale, scale);
     glRotatef(angle, 0.0f, 0.0f, 1.0f);
 
-    const int chosen = glyphSet > 1 ? 0 : glyphSet;
-    glListBase(set.fontBase - firstPrintable + static_cast<GLuint>(setStride * chosen));
-    unsigned char drawable[chunkSize];
-    const std::size_t length = std::strlen(text);
-    for (std::size_t start = 0; start < length; start += chunkSize) {
-        const std::size_t count = copyDrawable(text + start, std::min(chunkSize, length - start), chosen, drawable);
-        glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, drawable);
+    const int chosen = chosenSet(glyphSet);
+    // Without a built font every name would be someone else's list.
+    if (set.fontBase != 0 && text != nullptr) {
+        glListBase(set.fontBase - firstPrintable + static_cast<GLuint>(setStride * chosen));
+        callGlyphs(text, chosen);
     }
 
     glMatrixMode(GL_PROJECTION);

@@ -9,13 +9,14 @@ namespace {
 
 constexpr float sheetScale = 1.0f / 512.0f;
 
+// Corners are summed in 64 bits: a far-off rectangle must not overflow into the view.
 struct Span {
-    std::int32_t low;
-    std::int32_t high;
-    bool holds(std::int32_t v) const { return low <= v && v <= high; }
+    std::int64_t low;
+    std::int64_t high;
+    bool holds(std::int64_t v) const { return low <= v && v <= high; }
 };
 
-Span spanOf(std::int32_t start, std::int32_t size)
+Span spanOf(std::int64_t start, std::int64_t size)
 {
     return {std::min(start, start + size), std::max(start, start + size)};
 }
@@ -60,8 +61,10 @@ bool isOnScreen(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h)
 {
     const Span across = spanOf(viewRect.x, viewRect.w);
     const Span down = spanOf(viewRect.y, viewRect.h);
-    const std::int32_t cornersX[] = {x, x + w, x, x + w};
-    const std::int32_t cornersY[] = {y, y, y + h, y + h};
+    const std::int64_t right = std::int64_t{x} + w;
+    const std::int64_t bottom = std::int64_t{y} + h;
+    const std::int64_t cornersX[] = {x, right, x, right};
+    const std::int64_t cornersY[] = {y, y, bottom, bottom};
     for (int i = 0; i < 4; ++i) {
         if (across.holds(cornersX[i]) && down.holds(cornersY[i])) {
             return true;

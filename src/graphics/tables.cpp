@@ -1,5 +1,8 @@
 #include "graphics/tables.hpp"
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 
 template <std::size_t N>
@@ -19,7 +22,8 @@ constexpr std::array<Rect, N> sizes(std::initializer_list<std::pair<int, Rect>> 
 
 }  // namespace
 
-const std::array<const char*, levelNameCount> levelNames = {
+// Constant-initialised, so even code run before main sees them filled.
+constexpr std::array<const char*, levelNameCount> levelNames = {
     "Easy start          ", "Easy Rider          ", "Taxi Driver         ", "Raging Bull         ",
     "Meet the Feebles    ", "Hercules            ", "Deer Hunter         ", "Ninja Assassins     ",
     "Daredevil           ", "War of Worls        ", "Gigli               ", "Crossroads          ",
@@ -27,18 +31,18 @@ const std::array<const char*, levelNameCount> levelNames = {
     "The cat in the Hat  ", "Taking Lives        ", "Ultraviolet         ", "",
 };
 
-const std::array<Rect, foregroundPictureCount> foregroundRects = sizes<foregroundPictureCount>({
+constexpr std::array<Rect, foregroundPictureCount> foregroundRects = sizes<foregroundPictureCount>({
     //  from  { x, y,   w,   h }
     {0, {0, 0, 256, 256}},
     {2, {0, 0, 400, 400}},
 });
 
-const std::array<Rect, parallaxPictureCount> parallaxRects = sizes<parallaxPictureCount>({
+constexpr std::array<Rect, parallaxPictureCount> parallaxRects = sizes<parallaxPictureCount>({
     {0, {0, 0, 200, 200}},
     {1, {0, 0, 400, 400}},
 });
 
-const std::array<Rect, collisionPictureCount> collisionRects = sizes<collisionPictureCount>({
+constexpr std::array<Rect, collisionPictureCount> collisionRects = sizes<collisionPictureCount>({
     {0, {0, 0, 256, 512}},
     {1, {0, 0, 512, 64}},
     {2, {0, 0, 64, 64}},

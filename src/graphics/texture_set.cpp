@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <SDL_image.h>
 #include <cstdio>
+#include <memory>
 
 #include "graphics/font.hpp"
 #include "graphics/sprite.hpp"
@@ -24,10 +25,15 @@ void loadFamily(const char* family, std::array<std::uint32_t, N>& slots, char (&
     }
 }
 
+// Pixel data never outlives the upload, whichever way loading ends.
+using SurfaceOwner = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+
 void deleteTexture(std::uint32_t& name)
 {
-    const GLuint id = name;
-    glDeleteTextures(1, &id);
+    if (name != 0) {
+        const GLuint id = name;
+        glDeleteTextures(1, &id);
+    }
     name = 0;
 }
 
@@ -53,7 +59,7 @@ int countLive(const std::array<std::uint32_t, N>& slots)
 
 std::uint32_t loadTexture(const char* path)
 {
-    SDL_Surface* surface = IMG_Load(path);
+    const SurfaceOwner surface(IMG_Load(path), &SDL_FreeSurface);
     if (surface == nullptr) {
         std::printf("  Failed to load %s\n", path);
         return 0;
@@ -62,9 +68,7 @@ std::uint32_t loadTexture(const char* path)
     switch (surface->format->BytesPerPixel) {
     case 3: format = GL_RGB; break;
     case 4: format = GL_RGBA; break;
-    default:
-        SDL_FreeSurface(surface);
-        return 0;
+    default: return 0;  // paletted, grey and 16-bit surfaces are refused without a word
     }
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -73,7 +77,6 @@ std::uint32_t loadTexture(const char* path)
                  surface->pixels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    SDL_FreeSurface(surface);
     return name;
 }
 

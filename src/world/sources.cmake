@@ -1,1 +1,6 @@
 # Sources of the world subsystem.
+target_sources(fezzle PRIVATE
+  world/layer_geometry.cpp
+  world/level.cpp
+  world/world.cpp
+)

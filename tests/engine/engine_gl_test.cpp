@@ -7,31 +7,13 @@
 
 #include "engine/game_engine.hpp"
 #include "graphics/video.hpp"
-#include "support/test_support.hpp"
+#include "support/engine_test.hpp"
 
 using namespace testing_support;
 
 namespace {
 
-class EngineGlTest : public ::testing::Test {
-protected:
-    void start()
-    {
-        ::testing::internal::CaptureStdout();
-        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
-        log = ::testing::internal::GetCapturedStdout();
-    }
-    void TearDown() override
-    {
-        ::testing::internal::CaptureStdout();
-        engine.cleanup();
-        ::testing::internal::GetCapturedStdout();
-    }
-
-    TempDir dir;
-    GameEngine engine;
-    std::string log;
-};
+using EngineGlTest = EngineTest;
 
 std::array<std::uint8_t, 3> pixelAt(int x, int yFromTop)
 {

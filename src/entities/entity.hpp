@@ -1,0 +1,76 @@
+// Base of the hat and of every level object: a box in level pixels that the world updates,
+// tests for contact and draws. Entities never delete themselves; they clear `alive`.
+#pragma once
+
+#include <cstdint>
+
+#include "entities/vector3.hpp"
+#include "graphics/rect.hpp"
+
+class GameEngine;
+class Level;
+class World;
+
+// Values of Entity::type. The level file's factory makes 0 to 7; the rest appear during play.
+enum class EntityType : std::int32_t {
+    Hat = -2,
+    StartPoint = 0,
+    Toilet = 1,
+    Thrower = 2,
+    BubbleVent = 3,
+    BubbleBlower = 4,
+    Dropper = 5,
+    Bumper = 6,
+    FadingBumper = 7,
+    Item = 100,  // thrown and dropped items alike
+    RisingBubble = 101,
+    BlownBubble = 102,
+};
+
+constexpr std::int32_t typeId(EntityType kind)
+{
+    return static_cast<std::int32_t>(kind);
+}
+
+// Type ids 0 to levelObjectKindCount - 1 are the kinds a level file can place.
+constexpr std::int32_t levelObjectKindCount = 8;
+
+class Entity {
+public:
+    Entity() = default;
+    virtual ~Entity() = default;
+    Entity(const Entity&) = delete;
+    Entity& operator=(const Entity&) = delete;
+
+    // The virtual operations keep this order: other kinds rely on the table's layout.
+    virtual void kill(GameEngine* engine);
+    virtual void savePosition(GameEngine* engine);
+    virtual void update(GameEngine* engine) = 0;
+    virtual void draw(GameEngine* engine);
+    // Closed boxes: touching along an edge or at a corner counts.
+    virtual bool overlaps(const Entity* other) const;
+    // `other` is null for terrain. The world ignores the result.
+    virtual bool collide(GameEngine* engine, Entity* other, Level* level) = 0;
+    // Radians from the box centre; y grows downward, so straight below is +pi/2.
+    virtual float angleTo(float x, float y) const;
+    virtual float getCenterX() const;
+    virtual float getCenterY() const;
+    virtual float getX() const;
+    virtual float getY() const;
+    virtual float getWidth() const;
+    virtual float getHeight() const;
+    virtual float getBoxWidth() const;
+    virtual float getBoxHeight() const;
+    virtual void setWorld(World* owner);
+    // A screen-sized rectangle centred on the entity, unclamped.
+    virtual Rect getViewRect() const;
+
+    World* world = nullptr;
+    bool alive = true;
+    Vector3 position;
+    Vector3 oldPosition;
+    float width = 0.0f;
+    float height = 0.0f;
+    std::int32_t type = 0;
+    bool solid = true;
+};

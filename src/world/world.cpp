@@ -1,0 +1,110 @@
+#include "world/world.hpp"
+
+#include "engine/game_engine.hpp"
+
+World::World() : level(std::make_unique<Level>())
+{
+    level->setWorld(this);
+}
+
+World::~World()
+{
+    clear();
+}
+
+Entity* World::createObject([[maybe_unused]] std::int32_t x, [[maybe_unused]] std::int32_t y, std::int32_t type)
+{
+    // Ids 0 to 7 are the level file's kinds. Each joins its case as soon as its class exists,
+    // as in `return new Toilet(x, y);`; until then the id places nothing.
+    switch (static_cast<EntityType>(type)) {
+    case EntityType::StartPoint:
+    case EntityType::Toilet:
+    case EntityType::Thrower:
+    case EntityType::BubbleVent:
+    case EntityType::BubbleBlower:
+    case EntityType::Dropper:
+    case EntityType::Bumper:
+    case EntityType::FadingBumper:
+    default:
+        // Ids 8 and above, and negative ids, are not level objects.
+        return nullptr;
+    }
+}
+
+void World::spawnObject(std::int32_t x, std::int32_t y, std::int32_t type)
+{
+    Entity* object = createObject(x, y, type);
+    if (object == nullptr) {
+        return;
+    }
+    add(object);
+    if (type == typeId(EntityType::StartPoint)) {
+        startPoint = object;
+    }
+}
+
+void World::add(Entity* entity)
+{
+    if (entity == nullptr) {
+        return;
+    }
+    // The hat's top-left corner, not its centre, goes on the start point's centre.
+    if (entity->type == typeId(EntityType::Hat) && startPoint != nullptr) {
+        entity->position = Vector3{startPoint->getCenterX(), startPoint->getCenterY(), 0.0f};
+    }
+    entity->setWorld(this);
+    objects.pushBack(entity);
+}
+
+void World::update(GameEngine* engine)
+{
+    // Entities spawned during the walk go to the tail and get their turn in this same walk;
+    // a dead entity is removed at its own turn and the one after it still takes its turn.
+    auto at = objects.begin();
+    while (at != objects.end()) {
+        Entity* entity = *at;
+        if (!entity->alive) {
+            at = objects.erase(at);
+            continue;
+        }
+        takeTurn(engine, entity);
+        ++at;
+    }
+    // EFFECTS: the effect manager's update with the timer's frameMs goes here.
+}
+
+void World::takeTurn(GameEngine* engine, Entity* entity)
+{
+    entity->savePosition(engine);
+    entity->update(engine);
+    if (level->collides(entity)) {
+        entity->collide(engine, nullptr, level.get());
+    }
+    // Dead entities still in the list take part until their own turn removes them.
+    for (Entity* other : objects) {
+        if (other != entity && entity->overlaps(other)) {
+            entity->collide(engine, other, level.get());
+        }
+    }
+}
+
+void World::draw(GameEngine* engine)
+{
+    level->drawBackground(engine);
+    level->drawParallax(engine);
+    level->drawPieces(engine);
+    // While paused only the level shows. Without a state nothing is paused.
+    if (engine->state == nullptr || engine->state->active) {
+        // EFFECTS: the effect manager's draw goes here, under every entity.
+        for (Entity* entity : objects) {
+            entity->draw(engine);
+        }
+    }
+    level->drawForeground(engine);
+}
+
+void World::clear()
+{
+    objects.clear();
+    startPoint = nullptr;
+}

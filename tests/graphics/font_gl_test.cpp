@@ -1,0 +1,142 @@
+// Text drawn into a real window from a glyph sheet whose cells all differ, read back.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <array>
+
+#include "graphics/font.hpp"
+#include "graphics/gl_test_window.hpp"
+#include "graphics/video.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int glyphPixels = 16;
+constexpr int sheetCells = 16;
+constexpr GLsizei listsBeforeFont = 64;
+constexpr int strayNames = 96;
+
+// The upper half of a letter is the half of its cell nearer the sheet's last stored row.
+Rgb glyphColour(int glyph, bool upperHalf)
+{
+    return {glyph, 255 - glyph, upperHalf ? 255 : 0};
+}
+
+Rgb sheetPixel(int x, int y)
+{
+    const int rowFromLast = sheetCells - 1 - y / glyphPixels;
+    return glyphColour(rowFromLast * sheetCells + x / glyphPixels, y % glyphPixels >= glyphPixels / 2);
+}
+
+// Lists that are not the font's: if text ever called one, a white square would show.
+void defineStrayList(GLuint name)
+{
+    glNewList(name, GL_COMPILE);
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    glVertex2i(0, 0);
+    glVertex2i(glyphPixels, 0);
+    glVertex2i(glyphPixels, glyphPixels);
+    glVertex2i(0, glyphPixels);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    glEndList();
+}
+
+std::array<GLint, 3> matrixState()
+{
+    std::array<GLint, 3> state{};
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &state[0]);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &state[1]);
+    glGetIntegerv(GL_MATRIX_MODE, &state[2]);
+    return state;
+}
+
+class FontGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeSheet("font.png", 256, 256, sheetPixel);
+        textures.font = loadTexture("font.png");
+        ASSERT_NE(textures.font, 0u);
+        reserved = glGenLists(listsBeforeFont);
+        buildFont(textures);
+        for (int i = 1; i <= 32; ++i) {
+            defineStrayList(textures.fontBase - static_cast<GLuint>(i));
+        }
+        for (int i = 0; i < strayNames; ++i) {
+            defineStrayList(textures.fontBase + fontGlyphCount + static_cast<GLuint>(i));
+        }
+        glColor3f(1.0f, 1.0f, 1.0f);
+    }
+    void TearDown() override
+    {
+        glDeleteLists(textures.fontBase + fontGlyphCount, strayNames);
+        releaseFont(textures);
+        glDeleteLists(reserved, listsBeforeFont);
+    }
+    // Glyph g upright in the 16x16 box whose lower-left corner is (x, y).
+    void expectGlyph(int glyph, int x, int y)
+    {
+        EXPECT_EQ(pixelAt(x + 4, y - 12), glyphColour(glyph, true)) << "glyph " << glyph << " at " << x;
+        EXPECT_EQ(pixelAt(x + 4, y - 4), glyphColour(glyph, false)) << "glyph " << glyph << " at " << x;
+    }
+
+    GlTestWindow window;
+    TextureSet textures;
+    GLuint reserved = 0;
+};
+
+TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSet)
+{
+    printText(textures, 715, 20, "A", 0, 0.0f, 1.0f);
+    expectGlyph(33, 715, 20);
+    EXPECT_TRUE(lit(715, 4) && lit(730, 19));
+    EXPECT_FALSE(lit(714, 12) || lit(731, 12) || lit(722, 3) || lit(722, 20));
+
+    printText(textures, 100, 100, "A", 1, 0.0f, 1.0f);
+    printText(textures, 200, 100, "A", 2, 0.0f, 1.0f);
+    printText(textures, 300, 100, "A", -1, 0.0f, 1.0f);
+    expectGlyph(161, 100, 100);
+    expectGlyph(33, 200, 100);
+    expectGlyph(33, 300, 100);
+}
+
+TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
+{
+    printText(textures, 100, 100, "AB", 0, 0.0f, 1.0f);
+    expectGlyph(33, 100, 100);
+    EXPECT_EQ(pixelAt(118, 88), glyphColour(34, true)) << "the second letter overlaps the first";
+
+    printText(textures, 100, 200, "\x1F" "A", 0, 0.0f, 1.0f);
+    printText(textures, 300, 200, "\xA0" "A", 1, 0.0f, 1.0f);
+    EXPECT_FALSE(lit(104, 192) || lit(304, 192)) << "a list outside the font was called";
+    expectGlyph(33, 110, 200);
+    expectGlyph(161, 310, 200);
+}
+
+TEST_F(FontGlTest, ScaleAndAngleActAboutTheAnchor)
+{
+    printText(textures, 100, 500, "A", 0, 0.0f, 2.0f);
+    EXPECT_TRUE(lit(100, 468) && lit(131, 499));
+    EXPECT_FALSE(lit(132, 490) || lit(110, 467));
+    EXPECT_EQ(pixelAt(108, 476), glyphColour(33, true));
+
+    printText(textures, 400, 500, "A", 0, 90.0f, 1.0f);  // counter-clockwise: the letter's top faces left
+    EXPECT_EQ(pixelAt(386, 492), glyphColour(33, true));
+    EXPECT_EQ(pixelAt(396, 492), glyphColour(33, false));
+    EXPECT_FALSE(lit(400, 492) || lit(392, 483));
+}
+
+TEST_F(FontGlTest, EmptyTextLeavesTheStateAsItWas)
+{
+    glEnable(GL_DEPTH_TEST);
+    const auto initial = matrixState();
+    printText(textures, 100, 100, "", 0, 0.0f, 1.0f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(matrixState(), initial) << "stack depths and matrix mode";
+    EXPECT_FALSE(lit(104, 92));
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "graphics/gl_test_window.hpp"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cstdint>
+#include <vector>
+
+#include "graphics/video.hpp"
+
+namespace testing_support {
+
+namespace {
+
+constexpr int windowWidth = 800;
+constexpr int windowHeight = 600;
+
+int channel(unsigned long pixel, unsigned long mask)
+{
+    return static_cast<int>((pixel & mask) >> __builtin_ctzl(mask));
+}
+
+}  // namespace
+
+GlTestWindow::GlTestWindow()
+{
+    ::testing::internal::CaptureStdout();  // the icon is missing here, which the log says
+    initVideo("Fezzle Flyer Deluxe", windowWidth, windowHeight, 32, false);
+    initGL(windowWidth, windowHeight);
+    ::testing::internal::GetCapturedStdout();
+    clearFrame();
+}
+
+GlTestWindow::~GlTestWindow()
+{
+    SDL_Quit();
+}
+
+Rgb pixelAt(int x, int y)
+{
+    std::array<std::uint8_t, 4> rgba{};
+    glReadPixels(x, windowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return {rgba[0], rgba[1], rgba[2]};
+}
+
+bool lit(int x, int y)
+{
+    return pixelAt(x, y) != Rgb{0, 0, 0};
+}
+
+Rgb shownPixelAt(int x, int y)
+{
+    // The front buffer cannot be read back under Xvfb; the window's own image can.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1) {
+        ADD_FAILURE() << "no window";
+        return {};
+    }
+    info.info.x11.lock_func();
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
+    info.info.x11.unlock_func();
+    if (image == nullptr) {
+        ADD_FAILURE() << "cannot read the window";
+        return {};
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    const Rgb colour{channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+                     channel(pixel, image->blue_mask)};
+    XDestroyImage(image);
+    return colour;
+}
+
+void writeSheet(const std::string& path, int width, int height, const std::function<Rgb(int, int)>& colourAt)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int channel : colourAt(x, y)) {
+                pixels.push_back(static_cast<std::uint8_t>(channel));
+            }
+        }
+    }
+    writePng(path, width, height, 3, pixels);
+}
+
+}  // namespace testing_support

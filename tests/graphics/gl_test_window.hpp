@@ -1,0 +1,36 @@
+// A real game window for tests that draw and read back pixels, and sheets whose colours tell where
+// each pixel came from.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "support/test_support.hpp"
+
+namespace testing_support {
+
+using Rgb = std::array<int, 3>;
+
+// Opens the 800x600 window with the game's OpenGL state in a fresh working folder.
+class GlTestWindow {
+public:
+    GlTestWindow();
+    ~GlTestWindow();
+    GlTestWindow(const GlTestWindow&) = delete;
+    GlTestWindow& operator=(const GlTestWindow&) = delete;
+
+private:
+    TempDir dir;
+};
+
+// The pixel at (x, y) of the frame being drawn, y counted from the top as in the overlay.
+Rgb pixelAt(int x, int y);
+bool lit(int x, int y);
+// The pixel at (x, y) as the window shows it now, after the last buffer swap.
+Rgb shownPixelAt(int x, int y);
+
+// An RGB PNG whose pixel (x, y), y from the top row, has the colour given.
+void writeSheet(const std::string& path, int width, int height, const std::function<Rgb(int, int)>& colourAt);
+
+}  // namespace testing_support

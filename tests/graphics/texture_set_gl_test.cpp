@@ -1,0 +1,213 @@
+// Images loaded into textures: what is refused, what is uploaded, and the start-up log of a
+// complete and of an incomplete ./data.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+#include "graphics/gl_test_window.hpp"
+#include "graphics/sprite.hpp"
+#include "graphics/texture_set.hpp"
+#include "graphics/video.hpp"
+#include "support/engine_test.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int slotCount = 117;
+constexpr GLuint namesToScan = 4096;
+const Rgb loadingColour{200, 40, 40};
+
+std::array<std::uint32_t, slotCount> slotsOf(const TextureSet& set)
+{
+    std::array<std::uint32_t, slotCount> slots{};
+    std::memcpy(slots.data(), &set, sizeof set);
+    return slots;
+}
+
+// The numbered images in the order they are loaded.
+std::vector<std::string> numberedPaths()
+{
+    const std::pair<const char*, int> families[] = {{"kuva", 40},     {"jee", 5},        {"foreground", 12},
+                                                    {"parallax", 5},  {"collision", 50}, {"effect", 1}};
+    std::vector<std::string> paths;
+    for (const auto& [family, count] : families) {
+        for (int n = 1; n <= count; ++n) {
+            paths.push_back("./data/" + std::string(family) + std::to_string(n) + ".png");
+        }
+    }
+    return paths;
+}
+
+void writeGameImages(const std::string& leftOut = "")
+{
+    std::vector<std::string> paths = numberedPaths();
+    paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png"});
+    for (const std::string& path : paths) {
+        if (path != leftOut) {
+            writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
+        }
+    }
+    writeSheet("./data/load.png", 8, 8, [](int, int) { return loadingColour; });
+}
+
+std::vector<std::string> pathLines(const std::string& log)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("./data/", 0) == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+int liveNames(GLboolean (*isLive)(GLuint))
+{
+    int live = 0;
+    for (GLuint name = 1; name <= namesToScan; ++name) {
+        live += isLive(name) ? 1 : 0;
+    }
+    return live;
+}
+
+GLint levelParameter(GLenum parameter)
+{
+    GLint value = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, parameter, &value);
+    return value;
+}
+
+GLint textureParameter(GLenum parameter)
+{
+    GLint value = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
+    return value;
+}
+
+void expectUploaded(GLint width, GLint height, GLint format)
+{
+    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), width);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT), height);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), format);
+}
+
+class LoadTextureGlTest : public ::testing::Test {
+protected:
+    std::uint32_t load(const char* path)
+    {
+        ::testing::internal::CaptureStdout();
+        const std::uint32_t name = loadTexture(path);
+        log = ::testing::internal::GetCapturedStdout();
+        return name;
+    }
+
+    GlTestWindow window;
+    std::string log;
+};
+
+TEST_F(LoadTextureGlTest, RgbAndRgbaImagesGoUpAtTheirOwnSizeAndFormat)
+{
+    writePng("rgb.png", 512, 512, 3, std::vector<std::uint8_t>(512 * 512 * 3, 90));
+    ASSERT_NE(load("rgb.png"), 0u);
+    EXPECT_EQ(log, "");
+    expectUploaded(512, 512, GL_RGB);
+    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+        EXPECT_EQ(textureParameter(filter), GL_LINEAR);
+    }
+    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
+        EXPECT_EQ(textureParameter(wrap), GL_REPEAT) << "the level background tiles by repeating";
+    }
+
+    writePng("rgba.png", 256, 128, 4, std::vector<std::uint8_t>(256 * 128 * 4, 90));
+    ASSERT_NE(load("rgba.png"), 0u);
+    expectUploaded(256, 128, GL_RGBA);
+
+    // Rows of an odd width are padded in the surface; the texture must still hold the image as stored.
+    const std::vector<std::uint8_t> pixels{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+    writePng("odd.png", 3, 2, 3, pixels);
+    ASSERT_NE(load("odd.png"), 0u);
+    std::vector<std::uint8_t> uploaded(pixels.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    EXPECT_EQ(uploaded, pixels);
+}
+
+TEST_F(LoadTextureGlTest, OtherImagesGiveNoTextureAndOnlyAMissingOneIsLogged)
+{
+    writePalettedPng("paletted.png", 8, 8);
+    EXPECT_EQ(load("paletted.png"), 0u);
+    EXPECT_EQ(log, "");
+    writePng("grey.png", 8, 8, 1, std::vector<std::uint8_t>(64, 128));
+    EXPECT_EQ(load("grey.png"), 0u);
+    EXPECT_EQ(log, "");
+    EXPECT_EQ(load("./data/missing.png"), 0u);
+    EXPECT_EQ(log, "  Failed to load ./data/missing.png\n");
+    EXPECT_EQ(liveNames(glIsTexture), 0);
+}
+
+using TextureStartGlTest = EngineTest;
+
+TEST_F(TextureStartGlTest, CompleteDataFillsEverySlotAndLogsEachNumberedPathInFamilyOrder)
+{
+    writeGameImages();
+    start();
+    EXPECT_EQ(pathLines(log), numberedPaths());
+    EXPECT_EQ(log.find("  Failed to load ./data/"), std::string::npos) << log;
+    EXPECT_NE(log.find(" Loading textures.. \n./data/kuva1.png\n"), std::string::npos);
+    EXPECT_NE(log.find("./data/effect1.png\n done.\n Building fonts.. done.\n"), std::string::npos);
+    for (std::uint32_t slot : slotsOf(*engine.textures)) {
+        EXPECT_NE(slot, 0u);
+    }
+    EXPECT_EQ(liveTextureCount(*engine.textures), 116);
+
+    // The loading picture is what the window shows while the images load.
+    EXPECT_EQ(shownPixelAt(20, 20), loadingColour);
+    EXPECT_EQ(shownPixelAt(265, 73), loadingColour);
+    EXPECT_EQ(shownPixelAt(266, 40), (Rgb{0, 0, 0}));
+}
+
+TEST_F(TextureStartGlTest, AMissingImageIsLoggedLeavesItsSlotEmptyAndTheGameGoesOn)
+{
+    writeGameImages("./data/kuva7.png");
+    start();
+    EXPECT_NE(log.find("./data/kuva6.png\n  Failed to load ./data/kuva7.png\n./data/kuva7.png\n./data/kuva8.png\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(pathLines(log).size(), 113u);
+    EXPECT_EQ(slotsOf(*engine.textures)[15], 0u);
+    EXPECT_NE(engine.textures->kuva[7], 0u);
+    EXPECT_EQ(liveTextureCount(*engine.textures), 115);
+
+    clearFrame();
+    beginOverlay();
+    drawSprite({0, 0, 64, 64}, engine.textures->kuva[6], {0, 0, 512, 512}, 0.0f, 1.0f);
+    endOverlay();
+    engine.update();
+    EXPECT_TRUE(engine.running);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(TextureStartGlTest, SecondInitGivesBackTheFirstTexturesAndFontLists)
+{
+    writeGameImages();
+    start();
+    const int textureNames = liveNames(glIsTexture);
+    const int listNames = liveNames(glIsList);
+    EXPECT_EQ(textureNames, 116);
+    EXPECT_EQ(listNames, 256);
+
+    start();  // what the fullscreen switch runs, windowed here: Xvfb has no other mode
+    EXPECT_EQ(liveNames(glIsTexture), textureNames);
+    EXPECT_EQ(liveNames(glIsList), listNames);
+    EXPECT_EQ(liveTextureCount(*engine.textures), 116);
+    EXPECT_TRUE(glIsList(engine.textures->fontBase));
+    EXPECT_TRUE(glIsList(engine.textures->fontBase + 255));
+}
+
+}  // namespace

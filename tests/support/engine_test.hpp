@@ -1,0 +1,33 @@
+// A real engine started in a fresh working folder, its start-up log kept, cleaned up after the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/game_engine.hpp"
+#include "support/test_support.hpp"
+
+namespace testing_support {
+
+class EngineTest : public ::testing::Test {
+protected:
+    void start()
+    {
+        ::testing::internal::CaptureStdout();
+        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+        log = ::testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override
+    {
+        ::testing::internal::CaptureStdout();
+        engine.cleanup();
+        ::testing::internal::GetCapturedStdout();
+    }
+
+    TempDir dir;
+    GameEngine engine;
+    std::string log;
+};
+
+}  // namespace testing_support

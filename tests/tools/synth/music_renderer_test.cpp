@@ -1,0 +1,127 @@
+// Scores as an author writes them, and the loop they become: note timing, holds, chords, transposition,
+// and a seam where the end flows into the start.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "music_renderer.hpp"
+#include "pitch.hpp"
+#include "sample_rate.hpp"
+#include "score.hpp"
+#include "parse_error.hpp"
+
+namespace synth {
+namespace {
+
+const char* const instruments = R"(tempo 120
+steps 4
+instrument keys
+  osc triangle
+  amp attack 0.005 decay 0.3 sustain 0.8 release 0.1
+end
+instrument drum
+  osc noise
+  amp attack 0.001 decay 0.05 sustain 0 release 0.01
+  hit 100hz
+end
+)";
+
+Score parse(const std::string& body) {
+    return Score::parse(SourceText::fromString(std::string(instruments) + body, "test.score"));
+}
+
+std::string errorOf(const std::string& body) {
+    return parseError([&] { parse(body); });
+}
+
+constexpr double stepSecondsAt120 = 0.125;
+constexpr double stepFrames = stepSecondsAt120 * sampleRateHz;
+
+TEST(MusicRenderer, HoldsRestsAndRepeatingLanes) {
+    const Score score = parse(R"(pattern p
+  keys | C4 - - . | E4 . G4 - |
+  drum | x . X . |
+end
+song p
+)");
+    EXPECT_EQ(score.songSteps(), 8u);
+    const std::vector<ScheduledNote> notes = MusicRenderer(score).schedule();
+    ASSERT_EQ(notes.size(), 7u) << "three keys notes and the drum lane played twice";
+    EXPECT_EQ(notes[0].startFrame, 0u);
+    EXPECT_NEAR(notes[0].note.gateSeconds, 3 * stepSecondsAt120, 1e-9) << "two holds make a note three steps long";
+    EXPECT_NEAR(notes[0].note.frequencyHz, *parsePitch("C4"), 1e-9);
+    EXPECT_EQ(notes[1].startFrame, static_cast<std::size_t>(std::llround(4 * stepFrames)));
+    EXPECT_NEAR(notes[1].note.gateSeconds, stepSecondsAt120, 1e-9) << "a rest ends the note";
+    EXPECT_NEAR(notes[2].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "the last note lasts to the pattern end";
+    EXPECT_EQ(notes[5].startFrame, static_cast<std::size_t>(std::llround(4 * stepFrames)));
+    EXPECT_LT(notes[3].note.velocity, notes[4].note.velocity) << "'X' hits harder than 'x'";
+    EXPECT_EQ(MusicRenderer(score).loopFrames(), static_cast<std::size_t>(std::llround(8 * stepFrames)));
+}
+
+TEST(MusicRenderer, ChordsTranspositionAndSwing) {
+    Score score = parse(R"(swing 0.2
+pattern p
+  keys C4+E4+G4 - C5 .
+  drum x x x x
+end
+song p p+2
+)");
+    const std::vector<ScheduledNote> notes = MusicRenderer(score).schedule();
+    ASSERT_EQ(notes.size(), 16u);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(notes[i].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "chord note " << i;
+    EXPECT_EQ(notes[1].startFrame, 0u) << "a chord's notes start together";
+    EXPECT_EQ(notes[3].startFrame, static_cast<std::size_t>(std::llround(2 * stepFrames)));
+    EXPECT_EQ(notes[5].startFrame, static_cast<std::size_t>(std::llround(1.2 * stepFrames))) << "odd steps swing late";
+    EXPECT_NEAR(notes[8].note.frequencyHz, transposed(*parsePitch("C4"), 2), 1e-9) << "'p+2' is two semitones up";
+    EXPECT_NEAR(notes[12].note.frequencyHz, 100.0, 1e-9) << "drum hits keep their pitch";
+}
+
+TEST(MusicRenderer, LoopRingsOverItsSeam) {
+    // A long note starting on the last step sounds mostly after the end: it must be heard at the start.
+    const Score score = parse(R"(pattern p
+  keys . . . . . . . C5
+end
+song p
+)");
+    const AudioBuffer loop = MusicRenderer(score).renderLoop();
+    ASSERT_EQ(loop.channels, 2);
+    ASSERT_EQ(loop.frames(), MusicRenderer(score).loopFrames());
+    double headPeak = 0.0;
+    for (std::size_t i = 0; i < 2 * 2000; ++i) headPeak = std::max(headPeak, std::abs(double(loop.samples[i])));
+    EXPECT_GT(headPeak, 0.1) << "the tail of the last note plays at the loop start";
+
+    double largestStep = 0.0;
+    for (std::size_t i = 2; i < loop.samples.size(); ++i)
+        largestStep = std::max(largestStep, std::abs(double(loop.samples[i] - loop.samples[i - 2])));
+    const double seamL = std::abs(double(loop.samples[0] - loop.samples[loop.samples.size() - 2]));
+    const double seamR = std::abs(double(loop.samples[1] - loop.samples[loop.samples.size() - 1]));
+    EXPECT_LE(std::max(seamL, seamR), largestStep) << "the seam jumps no more than the signal does anywhere";
+}
+
+TEST(MusicRenderer, MistakesNameTheirLine) {
+    // The score header (tempo, steps, two instruments) takes the first 11 lines.
+    EXPECT_EQ(errorOf("pattern p\n  piano C4\nend\nsong p\n"), "test.score:13: no instrument 'piano' defined above");
+    EXPECT_EQ(errorOf("pattern p\n  keys - C4\nend\nsong p\n"), "test.score:13: lane 'keys' starts with a hold");
+    EXPECT_EQ(errorOf("pattern p\n  keys x\nend\nsong p\n"), "test.score:13: 'keys' has no 'hit' pitch for 'x'");
+    EXPECT_EQ(errorOf("pattern p\n  keys C4+Q4\nend\nsong p\n"),
+              "test.score:13: 'C4+Q4' is not a step (a pitch or chord like C4+E4, '-', '.', 'x' or 'X')");
+    EXPECT_EQ(errorOf("pattern p\n  keys C4 . .\n  drum x x\nend\nsong p\n"),
+              "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly");
+    EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\nsong p q\n"), "test.score:15: no pattern 'q' defined above");
+    EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\n"), "test.score:0: the score has no 'song' line");
+    EXPECT_EQ(errorOf("instrument keys from drum\n  level -3\nend\n"), "test.score:12: instrument 'keys' is defined twice");
+    EXPECT_EQ(errorOf("instrument bell from keys\n  note 0 1 C4\nend\n"),
+              "test.score:13: 'note' is not a setting (in instrument 'bell')");
+    EXPECT_EQ(errorOf("steps 2.5\n"), "test.score:12: steps per beat must be a whole number, not '2.5'");
+    EXPECT_EQ(errorOf("tempo 1000\n"), "test.score:12: tempo 1000 is outside 40 to 300");
+    EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\nsong p+x\n"), "test.score:15: transposition must be a number, not '+x'");
+}
+
+TEST(MusicRenderer, SharpsAreNotComments) {
+    const Score score = parse("pattern p  # the only one\n  keys F#4 C#5\nend\nsong p\n");
+    EXPECT_EQ(score.pattern("p").stepCount, 2u);
+}
+
+}  // namespace
+}  // namespace synth

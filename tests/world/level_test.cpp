@@ -1,0 +1,149 @@
+// Reading map files: the byte layout, the placement walk's pieces and objects, and damaged files.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+#include "world/level_file.hpp"
+#include "world/probe_world.hpp"
+
+using namespace testing_support;
+using Grid = LevelFile::Grid;
+
+namespace {
+
+using Area = std::array<std::int32_t, 4>;
+
+std::vector<Area> areasOf(const LinkedList<LevelPiece>& pieces)
+{
+    std::vector<Area> areas;
+    for (const LevelPiece* piece : pieces) {
+        areas.push_back({piece->area.x, piece->area.y, piece->area.w, piece->area.h});
+    }
+    return areas;
+}
+
+class LevelTest : public ::testing::Test {
+protected:
+    std::string load(const char* path)
+    {
+        ::testing::internal::CaptureStdout();
+        result = level.load(path);
+        return ::testing::internal::GetCapturedStdout();
+    }
+    std::string load(const LevelFile& file)
+    {
+        file.write("map.mp");
+        return load("map.mp");
+    }
+
+    TempDir dir;
+    ProbeWorld world;
+    Level& level = *world.level;
+    std::int32_t result = 0;
+};
+
+TEST_F(LevelTest, NewLevelIsEmptyAboveAFloorTwoCellsHigh)
+{
+    EXPECT_EQ(level.world, &world);
+    EXPECT_EQ(level.version, 1);
+    for (int column : {0, 374}) {
+        EXPECT_FALSE(level.solidAt(column, 22)) << column;
+        EXPECT_TRUE(level.solidAt(column, 23)) << column;
+        EXPECT_TRUE(level.solidAt(column, 24)) << column;
+    }
+}
+
+TEST_F(LevelTest, LoadReadsTheBlockColumnByColumnAndReplacesTheFloor)
+{
+    LevelFile file;
+    file.setVersion(-123456).set(Grid::Terrain, 2, 5, 7).set(Grid::Terrain, 374, 24, -1).setStyle(3);
+    EXPECT_EQ(load(file), "Loaded map.mp\n");
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(level.version, -123456);
+    EXPECT_EQ(level.terrainGrid[2 * 25 + 5], 7);
+    EXPECT_FALSE(level.solidAt(5, 2));
+    EXPECT_TRUE(level.solidAt(374, 24));
+    EXPECT_FALSE(level.solidAt(0, 23));
+    EXPECT_EQ(level.backgroundStyle, 3);
+}
+
+TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
+{
+    LevelFile file;
+    file.set(Grid::Foreground, 2, 5, -3).set(Grid::Parallax, 1, 1, 2);
+    file.set(Grid::Pieces, 0, 0, 3).set(Grid::Pieces, 1, 0, 3).set(Grid::Pieces, 0, 1, -50);
+    load(file);
+    EXPECT_EQ(areasOf(level.foregroundPieces), (std::vector<Area>{{64, 160, -400, 400}})) << "mirrored";
+    EXPECT_EQ((*level.foregroundPieces.begin())->image, 2);
+    EXPECT_EQ(areasOf(level.parallaxPieces), (std::vector<Area>{{32, 32, 400, 400}}));
+    // Drawn from the front: the lower row first, then column 1, and column 0 of row 0 on top.
+    EXPECT_EQ(areasOf(level.collisionPieces),
+              (std::vector<Area>{{0, 32, -128, 128}, {32, 0, 64, 64}, {0, 0, 64, 64}}));
+}
+
+TEST_F(LevelTest, PictureNumbersPastTheirTableAreSkipped)
+{
+    LevelFile file;
+    file.set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128);
+    file.set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6);
+    file.set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51);
+    load(file);
+    EXPECT_EQ(level.foregroundPieces.size(), 1);
+    EXPECT_EQ(level.parallaxPieces.size(), 1);
+    EXPECT_EQ(level.collisionPieces.size(), 1);
+}
+
+TEST_F(LevelTest, ObjectCellsReachTheFactoryRowByRowWhateverTheirSign)
+{
+    LevelFile file;
+    file.set(Grid::Objects, 10, 20, 1).set(Grid::Objects, 300, 3, -1).set(Grid::Objects, 0, 20, 8);
+    file.set(Grid::Objects, 5, 5, 9).set(Grid::Objects, 6, 6, -128);  // types 8 and 127: no such kinds
+    load(file);
+    EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"kind0@9600,96", "kind7@0,640", "kind0@320,640"}));
+}
+
+TEST_F(LevelTest, AFailedLoadLeavesAnEmptyLevelWithoutFloor)
+{
+    LevelFile file;
+    file.set(Grid::Pieces, 0, 0, 3).set(Grid::Terrain, 1, 1, 1).setStyle(4).setVersion(9);
+    load(file);
+    EXPECT_EQ(load("./data/maps/map99.mp"), "Failed to load ./data/maps/map99.mp\n");
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(level.collisionPieces.size(), 0);
+    EXPECT_FALSE(level.solidAt(1, 1));
+    EXPECT_FALSE(level.solidAt(0, 24));
+    EXPECT_EQ(level.backgroundStyle, 0);
+    EXPECT_EQ(level.version, 1);
+
+    makeDirs("folder.mp");
+    EXPECT_EQ(load("folder.mp"), "Failed to load folder.mp\n") << "opens, but cannot be read";
+    EXPECT_EQ(result, -1);
+}
+
+TEST_F(LevelTest, ShortFilesReadAsIfTheMissingBytesWereZeroAndLongOnesAreCut)
+{
+    LevelFile file;
+    file.setVersion(2).set(Grid::Terrain, 0, 3, 1).set(Grid::Foreground, 0, 0, 1).setStyle(2);
+    file.bytes.resize(4 + 10);
+    EXPECT_EQ(load(file), "Loaded map.mp\n");
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(level.version, 2);
+    EXPECT_TRUE(level.solidAt(0, 3));
+    EXPECT_EQ(level.foregroundPieces.size(), 0);
+    EXPECT_EQ(level.backgroundStyle, 0);
+
+    file.bytes.assign(3, 0xFF);
+    load(file);
+    EXPECT_EQ(level.version, 0x00FFFFFF) << "even the version is only partly there";
+
+    LevelFile longer;
+    longer.setStyle(1);
+    longer.bytes.resize(Level::fileBytes + 100, 0x7F);
+    EXPECT_EQ(load(longer), "Loaded map.mp\n");
+    EXPECT_EQ(level.backgroundStyle, 1);
+}
+
+}  // namespace

@@ -1,0 +1,10 @@
+target_sources(fezzle_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/layer_geometry_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/level_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linked_list_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/terrain_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/world_test.cpp
+)
+target_sources(fezzle_gl_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/layers_gl_test.cpp
+)

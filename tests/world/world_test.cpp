@@ -1,0 +1,151 @@
+// The world's update walk, its factory and start point, and who deletes what when.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/game_engine.hpp"
+#include "support/test_support.hpp"
+#include "world/level_file.hpp"
+#include "world/probe_world.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+class WorldTest : public ::testing::Test {
+protected:
+    void SetUp() override { engine.initHeadless(); }
+
+    // Boxes far apart in open air, unless placed otherwise.
+    ProbeEntity* addProbe(const std::string& name, float x = -1.0f)
+    {
+        const float at = x >= 0.0f ? x : 100.0f + 100.0f * static_cast<float>(world.objects.size());
+        auto* probe = new ProbeEntity(name, at, 100.0f, 30.0f, &journal);
+        world.add(probe);
+        return probe;
+    }
+    ProbeEntity* addHat()
+    {
+        auto* hat = new ProbeEntity("hat", 7, 9, 30);
+        hat->type = typeId(EntityType::Hat);
+        world.add(hat);
+        return hat;
+    }
+    Journal walk()
+    {
+        journal.clear();
+        world.update(&engine);
+        return journal;
+    }
+
+    GameEngine engine;
+    Journal journal;
+    ProbeWorld world{&journal};
+};
+
+TEST_F(WorldTest, EachTurnSavesUpdatesThenTestsTerrainThenEveryOtherEntity)
+{
+    ProbeEntity* a = addProbe("A", 100);
+    addProbe("B", 120);
+    ProbeEntity* c = addProbe("C", 400);
+    c->position.y = 780;  // its bottom leaves the level
+    a->onUpdate = [](ProbeEntity& self) { self.position.x += 5.0f; };
+    EXPECT_EQ(walk(), (Journal{"A update", "A hits B", "B update", "B hits A", "C update", "C terrain"}));
+    EXPECT_EQ(a->oldPosition.x, 100.0f) << "saved before the update moved it";
+    EXPECT_EQ(a->world, &world);
+}
+
+TEST_F(WorldTest, DeadEntitiesLeaveAtTheirOwnTurnAndStillTouchOthersUntilThen)
+{
+    ProbeEntity* a = addProbe("A", 100);
+    ProbeEntity* b = addProbe("B", 110);
+    ProbeEntity* c = addProbe("C");
+    addProbe("D");
+    a->onUpdate = [c](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        c->alive = false;
+    };
+    b->alive = false;
+    // A still meets the dead B; the one after each removed entity still takes its turn.
+    EXPECT_EQ(walk(), (Journal{"A update", "A hits B", "B deleted", "C deleted", "D update"}));
+    EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"A", "D"}));
+
+    ProbeEntity* d = static_cast<ProbeEntity*>(*++world.objects.begin());
+    d->onUpdate = [a](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        a->alive = false;
+    };
+    EXPECT_EQ(walk(), (Journal{"A update", "D update"})) << "A's turn was already over";
+    EXPECT_EQ(walk(), (Journal{"A deleted", "D update"}));
+}
+
+TEST_F(WorldTest, EntitiesSpawnedDuringTheWalkTakeTheirTurnInItAfterAllOlderOnes)
+{
+    ProbeEntity* a = addProbe("A", 100);
+    addProbe("B", 400);
+    a->position.y = 0;
+    a->onUpdate = [this](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        world.add(new ProbeEntity("S", 105, -5, 10, &journal));  // pokes out of the top
+    };
+    EXPECT_EQ(walk(), (Journal{"A update", "A hits S", "B update", "S update", "S terrain", "S hits A"}));
+}
+
+TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentre)
+{
+    EXPECT_EQ(addHat()->position.x, 7.0f) << "no start point yet: the hat stays where it was made";
+
+    world.spawnObject(320, 640, typeId(EntityType::StartPoint));
+    world.spawnObject(96, 672, typeId(EntityType::StartPoint));
+    world.spawnObject(0, 0, typeId(EntityType::Toilet));
+    const ProbeEntity* hat = addHat();
+    EXPECT_EQ(hat->position.x, 96.0f + ProbeWorld::objectSize / 2);
+    EXPECT_EQ(hat->position.y, 672.0f + ProbeWorld::objectSize / 2);
+    EXPECT_EQ(world.objects.size(), 5);
+    EXPECT_EQ(addProbe("other", 7)->position.x, 7.0f) << "only the hat is moved";
+}
+
+TEST_F(WorldTest, TwoStartPointsInALevelFileLeaveTheHatOnTheLowerOne)
+{
+    TempDir dir;
+    LevelFile file;
+    file.set(LevelFile::Grid::Objects, 300, 2, 1).set(LevelFile::Grid::Objects, 10, 20, -1);
+    file.write("map.mp");
+    ::testing::internal::CaptureStdout();
+    world.level->load("map.mp");
+    ::testing::internal::GetCapturedStdout();
+    const ProbeEntity* hat = addHat();
+    EXPECT_EQ(hat->position.x, 320.0f + 32.0f);
+    EXPECT_EQ(hat->position.y, 640.0f + 32.0f);
+    EXPECT_EQ(world.objects.size(), 3);
+}
+
+TEST_F(WorldTest, TheGameFactoryMakesNothingForIdsOutsideTheLevelObjectKinds)
+{
+    World real;
+    for (int id : {8, 100, 101, 102, -1, -2, 127}) {
+        real.spawnObject(64, 64, id);
+    }
+    EXPECT_EQ(real.objects.size(), 0);
+    EXPECT_EQ(real.startPoint, nullptr);
+}
+
+TEST_F(WorldTest, ClearAndTeardownDeleteEveryEntityFromTheTail)
+{
+    auto* owned = new ProbeWorld(&journal);
+    for (const char* name : {"A", "B", "C"}) {
+        owned->add(new ProbeEntity(name, 0, 0, 1, &journal));
+    }
+    delete owned;
+    EXPECT_EQ(journal, (Journal{"C deleted", "B deleted", "A deleted"}));
+
+    world.spawnObject(320, 640, typeId(EntityType::StartPoint));
+    world.clear();
+    EXPECT_EQ(world.objects.size(), 0);
+    EXPECT_EQ(addHat()->position.x, 7.0f) << "the deleted start point must not be read";
+    world.update(&engine);
+    EXPECT_EQ(world.objects.size(), 1);
+}
+
+}  // namespace
