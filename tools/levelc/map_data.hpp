@@ -5,18 +5,20 @@
 #include <array>
 #include <cstdint>
 
+#include "entities/entity.hpp"
 #include "graphics/rect.hpp"
+#include "world/level.hpp"
 
 struct MapData {
-    static constexpr int columns = 375;
-    static constexpr int rows = 25;
-    static constexpr int cellPixels = 32;
-    static constexpr int gridCells = columns * rows;
-    static constexpr int fileBytes = 4 + 5 * gridCells + 1;
+    static constexpr int columns = Level::columns;
+    static constexpr int rows = Level::rows;
+    static constexpr int cellPixels = Level::cellPixels;
+    static constexpr int gridCells = Level::gridCells;
+    static constexpr int fileBytes = Level::fileBytes;
     static constexpr int backgroundStyleCount = 5;
 
     // Column by column, as the file stores them.
-    using Grid = std::array<std::int8_t, gridCells>;
+    using Grid = Level::Grid;
 
     static int cellIndex(int column, int row) { return column * rows + row; }
 
@@ -49,7 +51,7 @@ struct ObjectKind {
     const char* name;
 };
 
-constexpr int objectKindCount = 8;
+constexpr int objectKindCount = levelObjectKindCount;
 constexpr std::array<ObjectKind, objectKindCount> objectKinds = {{
     {'S', "start point"},
     {'T', "toilet"},
@@ -61,8 +63,8 @@ constexpr std::array<ObjectKind, objectKindCount> objectKinds = {{
     {'F', "fading bumper"},
 }};
 
-constexpr int startPointKind = 0;
-constexpr int toiletKind = 1;
+static_assert(objectKinds[typeId(EntityType::StartPoint)].letter == 'S');
+static_assert(objectKinds[typeId(EntityType::FadingBumper)].letter == 'F');
 
 // The grid letter of an object value, or 0 when the value places no object kind.
 char objectLetter(std::int8_t value);
