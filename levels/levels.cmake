@@ -26,3 +26,14 @@ endforeach()
 add_custom_target(level_maps DEPENDS ${level_maps})
 add_dependencies(level_maps world_art)
 add_dependencies(gamedata level_maps)
+
+# The built maps measured against the built pictures: no invisible walls, no ghost terrain.
+# Testing is enabled at the top level after this folder is read, so the test is added there, last,
+# with the list of maps written into the call.
+if(FEZZLE_TESTS)
+  cmake_language(EVAL CODE "
+    cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL
+      add_test NAME levels.coverage COMMAND fezzle-levelc coverage --pictures [[${FEZZLE_DATA_DIR}]] ${level_maps})
+    cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL
+      set_tests_properties levels.coverage PROPERTIES LABELS levels)")
+endif()
