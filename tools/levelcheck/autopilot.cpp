@@ -123,5 +123,9 @@ AutopilotResult Autopilot::fly(const std::string& mapPath, const LevelRoute& rou
     }
     result.finished = run.finished();
     result.frames = run.frames;
+    result.x = run.hat->getCenterX();
+    result.y = run.hat->getCenterY();
+    result.progress = pilot.progress;
+    result.routeLength = route.length();
     return result;
 }

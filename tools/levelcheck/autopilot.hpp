@@ -11,6 +11,11 @@ struct AutopilotResult {
     InputTrack track;
     bool finished = false;
     int frames = 0;
+    // Where the hat ended, and how far along the route it came.
+    float x = 0.0f;
+    float y = 0.0f;
+    float progress = 0.0f;
+    float routeLength = 0.0f;
 };
 
 class Autopilot {

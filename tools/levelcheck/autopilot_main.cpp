@@ -5,6 +5,7 @@
 
 #include "autopilot.hpp"
 #include "level_error.hpp"
+#include "quiet_log.hpp"
 
 int main(int argc, char** argv)
 {
@@ -12,11 +13,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: fezzle-autopilot <map.mp> <route> easy|hard <out.track>\n");
         return 2;
     }
+    std::FILE* out = divertGameLog("/dev/null");
     try {
         const LevelRoute route = LevelRoute::load(argv[2]);
         const AutopilotResult result = Autopilot::fly(argv[1], route, std::string(argv[3]) == "hard");
-        std::printf("%s %s: %s after %d frames\n", argv[1], argv[3], result.finished ? "finished" : "stuck",
-                    result.frames);
+        std::fprintf(out, "%s %s: %s after %d frames at %.0f,%.0f, %.0f of %.0f along the route\n", argv[1], argv[3],
+                     result.finished ? "finished" : "stuck", result.frames, static_cast<double>(result.x),
+                     static_cast<double>(result.y), static_cast<double>(result.progress),
+                     static_cast<double>(result.routeLength));
         if (!result.finished) {
             return 1;
         }

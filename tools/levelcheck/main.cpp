@@ -13,6 +13,7 @@
 #include "level_check.hpp"
 #include "level_error.hpp"
 #include "map_file.hpp"
+#include "quiet_log.hpp"
 #include "records/format_time.hpp"
 
 namespace {
@@ -81,14 +82,13 @@ std::string twoDigits(int n)
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-bool checkMode(const Options& options, int level, int mode)
+bool checkMode(const Options& options, int level, int mode, std::FILE* out)
 {
     const std::string map = options.maps + "/map" + std::to_string(level) + ".mp";
     const std::string name = "map" + twoDigits(level) + "-" + modeNames[mode];
-    std::printf("map%d %s ", level, modeNames[mode]);
     const std::string fault = layoutFault(MapFile::read(map));
     if (!fault.empty()) {
-        std::printf("FAIL %s\n", fault.c_str());
+        std::fprintf(out, "map%d %s FAIL %s\n", level, modeNames[mode], fault.c_str());
         return false;
     }
     const InputTrack track = InputTrack::load(options.tracks + "/" + name + ".track");
@@ -104,10 +104,11 @@ bool checkMode(const Options& options, int level, int mode)
     }
     char time[timeTextSize];
     formatTime(base.levelTimeMs, time);
-    std::printf("%s %s (%d ms) margin %d bumps %d met %s variants %d/%zu\n", base.finished ? "ok" : "FAIL", time,
+    std::fprintf(out, "map%d %s %s %s (%d ms) margin %d bumps %d met %s variants %d/%zu\n", level, modeNames[mode],
+                 base.finished ? "ok" : "FAIL", time,
                 base.levelTimeMs, base.lowestMargin, base.hardBumps, base.met.empty() ? "-" : base.met.c_str(), held,
                 variants.size());
-    std::fflush(stdout);
+    std::fflush(out);
     return base.finished;
 }
 
@@ -119,7 +120,7 @@ int main(int argc, char** argv)
     if (!parseOptions(argc, argv, options)) {
         return 2;
     }
-    // The game's log lines go to standard output; the checker's own lines are what it prints.
+    std::FILE* out = divertGameLog("levelcheck.log");
     bool allFinished = true;
     for (int level = 0; level < levelCount; ++level) {
         if (options.level >= 0 && level != options.level) {
@@ -127,9 +128,9 @@ int main(int argc, char** argv)
         }
         for (int mode = 0; mode < 2; ++mode) {
             try {
-                allFinished = checkMode(options, level, mode) && allFinished;
+                allFinished = checkMode(options, level, mode, out) && allFinished;
             } catch (const std::exception& fault) {
-                std::printf("FAIL %s\n", fault.what());
+                std::fprintf(out, "map%d %s FAIL %s\n", level, modeNames[mode], fault.what());
                 allFinished = false;
             }
         }
