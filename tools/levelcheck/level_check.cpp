@@ -11,15 +11,17 @@ CheckResult LevelCheck::replay(const std::string& mapPath, bool hardMode, const 
     const int lastFrame = static_cast<int>(track.frames.size()) + graceFrames;
     int shots = 0;
     while (!run.finished() && !run.burst() && run.frames < lastFrame) {
-        run.step(track.at(static_cast<std::size_t>(run.frames)));
-        if (!shotPrefix.empty() && run.frames % shotEveryFrames == 0) {
+        if (!shotPrefix.empty() && (run.frames + 1) % shotEveryFrames == 0) {
             char name[32];
             std::snprintf(name, sizeof name, "-%03d.bmp", ++shots);
-            run.saveScreenshot(shotPrefix + name);
+            run.nextScreenshot = shotPrefix + name;
         }
+        run.step(track.at(static_cast<std::size_t>(run.frames)));
     }
     if (!shotPrefix.empty()) {
-        run.saveScreenshot(shotPrefix + "-end.bmp");
+        // The finish itself, a frame later.
+        run.nextScreenshot = shotPrefix + "-end.bmp";
+        run.step(0);
     }
     CheckResult result;
     result.finished = run.finished();

@@ -115,17 +115,18 @@ void LevelRun::draw()
     world->draw(&engine);
     hat->drawHud(&engine);
     endOverlay();
+    if (!nextScreenshot.empty()) {
+        saveScreenshot(nextScreenshot);
+        nextScreenshot.clear();
+    }
     SDL_GL_SwapBuffers();
 }
 
 bool LevelRun::saveScreenshot(const std::string& path) const
 {
-    if (!windowed) {
-        return false;
-    }
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(screenWidth * screenHeight * 3));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_FRONT);
+    glReadBuffer(GL_BACK);
     glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, screenWidth, screenHeight, 24, 0x0000FF, 0x00FF00,
                                                 0xFF0000, 0);

@@ -35,8 +35,8 @@ public:
 
     // One frame with these keys held (HeldKeys bits).
     void step(std::uint8_t keys);
-    // The windowed run's picture of the current frame, as a BMP file.
-    bool saveScreenshot(const std::string& path) const;
+    // A windowed run saves the picture of the next frame it draws here, as a BMP file.
+    std::string nextScreenshot;
 
     bool finished() const;
     bool burst() const;
@@ -56,5 +56,6 @@ private:
     void follow();
     void noteSeen();
     void draw();
+    bool saveScreenshot(const std::string& path) const;
     bool windowed;
 };
