@@ -1,5 +1,14 @@
 # Sources of the entities subsystem.
 target_sources(fezzle PRIVATE
+  entities/bubble_effect.cpp
+  entities/dust_effect.cpp
+  entities/effect.cpp
+  entities/effect_manager.cpp
+  entities/ember_effect.cpp
   entities/entity.cpp
+  entities/puff_effect.cpp
+  entities/rising_picture_effect.cpp
+  entities/shard_effect.cpp
+  entities/timing.cpp
   entities/vector3.cpp
 )
