@@ -1,6 +1,8 @@
 #include "world/world.hpp"
 
 #include "engine/game_engine.hpp"
+#include "entities/start_point.hpp"
+#include "entities/toilet.hpp"
 
 World::World() : level(std::make_unique<Level>())
 {
@@ -17,8 +19,8 @@ Entity* World::createObject([[maybe_unused]] std::int32_t x, [[maybe_unused]] st
     // Ids 0 to 7 are the level file's kinds. Each joins its case as soon as its class exists,
     // as in `return new Toilet(x, y);`; until then the id places nothing.
     switch (static_cast<EntityType>(type)) {
-    case EntityType::StartPoint:
-    case EntityType::Toilet:
+    case EntityType::StartPoint: return new StartPoint(x, y);
+    case EntityType::Toilet: return new Toilet(x, y);
     case EntityType::Thrower:
     case EntityType::BubbleVent:
     case EntityType::BubbleBlower:
@@ -70,7 +72,7 @@ void World::update(GameEngine* engine)
         takeTurn(engine, entity);
         ++at;
     }
-    // EFFECTS: the effect manager's update with the timer's frameMs goes here.
+    engine->effects->update(static_cast<int>(engine->timer->frameMs));
 }
 
 void World::takeTurn(GameEngine* engine, Entity* entity)
@@ -95,7 +97,8 @@ void World::draw(GameEngine* engine)
     level->drawPieces(engine);
     // While paused only the level shows. Without a state nothing is paused.
     if (engine->state == nullptr || engine->state->active) {
-        // EFFECTS: the effect manager's draw goes here, under every entity.
+        // Effects go under every entity.
+        engine->effects->draw(engine);
         for (Entity* entity : objects) {
             entity->draw(engine);
         }
