@@ -1,5 +1,7 @@
 #include "world/world.hpp"
 
+#include "entities/effect_manager.hpp"
+
 #include "engine/game_engine.hpp"
 #include "entities/start_point.hpp"
 #include "entities/toilet.hpp"
@@ -72,7 +74,9 @@ void World::update(GameEngine* engine)
         takeTurn(engine, entity);
         ++at;
     }
-    engine->effects->update(static_cast<int>(engine->timer->frameMs));
+    if (engine->effects != nullptr) {
+        engine->effects->update(static_cast<int>(engine->timer->frameMs));
+    }
 }
 
 void World::takeTurn(GameEngine* engine, Entity* entity)
@@ -97,8 +101,10 @@ void World::draw(GameEngine* engine)
     level->drawPieces(engine);
     // While paused only the level shows. Without a state nothing is paused.
     if (engine->state == nullptr || engine->state->active) {
-        // Effects go under every entity.
-        engine->effects->draw(engine);
+        // Effects lie under every entity.
+        if (engine->effects != nullptr) {
+            engine->effects->draw(engine);
+        }
         for (Entity* entity : objects) {
             entity->draw(engine);
         }
