@@ -1,8 +1,7 @@
 #include "world/world.hpp"
 
-#include "entities/effect_manager.hpp"
-
 #include "engine/game_engine.hpp"
+#include "entities/effect_manager.hpp"
 #include "entities/start_point.hpp"
 #include "entities/toilet.hpp"
 
