@@ -1,5 +1,19 @@
 # Sources of the entities subsystem.
 target_sources(fezzle PRIVATE
+  entities/blown_bubble.cpp
+  entities/bubble.cpp
+  entities/bubble_blower.cpp
+  entities/bubble_vent.cpp
+  entities/bumper.cpp
+  entities/dropped_item.cpp
+  entities/dropper.cpp
+  entities/emitter.cpp
   entities/entity.cpp
+  entities/fading_bumper.cpp
+  entities/object_sprite.cpp
+  entities/projectile.cpp
+  entities/rising_bubble.cpp
+  entities/thrower.cpp
+  entities/thrown_item.cpp
   entities/vector3.cpp
 )

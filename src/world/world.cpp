@@ -1,6 +1,12 @@
 #include "world/world.hpp"
 
 #include "engine/game_engine.hpp"
+#include "entities/bubble_blower.hpp"
+#include "entities/bubble_vent.hpp"
+#include "entities/bumper.hpp"
+#include "entities/dropper.hpp"
+#include "entities/fading_bumper.hpp"
+#include "entities/thrower.hpp"
 
 World::World() : level(std::make_unique<Level>())
 {
@@ -12,19 +18,19 @@ World::~World()
     clear();
 }
 
-Entity* World::createObject([[maybe_unused]] std::int32_t x, [[maybe_unused]] std::int32_t y, std::int32_t type)
+Entity* World::createObject(std::int32_t x, std::int32_t y, std::int32_t type)
 {
     // Ids 0 to 7 are the level file's kinds. Each joins its case as soon as its class exists,
     // as in `return new Toilet(x, y);`; until then the id places nothing.
     switch (static_cast<EntityType>(type)) {
+    case EntityType::Thrower: return new Thrower(x, y);
+    case EntityType::BubbleVent: return new BubbleVent(x, y);
+    case EntityType::BubbleBlower: return new BubbleBlower(x, y);
+    case EntityType::Dropper: return new Dropper(x, y);
+    case EntityType::Bumper: return new Bumper(x, y);
+    case EntityType::FadingBumper: return new FadingBumper(x, y);
     case EntityType::StartPoint:
     case EntityType::Toilet:
-    case EntityType::Thrower:
-    case EntityType::BubbleVent:
-    case EntityType::BubbleBlower:
-    case EntityType::Dropper:
-    case EntityType::Bumper:
-    case EntityType::FadingBumper:
     default:
         // Ids 8 and above, and negative ids, are not level objects.
         return nullptr;

@@ -1,3 +1,9 @@
 target_sources(fezzle_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/bubble_blower_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bubble_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bumper_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/emitter_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entity_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projectile_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/thrower_test.cpp
 )

@@ -1,0 +1,36 @@
+// How level objects show themselves: the on-screen test of their box, the box's place on the
+// screen, and one tinted sprite drawn with the colour set back to white afterwards.
+#pragma once
+
+#include <cstdint>
+
+#include "graphics/rect.hpp"
+
+class Entity;
+class GameEngine;
+
+// The tint of a sprite; its alpha fades the picture.
+struct Tint {
+    float red = 1.0f;
+    float green = 1.0f;
+    float blue = 1.0f;
+    float alpha = 1.0f;
+};
+
+// One draw of an object: sheet, cell (a negative width mirrors), place on screen, turn and size.
+struct ObjectSprite {
+    std::uint32_t texture = 0;
+    Rect source{0, 0, 512, 512};
+    Rect destination{};
+    float angleDegrees = 0.0f;
+    float scale = 1.0f;
+    Tint tint{};
+};
+
+// The object's own box, truncated to whole pixels, against the view.
+bool boxOnScreen(const Entity& entity);
+// The box on screen: (int(x - view x), int(y - view y), int(width), int(height)).
+Rect screenBox(const Entity& entity);
+void drawObjectSprite(const ObjectSprite& sprite);
+// Sheets kuva1.png to kuva40.png by their number.
+std::uint32_t kuvaSheet(const GameEngine* engine, int number);
