@@ -7,3 +7,6 @@ target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/projectile_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thrower_test.cpp
 )
+target_sources(fezzle_gl_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/objects_gl_test.cpp
+)
