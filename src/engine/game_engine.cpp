@@ -48,9 +48,11 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
 
     running = true;
     fullscreen = fullscreenMode;
+    effects = std::make_unique<EffectManager>();
 
     soundSystem->musicOff = saveData->musicOff != 0;
     soundSystem->soundOff = saveData->soundOff != 0;
+    effects->effectsOff = saveData->effectsOff != 0;
     std::printf(":. GameEngine init finished\n\n");
 }
 
@@ -62,6 +64,7 @@ void GameEngine::initHeadless()
     soundSystem->audioBroken = true;
     timer = std::make_unique<FrameTimer>();
     textures = std::make_unique<TextureSet>();
+    effects = std::make_unique<EffectManager>();
     running = true;
 }
 
@@ -90,12 +93,14 @@ void GameEngine::releaseServices()
         soundSystem = nullptr;
     }
     timer = nullptr;
+    effects = nullptr;
 }
 
 void GameEngine::cleanup()
 {
     std::printf("\n:. GameEngine Cleanup..\n");
     endState();
+    effects = nullptr;
     std::printf(" Releasing fonts.. ");
     if (textures != nullptr) {
         releaseFont(*textures);
@@ -127,6 +132,10 @@ void GameEngine::endState()
 
 void GameEngine::changeState(std::unique_ptr<GameState> newState)
 {
+    // No effect of the old state shows in the new one.
+    if (effects != nullptr) {
+        effects->clear();
+    }
     std::printf(": Moving to state %s\n", newState->name.c_str());
     std::fflush(stdout);
     endState();
@@ -177,16 +186,29 @@ bool GameEngine::toggleFullscreen()
     return fullscreen;
 }
 
+namespace {
+
+// Flips a service's switch and keeps the settings record in step with it.
+bool flipSetting(bool& serviceFlag, std::uint8_t& storedFlag)
+{
+    serviceFlag = !serviceFlag;
+    storedFlag = serviceFlag ? 1 : 0;
+    return serviceFlag;
+}
+
+}  // namespace
+
 bool GameEngine::toggleMusic()
 {
-    soundSystem->musicOff = !soundSystem->musicOff;
-    saveData->musicOff = soundSystem->musicOff ? 1 : 0;
-    return soundSystem->musicOff;
+    return flipSetting(soundSystem->musicOff, saveData->musicOff);
 }
 
 bool GameEngine::toggleSound()
 {
-    soundSystem->soundOff = !soundSystem->soundOff;
-    saveData->soundOff = soundSystem->soundOff ? 1 : 0;
-    return soundSystem->soundOff;
+    return flipSetting(soundSystem->soundOff, saveData->soundOff);
+}
+
+bool GameEngine::toggleEffects()
+{
+    return flipSetting(effects->effectsOff, saveData->effectsOff);
 }

@@ -7,6 +7,7 @@
 #include "audio/sound_system.hpp"
 #include "engine/frame_timer.hpp"
 #include "engine/game_state.hpp"
+#include "entities/effect_manager.hpp"
 #include "graphics/texture_set.hpp"
 #include "records/save_data.hpp"
 
@@ -34,8 +35,10 @@ public:
     bool toggleFullscreen();
     bool toggleMusic();
     bool toggleSound();
+    bool toggleEffects();
 
     std::unique_ptr<SoundSystem> soundSystem;
+    std::unique_ptr<EffectManager> effects;
     SDL_Event event{};
     std::unique_ptr<FrameTimer> timer;
     std::unique_ptr<TextureSet> textures;

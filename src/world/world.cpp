@@ -1,5 +1,7 @@
 #include "world/world.hpp"
 
+#include "entities/effect_manager.hpp"
+
 #include "engine/game_engine.hpp"
 #include "entities/bubble_blower.hpp"
 #include "entities/bubble_vent.hpp"
@@ -76,7 +78,9 @@ void World::update(GameEngine* engine)
         takeTurn(engine, entity);
         ++at;
     }
-    // EFFECTS: the effect manager's update with the timer's frameMs goes here.
+    if (engine->effects != nullptr) {
+        engine->effects->update(static_cast<int>(engine->timer->frameMs));
+    }
 }
 
 void World::takeTurn(GameEngine* engine, Entity* entity)
@@ -101,7 +105,10 @@ void World::draw(GameEngine* engine)
     level->drawPieces(engine);
     // While paused only the level shows. Without a state nothing is paused.
     if (engine->state == nullptr || engine->state->active) {
-        // EFFECTS: the effect manager's draw goes here, under every entity.
+        // Effects lie under every entity.
+        if (engine->effects != nullptr) {
+            engine->effects->draw(engine);
+        }
         for (Entity* entity : objects) {
             entity->draw(engine);
         }

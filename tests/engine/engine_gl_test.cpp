@@ -96,4 +96,29 @@ TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)
     EXPECT_EQ(readFile("data/dat/game.dat"), std::vector<std::uint8_t>(152, 0)) << "the old file is whole";
 }
 
+TEST_F(EngineGlTest, StoredSettingsReachTheServicesAndTheSecondInitStartsWithNoEffects)
+{
+    SaveData stored;
+    stored.effectsOff = 1;
+    stored.soundOff = 1;
+    ASSERT_TRUE(stored.save());
+    start();
+    ASSERT_NE(engine.effects, nullptr);
+    EXPECT_TRUE(engine.effects->effectsOff);
+    EXPECT_TRUE(engine.soundSystem->soundOff);
+    EXPECT_FALSE(engine.soundSystem->musicOff);
+
+    EXPECT_FALSE(engine.toggleEffects());
+    engine.effects->spawn(400, 300, 2, 0, 0.0f);
+    ASSERT_EQ(engine.effects->effects.size(), 1u);
+    ::testing::internal::CaptureStdout();
+    engine.toggleFullscreen();
+    engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
+    engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+    ::testing::internal::GetCapturedStdout();
+    ASSERT_NE(engine.effects, nullptr);
+    EXPECT_TRUE(engine.effects->effects.empty());
+    EXPECT_FALSE(engine.effects->effectsOff) << "the switch as last set";
+}
+
 }  // namespace

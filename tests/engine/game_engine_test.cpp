@@ -101,6 +101,23 @@ TEST(GameEngineTest, CleanupEndsTheStateAndLogsInOrder)
     EXPECT_EQ(engine.saveData, nullptr);
 }
 
+TEST(GameEngineTest, EveryChangeOfStateEmptiesTheEffectsAndCleanupReleasesThem)
+{
+    Calls calls;
+    GameEngine engine;
+    engine.initHeadless();
+    ASSERT_NE(engine.effects, nullptr);
+    ::testing::internal::CaptureStdout();
+    for (const char* name : {"First", "Second"}) {
+        engine.effects->spawn(0, 0, 3, 0, 0.0f);
+        engine.changeState(std::make_unique<RecordingState>(name, calls));
+        EXPECT_TRUE(engine.effects->effects.empty()) << name;
+    }
+    engine.cleanup();
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(engine.effects, nullptr);
+}
+
 TEST(GameEngineTest, SettingSwitchesFlipAndCopyIntoTheSaveData)
 {
     testing_support::TempDir dir;
@@ -115,6 +132,11 @@ TEST(GameEngineTest, SettingSwitchesFlipAndCopyIntoTheSaveData)
     EXPECT_EQ(engine.saveData->musicOff, 1);
     EXPECT_TRUE(engine.toggleSound());
     EXPECT_EQ(engine.saveData->soundOff, 1);
+    EXPECT_TRUE(engine.toggleEffects());
+    EXPECT_TRUE(engine.effects->effectsOff);
+    EXPECT_EQ(engine.saveData->effectsOff, 1);
+    EXPECT_FALSE(engine.toggleEffects());
+    EXPECT_EQ(engine.saveData->effectsOff, 0);
     EXPECT_FALSE(testing_support::fileExists("data/dat/game.dat")) << "only the fullscreen switch writes";
     EXPECT_TRUE(engine.toggleFullscreen());
     EXPECT_EQ(testing_support::readFile("data/dat/game.dat").size(), 152u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -94,6 +95,13 @@ std::uint32_t adler32(const std::vector<std::uint8_t>& data)
     return (b << 16) | a;
 }
 
+void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+}
+
 void putBig32(std::vector<std::uint8_t>& out, std::uint32_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8) {
@@ -155,6 +163,35 @@ std::vector<std::uint8_t> encodePng(int width, int height, std::uint8_t colourTy
 }
 
 }  // namespace
+
+void writeWav(const std::string& path, int durationMs, int peak)
+{
+    constexpr std::uint32_t rate = 44100;
+    constexpr std::uint32_t channels = 2;
+    constexpr std::uint32_t bytesPerFrame = channels * 2;
+    constexpr double toneHz = 441.0;
+    const std::uint32_t frames = rate * static_cast<std::uint32_t>(durationMs) / 1000;
+    std::vector<std::uint8_t> wav{'R', 'I', 'F', 'F'};
+    putLittle(wav, 36 + frames * bytesPerFrame, 4);
+    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    putLittle(wav, 16, 4);
+    putLittle(wav, 1, 2);  // PCM
+    putLittle(wav, channels, 2);
+    putLittle(wav, rate, 4);
+    putLittle(wav, rate * bytesPerFrame, 4);
+    putLittle(wav, bytesPerFrame, 2);
+    putLittle(wav, 16, 2);
+    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
+    putLittle(wav, frames * bytesPerFrame, 4);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        const double phase = 2.0 * 3.14159265358979 * toneHz * i / rate;
+        const auto sample = static_cast<std::int16_t>(std::lround(peak * std::sin(phase)));
+        for (std::uint32_t c = 0; c < channels; ++c) {
+            putLittle(wav, static_cast<std::uint16_t>(sample), 2);
+        }
+    }
+    writeFile(path, wav);
+}
 
 void writePng(const std::string& path, int width, int height, int channels, const std::vector<std::uint8_t>& pixels)
 {

@@ -34,4 +34,7 @@ void writePng(const std::string& path, int width, int height, int channels, cons
 // A paletted PNG with a two-colour palette, for loaders that must refuse it.
 void writePalettedPng(const std::string& path, int width, int height);
 
+// A 16-bit stereo PCM WAV at 44100 Hz holding a steady 441 Hz tone of the given peak (0 = silence).
+void writeWav(const std::string& path, int durationMs, int peak);
+
 }  // namespace testing_support

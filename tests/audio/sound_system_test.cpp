@@ -1,0 +1,353 @@
+// The sound system against the real mixer: SDL's disk driver writes everything the mixer plays to a
+// file, which the tests read back and listen to.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/sound_system.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int framesPerMs = 44;  // 44100 Hz, rounded down: only used for tolerances
+constexpr int tonePeak = 8000;
+constexpr int chunkBytes = 4096 * 4;  // 4096 stereo 16-bit frames
+
+// Counted on the mixer's thread after each buffer is mixed, just before the driver writes it.
+std::atomic<long> mixedFrames{0};
+std::atomic<int> largestBuffer{0};
+
+void countMixed(void*, Uint8*, int bytes)
+{
+    mixedFrames += bytes / 4;
+    largestBuffer = std::max(largestBuffer.load(), bytes);
+}
+
+const std::vector<std::string> effectNames{"fanfar.wav", "fart4.wav", "aani1.wav", "aani4.wav",
+                                           "aani5.wav",  "blo.wav",   "pop.wav",   "toks.wav"};
+const std::vector<std::string> trackNames{"menu.o", "easy.o", "hard.o"};
+
+struct Output {
+    std::vector<std::int16_t> samples;  // interleaved left, right
+
+    long frames() const { return static_cast<long>(samples.size() / 2); }
+    int peak(long fromFrame, long toFrame) const
+    {
+        int loudest = 0;
+        for (long f = std::max(0L, fromFrame); f < std::min(toFrame, frames()); ++f) {
+            for (int c = 0; c < 2; ++c) {
+                loudest = std::max(loudest, std::abs(static_cast<int>(samples[static_cast<std::size_t>(2 * f + c)])));
+            }
+        }
+        return loudest;
+    }
+    bool silent() const { return peak(0, frames()) == 0; }
+    long soundingFrames() const
+    {
+        long count = 0;
+        for (long f = 0; f < frames(); ++f) {
+            count += samples[static_cast<std::size_t>(2 * f)] != 0 ? 1 : 0;
+        }
+        return count;
+    }
+    long lastSoundingFrame() const
+    {
+        for (long f = frames() - 1; f >= 0; --f) {
+            if (samples[static_cast<std::size_t>(2 * f)] != 0) {
+                return f;
+            }
+        }
+        return -1;
+    }
+};
+
+class SoundSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", outputPath().c_str(), 1);
+        // A short pause between buffers: the mixer runs many times faster than real time.
+        setenv("SDL_DISKAUDIODELAY", "5", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    }
+    void TearDown() override
+    {
+        sound.close();  // a second close must be harmless
+        SDL_Quit();
+        unsetenv("SDL_AUDIODRIVER");
+        unsetenv("SDL_DISKAUDIOFILE");
+        unsetenv("SDL_DISKAUDIODELAY");
+    }
+
+    std::string outputPath() const { return dir.path() + "/out.raw"; }
+
+    // Every sound file, tone-filled, except the one named missing.
+    static void writeSoundFiles(int effectMs, int trackMs, const std::string& missing = "")
+    {
+        for (const std::string& name : effectNames) {
+            if (name != missing) {
+                writeWav("data/sound/" + name, effectMs, tonePeak);
+            }
+        }
+        for (const std::string& name : trackNames) {
+            writeWav("data/sound/" + name, trackMs, tonePeak);
+        }
+    }
+
+    std::string start()
+    {
+        ::testing::internal::CaptureStdout();
+        sound.init();
+        const std::string log = ::testing::internal::GetCapturedStdout();
+        mixedFrames = 0;
+        largestBuffer = 0;
+        Mix_SetPostMix(countMixed, nullptr);
+        return log;
+    }
+
+    // Waits, by the mixer's own clock, until the condition holds; false if it did not within limitMs.
+    static bool mixUntil(const std::function<bool()>& done, int limitMs)
+    {
+        const long limit = mixedFrames + static_cast<long>(limitMs) * framesPerMs;
+        const Uint32 wallLimit = SDL_GetTicks() + 30000;
+        while (!done()) {
+            if (mixedFrames >= limit || SDL_GetTicks() > wallLimit) {
+                return false;
+            }
+            SDL_Delay(2);
+        }
+        return true;
+    }
+    static void mixFor(int ms) { mixUntil([] { return false; }, ms); }
+
+    // Closes the device, which flushes the driver's file, and reads what was played.
+    Output played()
+    {
+        Mix_SetPostMix(nullptr, nullptr);
+        sound.close();
+        const std::vector<std::uint8_t> bytes = readFile(outputPath());
+        Output out;
+        out.samples.resize(bytes.size() / 2);
+        for (std::size_t i = 0; i < out.samples.size(); ++i) {
+            out.samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        }
+        return out;
+    }
+
+    TempDir dir;
+    SoundSystem sound;
+};
+
+std::string loadedLine(const std::string& name)
+{
+    return "  Loaded: ./data/sound/" + name + "\n";
+}
+
+TEST_F(SoundSystemTest, InitOpensTheMixerAsAskedAndLoadsAllElevenFilesInOrder)
+{
+    writeSoundFiles(100, 100);
+    const std::string log = start();
+    std::string expected = "  Mixer opened with specs:\n   Frequency: 44100\n   Channels: 2\n";
+    for (const std::string& name : effectNames) {
+        expected += loadedLine(name);
+    }
+    for (const std::string& name : trackNames) {
+        expected += loadedLine(name);
+    }
+    EXPECT_EQ(log, expected);
+    EXPECT_FALSE(sound.audioBroken);
+
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    ASSERT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);
+    EXPECT_EQ(format, AUDIO_S16LSB);
+    EXPECT_EQ(Mix_AllocateChannels(-1), 16);
+    mixFor(300);
+    EXPECT_EQ(largestBuffer.load(), chunkBytes) << "4096-sample chunks";
+}
+
+TEST_F(SoundSystemTest, AnEffectIsHeardExactlyOnce)
+{
+    writeSoundFiles(300, 100);
+    start();
+    ::testing::internal::CaptureStdout();
+    sound.playSound(7);
+    EXPECT_TRUE(mixUntil([] { return Mix_Playing(-1) == 0; }, 2000)) << "a 300 ms sound ends";
+    mixFor(500);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    const Output out = played();
+    EXPECT_GE(out.peak(0, out.frames()), tonePeak / 2);
+    EXPECT_NEAR(out.soundingFrames(), 300 * framesPerMs, 20 * framesPerMs) << "played once, not looped";
+}
+
+TEST_F(SoundSystemTest, SoundSwitchedOffOrABadIndexPlaysNothingAndSaysNothing)
+{
+    writeSoundFiles(300, 100);
+    start();
+    ::testing::internal::CaptureStdout();
+    sound.soundOff = true;
+    sound.playSound(7);
+    sound.soundOff = false;
+    sound.playSound(8);
+    sound.playSound(-1);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    mixFor(500);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(played().silent());
+}
+
+TEST_F(SoundSystemTest, AMissingEffectIsLoggedTheRestLoadsAndTheWholeRunStaysSilent)
+{
+    writeSoundFiles(300, 1000, "aani4.wav");
+    const std::string log = start();
+    const std::string failure = "  Mix_LoadWAV: ";
+    const std::size_t failureAt = log.find(failure);
+    ASSERT_NE(failureAt, std::string::npos) << log;
+    const std::size_t failureEnd = log.find('\n', failureAt);
+    EXPECT_GT(failureEnd, failureAt + failure.size()) << "the line carries SDL's reason";
+
+    std::string expected = "  Mixer opened with specs:\n   Frequency: 44100\n   Channels: 2\n";
+    for (const std::string& name : effectNames) {
+        expected += name == "aani4.wav" ? log.substr(failureAt, failureEnd + 1 - failureAt) : loadedLine(name);
+    }
+    for (const std::string& name : trackNames) {
+        expected += loadedLine(name);
+    }
+    EXPECT_EQ(log, expected) << "the failure in its place, the ten other files loaded";
+    EXPECT_TRUE(sound.audioBroken);
+
+    for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
+        sound.playSound(effect);
+    }
+    sound.playMusic(0);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    mixFor(500);
+    EXPECT_TRUE(played().silent());
+}
+
+TEST_F(SoundSystemTest, MusicSwitchedOffOrABadTrackPlaysNothing)
+{
+    writeSoundFiles(100, 1000);
+    start();
+    sound.musicOff = true;
+    sound.playMusic(0);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "even with nothing else playing";
+    sound.musicOff = false;
+    sound.playMusic(3);
+    sound.playMusic(-1);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    mixFor(300);
+    EXPECT_TRUE(played().silent());
+}
+
+TEST_F(SoundSystemTest, MusicFadesInOverOneAndAHalfSecondsAndLoopsForever)
+{
+    writeSoundFiles(100, 500);
+    start();
+    const long begin = mixedFrames;
+    sound.playMusic(1);
+    EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
+    mixFor(3000);
+    EXPECT_EQ(Mix_PlayingMusic(), 1) << "a 500 ms track still plays after 3 s";
+    const Output out = played();
+    const int early = out.peak(begin, begin + 200 * framesPerMs);
+    const int late = out.peak(begin + 2000 * framesPerMs, begin + 2500 * framesPerMs);
+    EXPECT_GE(late, tonePeak / 2);
+    EXPECT_LT(early, late / 3) << "the first 200 ms are still fading in";
+    EXPECT_LT(early, tonePeak / 3);
+}
+
+TEST_F(SoundSystemTest, ANegativeFadeTakesTheDefaultAndACallDuringTheFadeOutChangesNothing)
+{
+    writeSoundFiles(100, 3000);
+    start();
+    sound.playMusic(0);
+    ASSERT_TRUE(mixUntil([] { return Mix_FadingMusic() == MIX_NO_FADING; }, 2500));
+    const long fadeStart = mixedFrames;
+    sound.fadeOutMusic(-5);
+    EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
+    sound.fadeOutMusic(0);  // the mixer itself would halt at once
+    sound.fadeOutMusic(100);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
+    ASSERT_TRUE(mixUntil([] { return Mix_PlayingMusic() == 0; }, 3000));
+    const Output out = played();
+    const long fadeFrames = out.lastSoundingFrame() - fadeStart;
+    EXPECT_NEAR(fadeFrames, 1500 * framesPerMs, 200 * framesPerMs);
+    EXPECT_LT(out.peak(fadeStart + 1300 * framesPerMs, out.frames()), out.peak(fadeStart - 300 * framesPerMs, fadeStart) / 2)
+        << "the music fades out rather than stopping";
+}
+
+TEST_F(SoundSystemTest, AFadeOutDuringTheFadeInStopsTheMusicAtOnce)
+{
+    writeSoundFiles(100, 3000);
+    start();
+    sound.fadeOutMusic(300);  // nothing plays yet: nothing happens
+    sound.playMusic(0);
+    ASSERT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
+    sound.fadeOutMusic(500);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    sound.playMusic(2);
+    EXPECT_EQ(Mix_PlayingMusic(), 1) << "the next track starts as usual";
+}
+
+TEST_F(SoundSystemTest, ASeventeenthEffectWhileSixteenSoundIsDroppedWithItsMessage)
+{
+    writeSoundFiles(3000, 100);
+    start();
+    ::testing::internal::CaptureStdout();
+    for (int i = 0; i < 16; ++i) {
+        sound.playSound(i % SoundSystem::effectCount);
+    }
+    EXPECT_EQ(Mix_Playing(-1), 16);
+    sound.playSound(3);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Mix_PlayChannel: No free channels available\n");
+    EXPECT_EQ(Mix_Playing(-1), 16);
+}
+
+TEST(SoundSystemNoDeviceTest, WithoutAnAudioDeviceTheGameRunsSilentAndSaysWhy)
+{
+    TempDir dir;
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SDL_Init(SDL_INIT_AUDIO);
+    for (const std::string& name : effectNames) {
+        writeWav("data/sound/" + name, 100, tonePeak);
+    }
+    SoundSystem sound;
+    ::testing::internal::CaptureStdout();
+    sound.init();
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log.rfind("  Mix_OpenAudio: ", 0), 0u) << log;
+    EXPECT_EQ(log.find("Mixer opened"), std::string::npos);
+    std::size_t failures = 0;
+    for (std::size_t at = log.find("  Mix_LoadWAV: "); at != std::string::npos; at = log.find("  Mix_LoadWAV: ", at + 1)) {
+        ++failures;
+    }
+    EXPECT_EQ(failures, 8u) << log;
+    EXPECT_NE(log.find(" Mix_LoadMUS: "), std::string::npos) << "the tracks are missing too";
+    EXPECT_TRUE(sound.audioBroken);
+
+    ::testing::internal::CaptureStdout();
+    sound.playSound(0);
+    sound.playMusic(0);
+    sound.fadeOutMusic(-1);
+    sound.close();
+    sound.close();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    SDL_Quit();
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
