@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "entities/effect.hpp"
 #include "graphics/rect.hpp"
 
 class Entity;
@@ -20,7 +21,7 @@ struct Tint {
 // One draw of an object: sheet, cell (a negative width mirrors), place on screen, turn and size.
 struct ObjectSprite {
     std::uint32_t texture = 0;
-    Rect source{0, 0, 512, 512};
+    Rect source = wholeSheetCell;
     Rect destination{};
     float angleDegrees = 0.0f;
     float scale = 1.0f;
