@@ -5,6 +5,7 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/tick_source.hpp"
+#include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
 #include "entities/timing.hpp"
 
@@ -38,15 +39,10 @@ constexpr Rect bubbleCell{256, 128, 128, 128};
 
 Bubble::Bubble(int x, int y, EntityType kind)
 {
-    const float half = sizePixels * 0.5f;
-    position.set(static_cast<float>(x) - half, static_cast<float>(y) - half, 0.0f);
-    width = sizePixels;
-    height = sizePixels;
+    placeCentred(*this, x, y, sizePixels, kind);
     bornAt = currentTicks();
     phase = phaseStep * static_cast<float>(phaseMiddle - std::rand() % phaseChoices);
-    type = typeId(kind);
     baseX = static_cast<int>(position.x);
-    solid = true;
 }
 
 bool Bubble::collide(GameEngine* /*engine*/, Entity* other, Level* /*level*/)

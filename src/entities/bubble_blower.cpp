@@ -2,6 +2,7 @@
 
 #include "engine/game_engine.hpp"
 #include "entities/blown_bubble.hpp"
+#include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
 #include "entities/spawn.hpp"
 
@@ -25,11 +26,7 @@ constexpr std::int32_t rearedCell = 3;
 
 BubbleBlower::BubbleBlower(int x, int y)
 {
-    position.set(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    width = boxWidth;
-    height = standingHeight;
-    type = typeId(EntityType::BubbleBlower);
-    solid = true;
+    placeCorner(*this, x, y, boxWidth, standingHeight, EntityType::BubbleBlower, true);
     groundY = static_cast<int>(position.y);
 }
 

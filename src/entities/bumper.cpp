@@ -4,6 +4,7 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/tick_source.hpp"
+#include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
 
 namespace {
@@ -20,11 +21,7 @@ Bumper::Bumper(int x, int y) : Bumper(x, y, EntityType::Bumper, numbers) {}
 Bumper::Bumper(int x, int y, EntityType kindType, const BumperNumbers& kindNumbers)
     : bornAt(currentTicks()), baseY(static_cast<float>(y)), tuning(kindNumbers)
 {
-    position.set(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    width = sizePixels;
-    height = sizePixels;
-    type = typeId(kindType);
-    solid = true;
+    placeCorner(*this, x, y, sizePixels, sizePixels, kindType, true);
 }
 
 void Bumper::update(GameEngine* engine)

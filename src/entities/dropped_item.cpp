@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
 #include "entities/spawn.hpp"
 #include "entities/timing.hpp"
@@ -22,11 +23,7 @@ constexpr int emitterSheet = 10;  // kuva10.png, hung upside down for the droppe
 
 Emitter::Emitter(int x, int y, EntityType kind, const EmitterNumbers& kindNumbers) : tuning(kindNumbers)
 {
-    position.set(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    width = sizePixels;
-    height = sizePixels;
-    type = typeId(kind);
-    solid = false;
+    placeCorner(*this, x, y, sizePixels, sizePixels, kind, false);
 }
 
 void Emitter::update(GameEngine* engine)

@@ -3,21 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/game_engine.hpp"
-#include "entities/entity.hpp"
 #include "graphics/sprite.hpp"
-
-bool boxOnScreen(const Entity& entity)
-{
-    return isOnScreen(static_cast<std::int32_t>(entity.position.x), static_cast<std::int32_t>(entity.position.y),
-                      static_cast<std::int32_t>(entity.width), static_cast<std::int32_t>(entity.height));
-}
-
-Rect screenBox(const Entity& entity)
-{
-    return Rect{static_cast<std::int32_t>(entity.position.x - static_cast<float>(viewRect.x)),
-                static_cast<std::int32_t>(entity.position.y - static_cast<float>(viewRect.y)),
-                static_cast<std::int32_t>(entity.width), static_cast<std::int32_t>(entity.height)};
-}
 
 void drawObjectSprite(const ObjectSprite& sprite)
 {

@@ -1,5 +1,5 @@
-// How level objects show themselves: the on-screen test of their box, the box's place on the
-// screen, and one tinted sprite drawn with the colour set back to white afterwards.
+// How level objects show themselves: one tinted sprite, drawn with the colour set back to white
+// afterwards, and the sheets they use.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include "entities/effect.hpp"
 #include "graphics/rect.hpp"
 
-class Entity;
 class GameEngine;
 
 // The tint of a sprite; its alpha fades the picture.
@@ -28,10 +27,6 @@ struct ObjectSprite {
     Tint tint{};
 };
 
-// The object's own box, truncated to whole pixels, against the view.
-bool boxOnScreen(const Entity& entity);
-// The box on screen: (int(x - view x), int(y - view y), int(width), int(height)).
-Rect screenBox(const Entity& entity);
 void drawObjectSprite(const ObjectSprite& sprite);
 // Sheets kuva1.png to kuva40.png by their number.
 std::uint32_t kuvaSheet(const GameEngine* engine, int number);

@@ -4,6 +4,7 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/tick_source.hpp"
+#include "entities/object_box.hpp"
 #include "entities/timing.hpp"
 
 namespace {
@@ -22,12 +23,7 @@ constexpr float grownScale = 1.0f - startScale;
 
 Projectile::Projectile(int x, int y) : bornAt(currentTicks())
 {
-    const float half = sizePixels * 0.5f;
-    position.set(static_cast<float>(x) - half, static_cast<float>(y) - half, 0.0f);
-    width = sizePixels;
-    height = sizePixels;
-    type = typeId(EntityType::Item);
-    solid = true;
+    placeCentred(*this, x, y, sizePixels, EntityType::Item);
 }
 
 bool Projectile::collide(GameEngine* engine, Entity* other, Level* /*level*/)

@@ -15,6 +15,7 @@ target_sources(fezzle PRIVATE
   entities/emitter.cpp
   entities/entity.cpp
   entities/fading_bumper.cpp
+  entities/object_box.cpp
   entities/object_sprite.cpp
   entities/projectile.cpp
   entities/puff_effect.cpp

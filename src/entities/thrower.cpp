@@ -1,6 +1,7 @@
 #include "entities/thrower.hpp"
 
 #include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
 #include "entities/spawn.hpp"
 #include "entities/thrown_item.hpp"
@@ -23,11 +24,7 @@ constexpr std::uint32_t strideFrames = 15;
 
 Thrower::Thrower(int x, int y)
 {
-    position.set(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    width = boxWidth;
-    height = boxHeight;
-    type = typeId(EntityType::Thrower);
-    solid = false;
+    placeCorner(*this, x, y, boxWidth, boxHeight, EntityType::Thrower, false);
 }
 
 void Thrower::update(GameEngine* engine)

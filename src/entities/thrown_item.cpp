@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
 #include "entities/timing.hpp"
 
 namespace {
