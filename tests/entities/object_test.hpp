@@ -1,5 +1,5 @@
-// A headless engine and an empty world on one manual clock, with the frame's time set by hand:
-// what every level object test stands on.
+// A headless engine and an empty world on one manual clock, the frame's time set by hand: what
+// every level object test stands on.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,8 +22,7 @@ protected:
     }
     void TearDown() override { TickSource::install(nullptr); }
 
-    // The frame as the timer would give it: now, its length and its number. Constructors read the
-    // same time from the clock.
+    // The frame as the timer gives it; constructors read the same time from the clock.
     void at(std::uint32_t now, std::uint32_t frameCount = 1, std::uint32_t frameMs = 16)
     {
         clock.now = now;
@@ -32,14 +31,12 @@ protected:
         engine.timer->frameSeconds = static_cast<float>(frameMs) * 0.001f;
         engine.timer->frameCount = frameCount;
     }
-
     template <typename T>
     T* place(T* entity)
     {
         world.add(entity);
         return entity;
     }
-
     std::vector<Entity*> ofType(EntityType kind) const
     {
         std::vector<Entity*> found;

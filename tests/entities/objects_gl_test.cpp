@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <array>
-#include <map>
 
 #include "entities/bubble_blower.hpp"
 #include "entities/fading_bumper.hpp"
@@ -21,19 +20,8 @@ using namespace testing_support;
 namespace {
 
 // A sheet of 8 x 8 texels, each 64 sheet units wide, coloured by its column and row, so a pixel
-// on screen tells which part of the sheet was drawn there.
+// on screen tells which texel of the sheet was drawn there: read back as column x 10 + row.
 constexpr int probeTexels = 8;
-
-struct Texel {
-    int column;
-    int row;
-    bool operator==(const Texel& other) const { return column == other.column && row == other.row; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Texel& texel)
-{
-    return out << "(" << texel.column << ", " << texel.row << ")";
-}
 
 class ObjectsGlTest : public ObjectTest {
 protected:
@@ -86,48 +74,49 @@ protected:
         entity.draw(&engine);
         endOverlay();
     }
-    static Texel texelAt(int x, int yFromTop)
+    static int texelAt(int x, int yFromTop)
     {
         std::array<std::uint8_t, 4> rgba{};
         glReadPixels(x, 600 - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return {rgba[0] / 32, rgba[1] / 32};
+        return rgba[0] / 32 * 10 + rgba[1] / 32;
     }
-    // The sheet texels just inside the top-left and bottom-right corners of a box on screen.
-    static std::pair<Texel, Texel> cornerTexels(float x, float y, float w, float h)
+    // The texels just inside the top-left and the bottom-right corner of a box on screen.
+    static int topLeftTexel(float x, float y) { return texelAt(static_cast<int>(x) + 3, static_cast<int>(y) + 3); }
+    static int bottomRightTexel(float right, float bottom)
     {
-        const int left = static_cast<int>(x) + 3;
-        const int top = static_cast<int>(y) + 3;
-        return {texelAt(left, top), texelAt(static_cast<int>(x + w) - 4, static_cast<int>(y + h) - 4)};
+        return texelAt(static_cast<int>(right) - 4, static_cast<int>(bottom) - 4);
     }
 
     GLuint probeSheet = 0;
 };
 
-TEST_F(ObjectsGlTest, TheThrowerShowsItsPoseCellsFacingTheWayItWalks)
+TEST_F(ObjectsGlTest, TheThrowerAndTheBlowerShowTheirCellsFacingTheWayTheyGo)
 {
     Thrower thrower(100, 100);
     struct Case {
         std::uint32_t now;
         std::uint32_t frameCount;
         bool movingRight;
-        Texel topLeft;
-        Texel bottomRight;
+        int topLeft;
+        int bottomRight;
     };
-    // Cells 256 x 170 in a column at x 0: sheet texels 0..3 across; rows 0, 1, 2 start at 0, 170, 340.
+    // Cells 256 x 170 in a column at x 0: texels 0..3 across; rows 0, 1, 2 start at 0, 170, 340.
     const Case cases[] = {
-        {500, 1, true, {0, 5}, {3, 7}},     // standing: the throwing pose
-        {500, 1, false, {3, 5}, {0, 7}},    // mirrored
-        {2000, 14, true, {0, 2}, {3, 5}},   // walking, stride
-        {2000, 15, false, {3, 0}, {0, 2}},  // walking, the other pose, mirrored
+        {500, 1, false, 35, 7},    // standing: the throwing pose, mirrored
+        {2000, 14, true, 2, 35},   // walking right, stride
+        {2000, 15, false, 30, 2},  // walking left, the other pose
     };
     for (const Case& c : cases) {
         at(c.now, c.frameCount);
         thrower.movingRight = c.movingRight;
         drawOnly(thrower);
-        const auto corners = cornerTexels(100, 100, 75, 50);
-        EXPECT_EQ(corners.first, c.topLeft) << c.now << " ms, frame " << c.frameCount << ", right " << c.movingRight;
-        EXPECT_EQ(corners.second, c.bottomRight) << c.now << " ms, frame " << c.frameCount;
+        EXPECT_EQ(topLeftTexel(100, 100), c.topLeft) << c.now << " ms, frame " << c.frameCount;
+        EXPECT_EQ(bottomRightTexel(175, 150), c.bottomRight) << c.now << " ms, frame " << c.frameCount;
     }
+    BubbleBlower blower(300, 200);
+    at(3000, 0);
+    drawOnly(blower);
+    EXPECT_EQ(topLeftTexel(300, 200), 10) << "walking left: the first cell's right edge first";
 }
 
 TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
@@ -138,16 +127,16 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
         std::uint32_t frameCount;
         float height;
         float y;
-        Texel topLeft;  // facing right: cell c of row r starts at texel (2c, 4r)
+        int topLeft;  // facing right: cell c of row r starts at texel (2c, 4r)
     };
     const Case cases[] = {
-        {500, 6, 182, 200, {2, 4}},      // idle, second cell
-        {1080, 1, 220, 162, {4, 4}},     // rising
-        {1380, 1, 256, 126, {6, 4}},     // reared up
-        {2700, 1, 256, 126, {6, 4}},
-        {2701, 1, 220, 126, {4, 4}},     // sinking, still lifted
-        {2999, 1, 220, 126, {4, 4}},
-        {3000, 21, 182, 200, {6, 0}},    // walking, fourth cell
+        {500, 6, 182, 200, 24},    // idle, second cell
+        {1080, 1, 220, 162, 44},   // rising
+        {1380, 1, 256, 126, 64},   // reared up
+        {2700, 1, 256, 126, 64},
+        {2701, 1, 220, 126, 44},   // sinking, still lifted
+        {2999, 1, 220, 126, 44},
+        {3000, 21, 182, 200, 60},  // walking, fourth cell
     };
     const std::uint32_t start = 10000;
     blower.cycleStart = start;
@@ -157,13 +146,8 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
         drawOnly(blower);
         EXPECT_EQ(blower.height, c.height) << c.msInCycle << " ms into the cycle";
         EXPECT_EQ(blower.position.y, c.y) << c.msInCycle << " ms into the cycle";
-        EXPECT_EQ(cornerTexels(300, blower.position.y, 128, blower.height).first, c.topLeft) << c.msInCycle;
+        EXPECT_EQ(topLeftTexel(300, blower.position.y), c.topLeft) << c.msInCycle << " ms into the cycle";
     }
-    blower.movingRight = false;
-    at(start + 3000, 0);
-    drawOnly(blower);
-    EXPECT_EQ(cornerTexels(300, 200, 128, 182).first, (Texel{1, 0})) << "mirrored: the cell's right edge first";
-
     at(start + 1500, 1);
     viewRect.x = 5000;
     drawOnly(blower);
@@ -172,24 +156,30 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
 
 TEST_F(ObjectsGlTest, TheDropperHangsTheVentsPictureUpsideDown)
 {
-    at(100);
     world.spawnObject(100, 100, typeId(EntityType::BubbleVent));
     world.spawnObject(100, 100, typeId(EntityType::Dropper));
-    Entity* vent = *world.objects.begin();
-    Entity* dropper = *++world.objects.begin();
-    drawOnly(*vent);
-    EXPECT_EQ(cornerTexels(130, 130, 420, 420).first, (Texel{0, 0}));
-    drawOnly(*dropper);
-    EXPECT_EQ(cornerTexels(130, 55, 420, 420).first, (Texel{7, 7}));
+    drawOnly(**world.objects.begin());
+    EXPECT_EQ(topLeftTexel(130, 130), 0);
+    drawOnly(**++world.objects.begin());
+    EXPECT_EQ(topLeftTexel(130, 55), 77);
 }
 
 TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
 {
     StandInHat hat(0, 0);
+    StandInHat notAHat(0, 0);
+    notAHat.type = typeId(EntityType::Bumper);
     const std::uint32_t touch = 20000;
     FadingBumper onScreen(100, 100);
+    at(touch - 500);
+    onScreen.collide(&engine, nullptr, world.level.get());
+    onScreen.collide(&engine, &notAHat, world.level.get());
+    EXPECT_EQ(onScreen.touchedAt, FadingBumper::notTouched) << "only the hat's touch counts";
     at(touch);
     onScreen.collide(&engine, &hat, world.level.get());
+    at(touch + 100);
+    onScreen.collide(&engine, &hat, world.level.get());
+    EXPECT_EQ(onScreen.touchedAt, touch) << "only the first touch counts";
     at(touch + 1799);
     drawOnly(onScreen);
     EXPECT_TRUE(onScreen.alive) << "kept at 1799 ms";
@@ -229,7 +219,8 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
     ::testing::internal::GetCapturedStdout();
     auto* hat = place(new StandInHat(0, 330));
 
-    std::map<std::int32_t, int> mostAlive;
+    const std::array<EntityType, 3> products{EntityType::Item, EntityType::RisingBubble, EntityType::BlownBubble};
+    std::array<std::size_t, 3> mostAlive{};
     int mostEntities = 0;
     const std::uint32_t frames = 60 * 1000 / 16;
     for (std::uint32_t frame = 0; frame < frames; ++frame) {
@@ -244,26 +235,19 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
         beginOverlay();
         world.draw(&engine);
         endOverlay();
-
-        std::map<std::int32_t, int> alive;
-        for (const Entity* entity : world.objects) {
-            ++alive[entity->type];
-        }
-        for (const auto& [type, count] : alive) {
-            mostAlive[type] = std::max(mostAlive[type], count);
+        for (std::size_t i = 0; i < products.size(); ++i) {
+            mostAlive[i] = std::max(mostAlive[i], ofType(products[i]).size());
         }
         mostEntities = std::max(mostEntities, world.objects.size());
     }
     EXPECT_EQ(engine.timer->lastTicks, frames * 16u) << "exact 16 ms frames";
-    for (EntityType made : {EntityType::Item, EntityType::RisingBubble, EntityType::BlownBubble}) {
-        EXPECT_GT(mostAlive[typeId(made)], 0) << typeId(made) << " was never made";
-        EXPECT_LE(mostAlive[typeId(made)], 8) << typeId(made) << " piles up";
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        EXPECT_GT(mostAlive[i], 0u) << typeId(products[i]) << " was never made";
+        EXPECT_LE(mostAlive[i], 8u) << typeId(products[i]) << " piles up";
     }
     EXPECT_LE(mostEntities, 30);
-    EXPECT_EQ(mostAlive[typeId(EntityType::FadingBumper)], 1);
-    for (const Entity* entity : world.objects) {
-        EXPECT_NE(entity->type, typeId(EntityType::FadingBumper)) << "the swept fading bumper is gone";
-    }
+    EXPECT_TRUE(ofType(EntityType::FadingBumper).empty()) << "the swept fading bumper is gone";
+    EXPECT_EQ(ofType(EntityType::Bumper).size(), 1u);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/bubble_blower_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bubble_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/bumper_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/effect_kinds_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/effect_manager_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/emitter_test.cpp

@@ -1,5 +1,5 @@
-// A plain solid box of the hat's type, for the objects that react to the hat before the real hat
-// is in a test: it moves only where the test puts it and notes the contacts it is given.
+// A solid box of the hat's type, for the objects that react to the hat: it moves only where the
+// test puts it and keeps what it touched.
 #pragma once
 
 #include <vector>
@@ -13,8 +13,7 @@ public:
     StandInHat(float x, float y, float size = 50.0f)
     {
         position.set(x, y, 0.0f);
-        width = size;
-        height = size;
+        width = height = size;
         type = typeId(EntityType::Hat);
     }
     void update(GameEngine*) override {}

@@ -38,30 +38,18 @@ public:
     SoundProbe& operator=(const SoundProbe&) = delete;
 
     bool ready() const { return opened; }
-
-    // Starts of each effect since the last clear.
-    std::array<int, SoundSystem::effectCount> plays() const
+    // Starts of the effect since the last clear.
+    int plays(int effect) const
     {
-        std::array<int, SoundSystem::effectCount> counts{};
+        int count = 0;
         for (int channel = 0; channel < channels; ++channel) {
-            if (Mix_Playing(channel) == 0) {
-                continue;
-            }
-            for (std::size_t effect = 0; effect < counts.size(); ++effect) {
-                counts[effect] += Mix_GetChunk(channel) == sound.effects[effect] ? 1 : 0;
-            }
+            const bool heard = Mix_Playing(channel) != 0 &&
+                               Mix_GetChunk(channel) == sound.effects[static_cast<std::size_t>(effect)];
+            count += heard ? 1 : 0;
         }
-        return counts;
+        return count;
     }
-    int plays(int effect) const { return plays()[static_cast<std::size_t>(effect)]; }
-    int totalPlays() const
-    {
-        int total = 0;
-        for (int count : plays()) {
-            total += count;
-        }
-        return total;
-    }
+    int totalPlays() const { return Mix_Playing(-1); }
     void clear() { Mix_HaltChannel(-1); }
 
 private:
