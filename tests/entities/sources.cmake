@@ -13,3 +13,7 @@ target_sources(fezzle_gl_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/effect_draw_gl_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/objects_gl_test.cpp
 )
+# The hat with the real objects, once the hat is in the game.
+if(EXISTS ${PROJECT_SOURCE_DIR}/src/entities/hat.hpp)
+  target_sources(fezzle_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hat_objects_test.cpp)
+endif()
