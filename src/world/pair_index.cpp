@@ -30,34 +30,25 @@ void drop(std::vector<std::int32_t>& places, std::int32_t place)
     }
 }
 
-bool filed(const PairIndex::Cells& cells)
+// The size class a box is filed in, or the number of classes when it is too big for any.
+std::size_t sizeClassOf(const PairIndex::Cells& cells)
 {
-    return !cells.everywhere && cells.column1 - cells.column0 <= PairIndex::widestFiledSpan &&
-           cells.row1 - cells.row0 <= PairIndex::widestFiledSpan;
+    const std::int32_t span = std::max(cells.column1 - cells.column0, cells.row1 - cells.row0);
+    std::size_t index = 0;
+    while (index < PairIndex::sizeClassSpans.size() && (cells.everywhere || span > PairIndex::sizeClassSpans[index])) {
+        ++index;
+    }
+    return index;
 }
 
 }  // namespace
 
-bool PairIndex::Cells::operator==(const Cells& other) const
-{
-    return column0 == other.column0 && column1 == other.column1 && row0 == other.row0 && row1 == other.row1 &&
-           everywhere == other.everywhere;
-}
-
-PairIndex::Box PairIndex::boxOf(const Entity* entity)
-{
-    // The same sums as the overlap test, so both see the same box.
-    const float left = entity->getX();
-    const float top = entity->getY();
-    return Box{left, left + entity->getBoxWidth(), top, top + entity->getBoxHeight()};
-}
-
 PairIndex::Cells PairIndex::cellsOf(const Entity* entity)
 {
-    return cellsOf(boxOf(entity));
+    return cellsOf(entity->overlapBox());
 }
 
-PairIndex::Cells PairIndex::cellsOf(const Box& box)
+PairIndex::Cells PairIndex::cellsOf(const OverlapBox& box)
 {
     const auto [left, right, top, bottom] = box;
     Cells cells;
@@ -78,12 +69,16 @@ PairIndex::Cells PairIndex::cellsOf(const Box& box)
 void PairIndex::clear()
 {
     slots.clear();
-    for (std::vector<std::int32_t>& places : grid) {
-        places.clear();
+    boxes.clear();
+    for (SizeClass& sizeClass : classes) {
+        for (std::vector<std::int32_t>& places : sizeClass.cells) {
+            places.clear();
+        }
+        sizeClass.widestSpan = 0;
+        sizeClass.tallestSpan = 0;
+        sizeClass.filed = 0;
     }
     unfiled.clear();
-    widestSpan = 0;
-    tallestSpan = 0;
     live = 0;
 }
 
@@ -91,6 +86,7 @@ void PairIndex::rebuild(const LinkedList<Entity>& objects)
 {
     clear();
     slots.reserve(static_cast<std::size_t>(objects.size()));
+    boxes.reserve(static_cast<std::size_t>(objects.size()));
     for (Entity* entity : objects) {
         append(entity);
     }
@@ -99,8 +95,9 @@ void PairIndex::rebuild(const LinkedList<Entity>& objects)
 void PairIndex::append(Entity* entity)
 {
     const auto place = static_cast<std::int32_t>(slots.size());
-    const Box box = boxOf(entity);
-    slots.push_back(Slot{entity, box, cellsOf(box), true});
+    const OverlapBox box = entity->overlapBox();
+    slots.push_back(Slot{entity, cellsOf(box), true});
+    boxes.push_back(box);
     enter(place);
     ++live;
     ++appends;
@@ -122,12 +119,8 @@ void PairIndex::refresh(std::int32_t place)
     if (!slot.live) {
         return;
     }
-    // Most contacts move nothing; reading the box back is cheap, filing it again is not.
-    const Box box = boxOf(slot.entity);
-    if (box == slot.box) {
-        return;
-    }
-    slot.box = box;
+    const OverlapBox box = slot.entity->overlapBox();
+    boxes[static_cast<std::size_t>(place)] = box;
     const Cells cells = cellsOf(box);
     if (cells != slot.cells) {
         leave(place);
@@ -144,23 +137,47 @@ bool PairIndex::holds(std::int32_t place, const Entity* entity) const
 
 std::vector<std::int32_t>& PairIndex::listOf(const Cells& cells)
 {
-    return filed(cells) ? grid[static_cast<std::size_t>(cells.column0 * gridRows + cells.row0)] : unfiled;
+    const std::size_t index = sizeClassOf(cells);
+    if (index == classes.size()) {
+        return unfiled;
+    }
+    return classes[index].cells[static_cast<std::size_t>(cells.column0 * gridRows + cells.row0)];
 }
 
 void PairIndex::enter(std::int32_t place)
 {
     const Cells& cells = slots[static_cast<std::size_t>(place)].cells;
     listOf(cells).push_back(place);
-    if (filed(cells)) {
+    const std::size_t index = sizeClassOf(cells);
+    if (index < classes.size()) {
         // Spans only grow within a walk: a look-up may reach back further than it needs to, never less.
-        widestSpan = std::max(widestSpan, cells.column1 - cells.column0);
-        tallestSpan = std::max(tallestSpan, cells.row1 - cells.row0);
+        SizeClass& sizeClass = classes[index];
+        sizeClass.widestSpan = std::max(sizeClass.widestSpan, cells.column1 - cells.column0);
+        sizeClass.tallestSpan = std::max(sizeClass.tallestSpan, cells.row1 - cells.row0);
+        ++sizeClass.filed;
     }
 }
 
 void PairIndex::leave(std::int32_t place)
 {
-    drop(listOf(slots[static_cast<std::size_t>(place)].cells), place);
+    const Cells& cells = slots[static_cast<std::size_t>(place)].cells;
+    drop(listOf(cells), place);
+    const std::size_t index = sizeClassOf(cells);
+    if (index < classes.size()) {
+        --classes[index].filed;
+    }
+}
+
+void PairIndex::take(const std::vector<std::int32_t>& places, std::int32_t after, std::int32_t self)
+{
+    for (const std::int32_t place : places) {
+        if (place > after && place != self) {
+            const std::size_t word = static_cast<std::size_t>(place) / wordBits;
+            marks[word] |= std::uint64_t{1} << (static_cast<std::size_t>(place) % wordBits);
+            lowWord = std::min(lowWord, word);
+            highWord = std::max(highWord, word);
+        }
+    }
 }
 
 void PairIndex::candidates(const Cells& cells, std::int32_t after, std::int32_t self, std::vector<std::int32_t>& out)
@@ -176,33 +193,27 @@ void PairIndex::candidates(const Cells& cells, std::int32_t after, std::int32_t 
     }
     // A bit per place: reading the bits in order gives list order without sorting.
     marks.resize((slots.size() + wordBits - 1) / wordBits);
-    std::size_t lowWord = marks.size();
-    std::size_t highWord = 0;
-    const auto take = [&](const std::vector<std::int32_t>& places) {
-        for (const std::int32_t place : places) {
-            if (place > after && place != self) {
-                const std::size_t word = static_cast<std::size_t>(place) / wordBits;
-                marks[word] |= std::uint64_t{1} << (static_cast<std::size_t>(place) % wordBits);
-                lowWord = std::min(lowWord, word);
-                highWord = std::max(highWord, word);
+    lowWord = marks.size();
+    highWord = 0;
+    for (const SizeClass& sizeClass : classes) {
+        if (sizeClass.filed == 0) {
+            continue;
+        }
+        // A box of this class that meets this one has its top-left corner at most the class's
+        // widest (tallest) span before this box's first column (row), and not after its last.
+        const std::int32_t firstColumn = std::max(0, cells.column0 - sizeClass.widestSpan);
+        const std::int32_t firstRow = std::max(0, cells.row0 - sizeClass.tallestSpan);
+        for (std::int32_t column = firstColumn; column <= cells.column1; ++column) {
+            for (std::int32_t row = firstRow; row <= cells.row1; ++row) {
+                take(sizeClass.cells[static_cast<std::size_t>(column * gridRows + row)], after, self);
             }
         }
-    };
-    // A box that meets this one has its top-left corner at most one widest (tallest) span before
-    // this box's first column (row), and not after its last.
-    const std::int32_t firstColumn = std::max(0, cells.column0 - widestSpan);
-    const std::int32_t firstRow = std::max(0, cells.row0 - tallestSpan);
-    for (std::int32_t column = firstColumn; column <= cells.column1; ++column) {
-        for (std::int32_t row = firstRow; row <= cells.row1; ++row) {
-            take(grid[static_cast<std::size_t>(column * gridRows + row)]);
-        }
     }
-    take(unfiled);
+    take(unfiled, after, self);
     for (std::size_t word = lowWord; word <= highWord && word < marks.size(); ++word) {
-        while (marks[word] != 0) {
-            const int bit = __builtin_ctzll(marks[word]);
-            out.push_back(static_cast<std::int32_t>(word * wordBits + static_cast<std::size_t>(bit)));
-            marks[word] &= marks[word] - 1;
+        for (std::uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
+            out.push_back(static_cast<std::int32_t>(word * wordBits + static_cast<std::size_t>(__builtin_ctzll(bits))));
         }
+        marks[word] = 0;
     }
 }

@@ -139,22 +139,19 @@ void World::meetNearby(GameEngine* engine, Entity* entity, std::int32_t place)
         const PairIndex::Cells cells = pairs.cellsAt(place);
         const std::uint32_t appends = pairs.appendCount();
         Footprint own = Footprint::of(entity);
+        OverlapBox box = pairs.boxAt(place);
         pairs.candidates(cells, done, place, nearby);
         for (const std::int32_t candidate : nearby) {
             done = candidate;
-            Entity* other = pairs.at(candidate);
-            if (!entity->overlaps(other)) {
+            if (!boxesOverlap(box, pairs.boxAt(candidate))) {
                 continue;
             }
-            const Footprint theirs = Footprint::of(other);
-            entity->collide(engine, other, level.get());
-            // A contact may move either side.
-            if (Footprint::of(other) != theirs) {
-                pairs.refresh(candidate);
-            }
+            entity->collide(engine, pairs.at(candidate), level.get());
+            // Only the entity whose turn it is moves in its contacts (the hat's rebound).
             if (Footprint::of(entity) != own) {
                 own = Footprint::of(entity);
                 pairs.refresh(place);
+                box = pairs.boxAt(place);
             }
             if (pairs.cellsAt(place) != cells || pairs.appendCount() != appends) {
                 again = true;

@@ -32,8 +32,8 @@ public:
 
     // From this many entities on, a walk tests each entity only against those whose boxes could
     // overlap its own (a level file can place 9375 objects); the collide calls stay the same. The
-    // index trusts that a box changes only in its entity's own turn, in a contact it takes part
-    // in, or between walks.
+    // index trusts that a box changes only in its entity's own turn (its update and its contacts)
+    // or between walks, as every kind of the game does.
     static constexpr std::int32_t defaultPairIndexFrom = 48;
 
     std::unique_ptr<Level> level;
