@@ -70,6 +70,7 @@ void PairIndex::clear()
 {
     slots.clear();
     boxes.clear();
+    entities.clear();
     for (SizeClass& sizeClass : classes) {
         for (std::vector<std::int32_t>& places : sizeClass.cells) {
             places.clear();
@@ -87,6 +88,7 @@ void PairIndex::rebuild(const LinkedList<Entity>& objects)
     clear();
     slots.reserve(static_cast<std::size_t>(objects.size()));
     boxes.reserve(static_cast<std::size_t>(objects.size()));
+    entities.reserve(static_cast<std::size_t>(objects.size()));
     for (Entity* entity : objects) {
         append(entity);
     }
@@ -96,8 +98,9 @@ void PairIndex::append(Entity* entity)
 {
     const auto place = static_cast<std::int32_t>(slots.size());
     const OverlapBox box = entity->overlapBox();
-    slots.push_back(Slot{entity, cellsOf(box), true});
+    slots.push_back(Slot{cellsOf(box), true});
     boxes.push_back(box);
+    entities.push_back(entity);
     enter(place);
     ++live;
     ++appends;
@@ -119,7 +122,7 @@ void PairIndex::refresh(std::int32_t place)
     if (!slot.live) {
         return;
     }
-    const OverlapBox box = slot.entity->overlapBox();
+    const OverlapBox box = at(place)->overlapBox();
     boxes[static_cast<std::size_t>(place)] = box;
     const Cells cells = cellsOf(box);
     if (cells != slot.cells) {
@@ -132,7 +135,7 @@ void PairIndex::refresh(std::int32_t place)
 bool PairIndex::holds(std::int32_t place, const Entity* entity) const
 {
     return place >= 0 && static_cast<std::size_t>(place) < slots.size() &&
-           slots[static_cast<std::size_t>(place)].live && slots[static_cast<std::size_t>(place)].entity == entity;
+           slots[static_cast<std::size_t>(place)].live && entities[static_cast<std::size_t>(place)] == entity;
 }
 
 std::vector<std::int32_t>& PairIndex::listOf(const Cells& cells)

@@ -75,7 +75,7 @@ public:
 
     // Whether the entity at `place` is the one the index knows there.
     bool holds(std::int32_t place, const Entity* entity) const;
-    Entity* at(std::int32_t place) const { return slots[static_cast<std::size_t>(place)].entity; }
+    Entity* at(std::int32_t place) const { return entities[static_cast<std::size_t>(place)]; }
     const OverlapBox& boxAt(std::int32_t place) const { return boxes[static_cast<std::size_t>(place)]; }
     const Cells& cellsAt(std::int32_t place) const { return slots[static_cast<std::size_t>(place)].cells; }
     std::int32_t liveCount() const { return live; }
@@ -88,7 +88,6 @@ public:
 
 private:
     struct Slot {
-        Entity* entity = nullptr;
         Cells cells;
         bool live = false;
     };
@@ -111,6 +110,7 @@ private:
     std::vector<Slot> slots;
     // By place, apart from the slots: the walk reads them for every candidate.
     std::vector<OverlapBox> boxes;
+    std::vector<Entity*> entities;
     std::array<SizeClass, sizeClassSpans.size()> classes;
     // Boxes that are not filed in a cell.
     std::vector<std::int32_t> unfiled;

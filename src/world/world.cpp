@@ -152,8 +152,9 @@ void World::meetNearby(GameEngine* engine, Entity* entity, std::int32_t place)
                 own = Footprint::of(entity);
                 pairs.refresh(place);
                 box = pairs.boxAt(place);
+                again = pairs.cellsAt(place) != cells;
             }
-            if (pairs.cellsAt(place) != cells || pairs.appendCount() != appends) {
+            if (again || pairs.appendCount() != appends) {
                 again = true;
                 break;
             }
