@@ -1,6 +1,8 @@
-// Any bytes as a map file: loaded with its placement walk, then a few frames of play, each
-// updating the world and drawing every layer into a real GL context. Out-of-range background
-// styles, picture numbers and grid lookups only show once the level is drawn and run.
+// Any bytes as a map file, played as the game plays a level: the action state loads it with its
+// placement walk and adds the hat, then a few frames run with keys held as the input says, each
+// updating the world and drawing every layer, the objects and the HUD into a real GL context.
+// Out-of-range background styles, picture numbers and grid lookups only show once the level is
+// drawn and run.
 #include <GL/gl.h>
 #include <SDL.h>
 #include <array>
@@ -9,10 +11,11 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
+#include "entities/hat.hpp"
 #include "fuzz_support.hpp"
-#include "graphics/sprite.hpp"
+#include "graphics/font.hpp"
 #include "graphics/video.hpp"
-#include "world/world.hpp"
+#include "states/action_state.hpp"
 
 namespace {
 
@@ -51,19 +54,14 @@ void giveAllTextures(TextureSet& set)
     giveTextures(set.collision);
 }
 
-// A view the action state could show: inside the level, picked by the input so that pieces
-// anywhere get drawn.
-Rect viewFor(const std::uint8_t* data, std::size_t size, std::size_t frame, const Rect& bounds)
+// The keys held in a frame, picked by the input so that the hat flies somewhere new.
+std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t frame)
 {
-    std::uint32_t hash = 2166136261u;
+    std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(frame);
     for (std::size_t i = frame; i < size; i += 97) {
         hash = (hash ^ data[i]) * 16777619u;
     }
-    const std::int32_t spanX = bounds.w - screenWidth;
-    const std::int32_t spanY = bounds.h - screenHeight;
-    return Rect{static_cast<std::int32_t>(hash % static_cast<std::uint32_t>(spanX + 1)),
-                static_cast<std::int32_t>((hash >> 16) % static_cast<std::uint32_t>(spanY + 1)), screenWidth,
-                screenHeight};
+    return hash;
 }
 
 }  // namespace
@@ -79,25 +77,26 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
     TickSource::install(&playClock);
     engine.initHeadless();
     giveAllTextures(*engine.textures);
+    buildFont(*engine.textures);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzing::writeInput(mapPath, data, size);
-    World world;
-    if (world.level->load(mapPath) != 0) {
-        fuzzing::broken("an existing map file was not loaded");
-    }
-    for (std::size_t frame = 0; frame < frameSteps.size(); ++frame) {
+    engine.level = 0;
+    engine.changeState(std::make_unique<ActionState>());
+    auto* play = static_cast<ActionState*>(engine.state.get());
+    play->resume();
+    for (std::size_t frame = 0; frame < frameSteps.size() && engine.state.get() == play; ++frame) {
+        const std::uint32_t keys = keysFor(data, size, frame);
+        play->hat->keyLeft = (keys & 1u) != 0;
+        play->hat->keyRight = (keys & 2u) != 0;
+        play->hat->keyThrust = (keys & 4u) != 0;
         playClock.advance(frameSteps[frame]);
-        engine.update();
-        world.update(&engine);
         clearFrame();
-        viewRect = viewFor(data, size, frame, world.level->bounds);
-        beginOverlay();
-        world.draw(&engine);
-        endOverlay();
+        engine.update();
+        engine.draw();
     }
     SDL_GL_SwapBuffers();
     return 0;
