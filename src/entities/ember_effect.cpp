@@ -19,7 +19,7 @@ constexpr int heatShortenMs = 800;
 constexpr float heatGain = 0.5f;
 constexpr std::uint32_t fadeFromMs = 1000;
 constexpr std::uint32_t fadeOverrunMs = 150;
-constexpr float against = 0.1f;  // the green and blue share while flying against the turn: red
+constexpr float againstTurnShare = 0.1f;  // of green and blue while flying against the turn: red
 constexpr float baseRed = 0.5f;
 constexpr float spinDegrees = 960.0f;
 constexpr Rect emberCell{0, 128, 128, 128};
@@ -56,7 +56,7 @@ EffectLook EmberEffect::look(GameEngine* engine)
     const float fade = clampedFraction(static_cast<float>(t), static_cast<float>(startTime + fadeFromMs),
                                        static_cast<float>(endTime + fadeOverrunMs));
     const int turn = reversed ? -1 : 1;
-    const float share = velocityX * turn < 0 ? against : 1.0f;
+    const float share = velocityX * turn < 0 ? againstTurnShare : 1.0f;
     EffectLook shown;
     shown.red = flare + baseRed;
     shown.green = share + heat;

@@ -22,6 +22,33 @@ constexpr int framesPerMs = 44;  // 44100 Hz, rounded down: only used for tolera
 constexpr int tonePeak = 8000;
 constexpr int chunkBytes = 4096 * 4;  // 4096 stereo 16-bit frames
 
+// Sets an environment variable for the life of the object, then puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* variable, const std::string& value) : name(variable)
+    {
+        const char* old = std::getenv(variable);
+        hadValue = old != nullptr;
+        previous = hadValue ? old : "";
+        setenv(variable, value.c_str(), 1);
+    }
+    ~ScopedEnv()
+    {
+        if (hadValue) {
+            setenv(name, previous.c_str(), 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name;
+    bool hadValue = false;
+    std::string previous;
+};
+
 // Counted on the mixer's thread after each buffer is mixed, just before the driver writes it.
 std::atomic<long> mixedFrames{0};
 std::atomic<int> largestBuffer{0};
@@ -72,21 +99,11 @@ struct Output {
 
 class SoundSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", outputPath().c_str(), 1);
-        // A short pause between buffers: the mixer runs many times faster than real time.
-        setenv("SDL_DISKAUDIODELAY", "5", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-    }
+    void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError(); }
     void TearDown() override
     {
         sound.close();  // a second close must be harmless
         SDL_Quit();
-        unsetenv("SDL_AUDIODRIVER");
-        unsetenv("SDL_DISKAUDIOFILE");
-        unsetenv("SDL_DISKAUDIODELAY");
     }
 
     std::string outputPath() const { return dir.path() + "/out.raw"; }
@@ -145,6 +162,10 @@ protected:
     }
 
     TempDir dir;
+    ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
+    ScopedEnv file{"SDL_DISKAUDIOFILE", outputPath()};
+    // A short pause between buffers: the mixer runs many times faster than real time.
+    ScopedEnv pause{"SDL_DISKAUDIODELAY", "5"};
     SoundSystem sound;
 };
 
@@ -320,7 +341,7 @@ TEST_F(SoundSystemTest, ASeventeenthEffectWhileSixteenSoundIsDroppedWithItsMessa
 TEST(SoundSystemNoDeviceTest, WithoutAnAudioDeviceTheGameRunsSilentAndSaysWhy)
 {
     TempDir dir;
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    ScopedEnv driver{"SDL_AUDIODRIVER", "no-such-driver"};
     SDL_Init(SDL_INIT_AUDIO);
     for (const std::string& name : effectNames) {
         writeWav("data/sound/" + name, 100, tonePeak);
@@ -347,7 +368,6 @@ TEST(SoundSystemNoDeviceTest, WithoutAnAudioDeviceTheGameRunsSilentAndSaysWhy)
     sound.close();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     SDL_Quit();
-    unsetenv("SDL_AUDIODRIVER");
 }
 
 }  // namespace

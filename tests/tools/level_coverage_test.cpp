@@ -1,0 +1,195 @@
+// The coverage measure and the tiling rule, against small pictures whose opaque parts are known.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "coverage_report.hpp"
+#include "level_compiler.hpp"
+#include "level_error.hpp"
+#include "level_source.hpp"
+#include "support/test_support.hpp"
+
+using testing_support::TempDir;
+
+namespace {
+
+constexpr int formation = 5;  // drawn 400x400
+constexpr int shelf = 4;      // drawn 100x64
+
+std::size_t at(int column, int row)
+{
+    return static_cast<std::size_t>(MapData::cellIndex(column, row));
+}
+
+// A w x h RGBA picture, opaque where `opaque` (x, y) says so.
+template <typename Rule>
+void writePicture(const std::string& path, int w, int h, Rule opaque)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            pixels.insert(pixels.end(), {200, 100, 50, static_cast<std::uint8_t>(opaque(x, y) ? 255 : 0)});
+        }
+    }
+    testing_support::writePng(path, w, h, 4, pixels);
+}
+
+// Every picture opaque edge to edge, but the formation (opaque over its left 192 of 400 pixels,
+// six cells) and the shelf (its first three of four columns).
+CollisionPictures testPictures()
+{
+    testing_support::makeDirs("pictures");
+    for (int number = 1; number <= 50; ++number) {
+        writePicture("pictures/collision" + std::to_string(number) + ".png", 4, 4, [](int, int) { return true; });
+    }
+    writePicture("pictures/collision5.png", 25, 25, [](int x, int) { return x < 12; });
+    writePicture("pictures/collision4.png", 4, 4, [](int x, int) { return x < 3; });
+    return CollisionPictures::load("pictures");
+}
+
+struct Fixture {
+    TempDir dir;
+    CollisionPictures pictures = testPictures();
+};
+
+std::string sourceWithRows(const std::string& extra, const std::vector<std::string>& rows)
+{
+    std::string text = "background 0\n" + extra + "map\n";
+    for (const std::string& row : rows) {
+        text += row + std::string(MapData::columns - row.size(), '.') + "\n";
+    }
+    return text;
+}
+
+std::vector<std::string> rowsWithFloor()
+{
+    std::vector<std::string> rows(MapData::rows, "");
+    rows[23] = rows[24] = std::string(MapData::columns, '#');
+    return rows;
+}
+
+std::string compileFault(const std::string& text, const CollisionPictures& pictures)
+{
+    try {
+        LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures);
+    } catch (const LevelError& fault) {
+        return fault.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels)
+{
+    Fixture fixture;
+    MapData map;
+    map.pieces[at(0, 0)] = formation;
+    map.pieces[at(40, 0)] = -formation;
+    map.pieces[at(0, 20)] = shelf;
+    const CoverageMap coverage(map.pieces, fixture.pictures);
+    // Six cells wide, and 400 px tall from row 0: rows 0 to 11 whole, half of row 12.
+    EXPECT_DOUBLE_EQ(coverage.fraction(5, 3), 1.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(6, 3), 0.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(0, 11), 1.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(0, 12), 0.5);
+    // Mirrored at column 40: it spans x 880 to 1280, flipped, so its opaque part is 1088 to 1280.
+    EXPECT_DOUBLE_EQ(coverage.fraction(39, 0), 1.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(34, 0), 1.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(33, 0), 0.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(40, 0), 0.0);
+    // The shelf: three quarters of 100 px opaque, so two cells and 11 px of the third.
+    EXPECT_DOUBLE_EQ(coverage.fraction(1, 21), 1.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(2, 21), 11.0 / 32.0);
+    EXPECT_DOUBLE_EQ(coverage.fraction(0, 22), 0.0);
+
+    // Columns 0 to 6 of rows 0 to 11 solid: column 6 is bare; the half-covered row 12 is ghost terrain.
+    MapData level;
+    level.pieces[at(0, 0)] = formation;
+    for (int column = 0; column <= 6; ++column) {
+        for (int row = 0; row < 12; ++row) {
+            level.terrain[at(column, row)] = 1;
+        }
+    }
+    const CoverageMap levelCoverage(level.pieces, fixture.pictures);
+    CoverageReport report = CoverageReport::measure(level, levelCoverage);
+    EXPECT_EQ(report.solidCells, 84);
+    EXPECT_EQ(report.bareSolidCells.size(), 12u);
+    EXPECT_EQ(report.bareSolidCells.front(), MapData::cellIndex(6, 0));
+    EXPECT_EQ(report.ghostCells.size(), 6u);
+    for (int row = 0; row < 12; ++row) {
+        level.terrain[at(6, row)] = 0;
+    }
+    report = CoverageReport::measure(level, levelCoverage);
+    EXPECT_TRUE(report.bareSolidCells.empty());
+    EXPECT_EQ(report.ghostCells.size(), 6u);
+    EXPECT_FALSE(report.clean());
+    EXPECT_EQ(report.summary().substr(0, 19), "solid 72/72 covered");
+}
+
+TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot)
+{
+    Fixture fixture;
+    std::vector<std::string> rows = rowsWithFloor();
+    rows[10] = std::string(20, '.') + "######";
+    rows[11] = std::string(20, '.') + "######";
+    rows[12] = std::string(20, '.') + "######";
+    rows[13] = std::string(20, '.') + "######";
+    rows[14] = std::string(20, '.') + "######";
+    const LevelSource source = LevelSourceParser::parse(sourceWithRows("tiles grass\n", rows), "cover.level");
+    const MapData map = LevelCompiler::compile(source, &fixture.pictures);
+    // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top.
+    EXPECT_EQ(map.pieces[at(20, 10)], 42);
+    EXPECT_EQ(map.pieces[at(24, 10)], 32);
+    EXPECT_EQ(map.pieces[at(20, 14)], 0) << "the last row is covered by overlapping a tile upwards";
+    EXPECT_EQ(map.pieces[at(20, 13)], 31);
+    // The floor: capped tiles along row 23.
+    EXPECT_EQ(map.pieces[at(0, 23)], 42 - 10);
+    EXPECT_EQ(map.pieces[at(1, 23)], 0);
+    EXPECT_TRUE(CoverageReport::measure(map, CoverageMap(map.pieces, fixture.pictures)).clean());
+
+    // A column one cell wide cannot take a tile: the fault points at its map cell.
+    rows[5] = std::string(30, '.') + "#";
+    rows[6] = std::string(30, '.') + "#";
+    std::string fault = compileFault(sourceWithRows("tiles grass\n", rows), fixture.pictures);
+    EXPECT_EQ(fault.substr(0, 50), "cover.level:9:31: solid cell 30,5 shows no terrain");
+    // Only the rule's columns are tiled; the rest must be covered by placed pictures.
+    rows[5] = rows[6] = "";
+    fault = compileFault(sourceWithRows("tiles grass 0-199\n", rows), fixture.pictures);
+    EXPECT_EQ(fault.substr(0, 51), "cover.level:27:201: solid cell 200,23 shows no terr");
+    // Two rules side by side, each with its own material.
+    const MapData split = LevelCompiler::compile(
+        LevelSourceParser::parse(sourceWithRows("tiles grass 0-199\ntiles roof 200-374\n", rows), "cover.level"),
+        &fixture.pictures);
+    EXPECT_EQ(split.pieces[at(198, 23)], 32);
+    EXPECT_EQ(split.pieces[at(200, 23)], 40);
+}
+
+TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed)
+{
+    Fixture fixture;
+    std::vector<std::string> rows = rowsWithFloor();
+    for (int row = 0; row <= 12; ++row) {
+        rows[static_cast<std::size_t>(row)] = std::string(50, '.') + "######";
+    }
+    // The formation at column 50 covers rows 0 to 11 of its six solid columns, and half of row 12:
+    // only that row is tiled.
+    const std::string placed = "tiles stone\ncollision 5 at 50,0\n";
+    const LevelSource source = LevelSourceParser::parse(sourceWithRows(placed, rows), "cover.level");
+    const MapData map = LevelCompiler::compile(source, &fixture.pictures);
+    for (int row = 0; row < 11; ++row) {
+        for (int column = 50; column < 56; ++column) {
+            if (column != 50 || row != 0) {
+                EXPECT_EQ(map.pieces[at(column, row)], 0) << column << "," << row;
+            }
+        }
+    }
+    EXPECT_EQ(map.pieces[at(50, 11)], 3);
+    EXPECT_EQ(map.pieces[at(54, 11)], 3);
+    EXPECT_EQ(map.pieces[at(0, 23)], 3) << "stone has one tile, capped or not";
+    // Row 12 free: ghost terrain, named with the line that placed the picture.
+    rows[12] = "";
+    const std::string fault = compileFault(
+        sourceWithRows("tiles stone\n\ncollision 5 at 50,0\n", rows), fixture.pictures);
+    EXPECT_EQ(fault, "cover.level:18:51: free cell 50,12 looks solid (50% covered by collision 5 at 50,0 (line 4))");
+}

@@ -1,0 +1,263 @@
+// The level source format, the map file and the compiler program: round trips and refusals.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "level_compiler.hpp"
+#include "level_error.hpp"
+#include "level_source.hpp"
+#include "level_source_writer.hpp"
+#include "map_file.hpp"
+#include "support/test_support.hpp"
+
+using testing_support::TempDir;
+
+namespace {
+
+std::size_t at(int column, int row)
+{
+    return static_cast<std::size_t>(MapData::cellIndex(column, row));
+}
+
+// Every kind of value the file can hold, at both ends of the ranges, signs included.
+MapData everythingMap()
+{
+    MapData map;
+    map.version = -123456789;
+    map.backgroundStyle = 4;
+    for (int column = 0; column < MapData::columns; ++column) {
+        map.terrain[at(column, 24)] = 1;
+    }
+    map.terrain[at(0, 0)] = -128;
+    map.terrain[at(374, 5)] = 127;
+    map.terrain[at(7, 7)] = 1;
+    map.objects[at(7, 7)] = -6;           // an object on a solid cell
+    map.objects[at(374, 24)] = 8;         // and another, at the last cell
+    map.objects[at(3, 2)] = 1;
+    map.objects[at(4, 2)] = -1;
+    for (int kind = 1; kind <= objectKindCount; ++kind) {
+        map.objects[at(100 + kind, 10)] = static_cast<std::int8_t>(kind);
+        map.objects[at(100 + kind, 11)] = static_cast<std::int8_t>(-kind);
+    }
+    map.foreground[at(0, 0)] = 12;
+    map.foreground[at(374, 24)] = -1;
+    map.pieces[at(0, 24)] = 50;
+    map.pieces[at(12, 20)] = -31;
+    map.parallax[at(200, 3)] = -5;
+    map.parallax[at(201, 3)] = 1;
+    return map;
+}
+
+MapData compileText(const std::string& text, const std::string& file = "test.level")
+{
+    return LevelCompiler::compile(LevelSourceParser::parse(text, file), nullptr);
+}
+
+// The message of the LevelError `compileText` throws, or "" when it throws none.
+std::string compileFault(const std::string& text)
+{
+    try {
+        compileText(text);
+    } catch (const LevelError& fault) {
+        return fault.what();
+    }
+    return "";
+}
+
+std::string emptyMapRows()
+{
+    std::string rows;
+    for (int row = 0; row < MapData::rows; ++row) {
+        rows += std::string(MapData::columns, '.') + "\n";
+    }
+    return rows;
+}
+
+// A small valid source; `extra` goes before the map, `row` (if set) replaces map row 3.
+std::string source(const std::string& extra, const std::string& row = "")
+{
+    std::string rows = emptyMapRows();
+    if (!row.empty()) {
+        const std::size_t start = 3 * (MapData::columns + 1);
+        rows.replace(start, MapData::columns, row);
+    }
+    return "; a test level\nbackground 1\n" + extra + "map\n" + rows;
+}
+
+std::string levelc()
+{
+    return FEZZLE_LEVELC;
+}
+
+int run(const std::string& command)
+{
+    return std::system((command + " 2>/dev/null").c_str());
+}
+
+}  // namespace
+
+TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame)
+{
+    MapData map;
+    map.version = 0x01020304;
+    map.terrain[at(0, 1)] = 1;
+    map.foreground[at(1, 0)] = -3;
+    map.pieces[at(2, 2)] = 4;
+    map.parallax[at(374, 24)] = 5;
+    map.objects[at(10, 20)] = 1;
+    map.backgroundStyle = 3;
+    const std::vector<std::uint8_t> bytes = MapFile::encode(map);
+    ASSERT_EQ(bytes.size(), 46880u);
+    EXPECT_EQ(bytes[0], 0x04);
+    EXPECT_EQ(bytes[3], 0x01);
+    EXPECT_EQ(bytes[4 + 1], 1) << "terrain is column by column";
+    EXPECT_EQ(bytes[9379 + 25], 0xFD) << "foreground -3 at column 1";
+    EXPECT_EQ(bytes[18754 + 2 * 25 + 2], 4);
+    EXPECT_EQ(bytes[28129 + 9374], 5);
+    EXPECT_EQ(bytes[37504 + 10 * 25 + 20], 1);
+    EXPECT_EQ(bytes[46879], 3);
+    EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
+}
+
+TEST(MapFile, RefusesBlocksTheGameCannotPlace)
+{
+    const std::vector<std::uint8_t> good = MapFile::encode(MapData());
+    auto faultOf = [](std::vector<std::uint8_t> bytes) -> std::string {
+        try {
+            MapFile::decode(bytes, "bad.mp");
+        } catch (const LevelError& fault) {
+            return fault.what();
+        }
+        return "";
+    };
+    std::vector<std::uint8_t> shortFile(good.begin(), good.end() - 1);
+    EXPECT_EQ(faultOf(shortFile), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");
+    std::vector<std::uint8_t> longFile = good;
+    longFile.push_back(0);
+    EXPECT_NE(faultOf(longFile).find("46881 bytes"), std::string::npos);
+
+    std::vector<std::uint8_t> style = good;
+    style[46879] = 5;
+    EXPECT_NE(faultOf(style).find("background style 5"), std::string::npos);
+    std::vector<std::uint8_t> parallax = good;
+    parallax[28129 + 3 * 25 + 4] = 6;
+    EXPECT_EQ(faultOf(parallax), "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures");
+    std::vector<std::uint8_t> collision = good;
+    collision[18754] = static_cast<std::uint8_t>(-51);
+    EXPECT_NE(faultOf(collision).find("picture 51 is past the 50 collision"), std::string::npos);
+    std::vector<std::uint8_t> foreground = good;
+    foreground[9379] = static_cast<std::uint8_t>(-128);
+    EXPECT_NE(faultOf(foreground).find("picture 128"), std::string::npos);
+    for (int value : {9, -9, 127}) {
+        std::vector<std::uint8_t> object = good;
+        object[37504 + 25 * 374 + 24] = static_cast<std::uint8_t>(value);
+        EXPECT_NE(faultOf(object).find("column 374, row 24 of the object grid: value " + std::to_string(value)),
+                  std::string::npos);
+    }
+}
+
+TEST(LevelSource, DecompiledTextCompilesBackToTheSameMap)
+{
+    const MapData map = everythingMap();
+    const std::string text = LevelSourceWriter::write(map, "from a test");
+    EXPECT_EQ(compileText(text), map);
+    // The object letters keep their sign, on free and on solid cells.
+    EXPECT_NE(text.find("object d at 7,7"), std::string::npos);
+    EXPECT_NE(text.find("terrain -128 at 0,0"), std::string::npos);
+    EXPECT_NE(text.find("collision 31 at 12,20 mirrored"), std::string::npos);
+    const MapData empty;
+    EXPECT_EQ(compileText(LevelSourceWriter::write(empty, "empty")), empty);
+}
+
+TEST(LevelSource, ReadsTheGridWithItsLegend)
+{
+    std::string row(MapData::columns, '.');
+    row.replace(0, 6, "#STsWt");
+    const MapData map = compileText(source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", row));
+    EXPECT_EQ(map.version, 7);
+    EXPECT_EQ(map.backgroundStyle, 1);
+    EXPECT_EQ(map.terrain[at(0, 3)], 1);
+    EXPECT_EQ(map.terrain[at(1, 3)], 0);
+    EXPECT_EQ(map.objects[at(1, 3)], 1);
+    EXPECT_EQ(map.objects[at(2, 3)], 2);
+    EXPECT_EQ(map.objects[at(3, 3)], -1);
+    EXPECT_EQ(map.objects[at(4, 3)], 3);
+    EXPECT_EQ(map.objects[at(5, 3)], -2);
+    EXPECT_EQ(map.parallax[at(5, 6)], 2);
+    EXPECT_EQ(map.foreground[at(2, 5)], -3);
+    // Comment lines and a ruler may sit among the rows; CR line ends are read as well.
+    std::string text = source("");
+    text.insert(text.find("map\n") + 4, ";         10\n");
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+        text.insert(at, "\r");
+    }
+    EXPECT_EQ(compileText(text), compileText(source("")));
+}
+
+TEST(LevelSource, NamesFileLineAndColumnOfEveryFault)
+{
+    struct Case {
+        std::string text;
+        std::string expected;
+    };
+    const std::string badRow = std::string(40, '.') + "X" + std::string(MapData::columns - 41, '.');
+    const Case cases[] = {
+        {source("colision 3 at 1,1\n"), "test.level:3:1: unknown line \"colision\""},
+        {source("collision 51 at 1,1\n"), "test.level:3:11: picture 51 is not 1 to 50"},
+        {source("parallax 0 at 1,1\n"), "test.level:3:10: picture 0 is not 1 to 5"},
+        {source("foreground 13 at 1,1\n"), "test.level:3:12: picture 13 is not 1 to 12"},
+        {source("collision 3 at 375,1\n"), "test.level:3:16: column 375 is not 0 to 374"},
+        {source("collision 3 at 1,25\n"), "test.level:3:18: row 25 is not 0 to 24"},
+        {source("collision 3 at 1;1\n"), "test.level:3:16: \"1;1\" is not a cell"},
+        {source("collision 3 on 1,1\n"), "test.level:3:13: expected \"at\""},
+        {source("collision 3 at 1,1 flipped\n"), "test.level:3:20: expected \"mirrored\""},
+        {source("collision 3 at 1,1\ncollision 4 at 1,1 mirrored\n"), "test.level:4:16: cell 1,1 already holds"},
+        {source("collision 3x at 1,1\n"), "test.level:3:11: picture \"3x\" is not a whole number"},
+        {source("collision 3\n"), "test.level:3:12: missing words"},
+        {source("background 2\n"), "test.level:3:1: a second \"background\" line"},
+        {source("version 2147483648\n"), "test.level:3:9: version 2147483648 is not"},
+        {source("tiles marble\n"), "test.level:3:7: no tiles of material \"marble\""},
+        {source("tiles grass 10-5\n"), "test.level:3:16: last column 5 is not 10 to 374"},
+        {source("terrain 5 at 4,4\n"), "test.level:3:14: the map shows this cell free"},
+        {source("terrain 0 at 4,4\n"), "test.level:3:9: terrain value 0 is a free cell"},
+        {source("object X at 4,4\n"), "test.level:3:8: \"X\" is no object letter"},
+        {source("", badRow), "test.level:7:41: 'X' is no map cell"},
+        {source("", std::string(370, '.')), "test.level:7:371: map row 3 has 370 cells, a row has 375"},
+        {source("", std::string(376, '#')), "test.level:7:376: map row 3 has 376 cells"},
+        {"background 0\nmap\n" + std::string(MapData::columns, '.') + "\n", "test.level:4:1: the map ends after 1 of its 25 rows"},
+        {"background 0\n", "test.level:2:1: the level has no map"},
+        {"map\n" + emptyMapRows(), "test.level:1:1: the level has no \"background\" line"},
+        {source("") + "map\n", "test.level:29:1: a second map"},
+        {source("tiles grass\n"), "test.level:3:1: tiles are laid by looking at the collision pictures"},
+    };
+    for (const Case& c : cases) {
+        const std::string fault = compileFault(c.text);
+        EXPECT_EQ(fault.substr(0, c.expected.size()), c.expected) << "got: " << fault;
+    }
+}
+
+TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput)
+{
+    TempDir dir;
+    MapFile::write("original.mp", everythingMap());
+    ASSERT_EQ(run(levelc() + " decompile original.mp back.level"), 0);
+    ASSERT_EQ(run(levelc() + " compile back.level again.mp"), 0);
+    EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
+
+    // A failed compile leaves the old output as it was, and no temporary file beside it.
+    testing_support::writeText("broken.level", source("collision 99 at 1,1\n"));
+    EXPECT_NE(run(levelc() + " compile broken.level again.mp"), 0);
+    EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
+    EXPECT_NE(run(levelc() + " compile missing.level out.mp"), 0);
+    EXPECT_NE(run(levelc() + " compile back.level no/such/folder/out.mp"), 0);
+    testing_support::writeText("short.mp", "abc");
+    EXPECT_NE(run(levelc() + " decompile short.mp short.level"), 0);
+    EXPECT_NE(run(levelc() + " frobnicate"), 0);
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(".")) {
+        ++files;
+    }
+    EXPECT_EQ(files, 5) << "only the files the test wrote itself";
+}

@@ -1,0 +1,26 @@
+// Replays a stored input track on a built level and says how the run went, for the checker's lines.
+#pragma once
+
+#include <string>
+
+#include "input_track.hpp"
+#include "level_run.hpp"
+
+struct CheckResult {
+    bool finished = false;
+    std::int32_t levelTimeMs = 0;
+    std::int32_t lowestMargin = 0;
+    int hardBumps = 0;
+    std::string met;  // legend letters of the object kinds that came into view
+};
+
+class LevelCheck {
+public:
+    // Frames played after the track ends, keys released, before the run counts as failed.
+    static constexpr int graceFrames = 120;
+    // A windowed run saves a screenshot every this many frames (3 s), numbered, under `shotPrefix`.
+    static constexpr int shotEveryFrames = 188;
+
+    static CheckResult replay(const std::string& mapPath, bool hardMode, const InputTrack& track,
+                              LevelRun::Start start, const std::string& shotPrefix = "");
+};
