@@ -44,13 +44,26 @@ stop_game() {
 
 # Starts a private X server of the given size (default 800x600x24) and makes it this test's display.
 # Tests that press keys need one: keys go to the window under the pointer, and no other test's
-# window may lie there. Xvfb picks a free display number itself.
+# window may lie there. Xvfb picks a free display number itself; -noreset keeps it from resetting
+# (and refusing clients for a moment) when the last client, such as a probe, disconnects.
 own_display() {
-  Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || fail "no private X server"
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  local attempt
+  for attempt in 1 2 3; do
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n 1 "$work/display" 2>/dev/null)"
+    # Only a server that answers counts.
+    for _ in $(seq 30); do
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  fail "no private X server (last tried $DISPLAY)"
 }
 
 # Presses the keys one by one (xdotool key names), with the pointer on the game's window.
