@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr const char* windowTitle = "Fezzle Flyer Deluxe";
-constexpr int colourDepth = 32;
-
 void runFrame(GameEngine& engine)
 {
     clearFrame();
@@ -37,7 +34,7 @@ int main(int /*argc*/, char* /*argv*/[])
     screenHeight = 600;
 
     auto engine = std::make_unique<GameEngine>();
-    engine->init(windowTitle, screenWidth, screenHeight, colourDepth, false);
+    engine->init(GameEngine::windowTitle, screenWidth, screenHeight, GameEngine::colourDepth, false);
 
     auto menu = std::make_unique<MenuState>();
     MenuState* firstMenu = menu.get();

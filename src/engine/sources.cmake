@@ -2,5 +2,6 @@
 target_sources(fezzle PRIVATE
   engine/frame_timer.cpp
   engine/game_engine.cpp
+  engine/resource_stats.cpp
   engine/tick_source.cpp
 )

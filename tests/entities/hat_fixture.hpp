@@ -1,14 +1,15 @@
-// A hat in a headless engine whose frames are exactly 16 ms, with its sounds counted and its effects
-// sorted by kind.
+// A hat in a headless engine whose frames are exactly 16 ms, with the sounds it starts heard and its
+// effects sorted by kind.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "engine/game_engine.hpp"
 #include "entities/hat.hpp"
-#include "support/heard_sounds.hpp"
+#include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
 
 namespace testing_support {
@@ -16,17 +17,17 @@ namespace testing_support {
 class HatFixture : public ::testing::Test {
 protected:
     static constexpr std::uint32_t frameMs = 16;
+    using Plays = std::array<int, SoundSystem::effectCount>;
 
     void SetUp() override
     {
         engine.initHeadless();
-        sounds = std::make_unique<HeardSounds>(engine);
-        FrameTimer& timer = *engine.timer;
-        timer.frameMs = frameMs;
-        timer.frameSeconds = 0.016f;
-        timer.lastTicks = 10000;
-        // Neither puffs nor embers fall on this frame number.
-        timer.frameCount = 1;
+        sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
+        ASSERT_TRUE(sounds->ready());
+        engine.timer->frameMs = frameMs;
+        engine.timer->frameSeconds = 0.016f;
+        engine.timer->lastTicks = 10000;
+        engine.timer->frameCount = 1;  // neither puffs nor embers fall on this frame number
     }
     void TearDown() override { sounds = nullptr; }
 
@@ -39,7 +40,6 @@ protected:
             hat.update(&engine);
         }
     }
-
     template <typename Kind>
     int effectsOf() const
     {
@@ -50,10 +50,24 @@ protected:
         return found;
     }
     std::size_t effectCount() const { return engine.effects->effects.size(); }
+    Plays heard() const
+    {
+        Plays all{};
+        for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
+            all[static_cast<std::size_t>(effect)] = sounds->plays(effect);
+        }
+        return all;
+    }
+    static Plays onlyPlayed(int effect)
+    {
+        Plays all{};
+        all[static_cast<std::size_t>(effect)] = 1;
+        return all;
+    }
 
     TempDir dir;
     GameEngine engine;
-    std::unique_ptr<HeardSounds> sounds;
+    std::unique_ptr<SoundProbe> sounds;
     Hat hat;
 };
 
