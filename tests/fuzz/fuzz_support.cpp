@@ -1,11 +1,60 @@
 #include "fuzz_support.hpp"
 
+#include <GL/gl.h>
+#include <SDL.h>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
+#include "graphics/font.hpp"
+#include "graphics/texture_set.hpp"
+#include "graphics/video.hpp"
+
 namespace fuzzing {
+
+namespace {
+
+constexpr int windowSide = 64;
+
+template <std::size_t N>
+void giveTextures(std::array<std::uint32_t, N>& family)
+{
+    for (std::uint32_t& slot : family) {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        slot = name;
+    }
+}
+
+}  // namespace
+
+void openGlWindow()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    setVideoMode("fuzzer", windowSide, windowSide, 32, false);
+    initGL(screenWidth, screenHeight);
+}
+
+void giveAllTextures(TextureSet& set)
+{
+    std::array<std::uint32_t, 4> singles{};
+    giveTextures(singles);
+    set.font = singles[0];
+    set.loading = singles[1];
+    set.flare = singles[2];
+    set.effect = singles[3];
+    giveTextures(set.jee);
+    giveTextures(set.kuva);
+    giveTextures(set.foreground);
+    giveTextures(set.parallax);
+    giveTextures(set.collision);
+    buildFont(set);
+}
 
 void enterScratchFolder()
 {

@@ -13,46 +13,18 @@
 #include "engine/manual_clock.hpp"
 #include "entities/hat.hpp"
 #include "fuzz_support.hpp"
-#include "graphics/font.hpp"
 #include "graphics/video.hpp"
 #include "states/action_state.hpp"
 
 namespace {
 
 constexpr const char* mapPath = "./data/maps/map0.mp";
-constexpr int windowSide = 64;  // the picture is not looked at; a small window rasterizes little
 
 // Clock steps between frames: a plain frame, then jumps long enough for every timed spawn.
 constexpr std::array<std::uint32_t, 4> frameSteps{16, 3000, 16, 2000};
 
 GameEngine engine;
 ManualClock playClock;
-
-template <std::size_t N>
-void giveTextures(std::array<std::uint32_t, N>& family)
-{
-    for (std::uint32_t& slot : family) {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        slot = name;
-    }
-}
-
-// Every slot holds a real texture name, so a family read out of range cannot pass for a hit.
-void giveAllTextures(TextureSet& set)
-{
-    std::array<std::uint32_t, 4> singles{};
-    giveTextures(singles);
-    set.font = singles[0];
-    set.loading = singles[1];
-    set.flare = singles[2];
-    set.effect = singles[3];
-    giveTextures(set.jee);
-    giveTextures(set.kuva);
-    giveTextures(set.foreground);
-    giveTextures(set.parallax);
-    giveTextures(set.collision);
-}
 
 // The keys held in a frame, picked by the input so that the hat flies somewhere new.
 std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t frame)
@@ -69,15 +41,10 @@ std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t fr
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
     fuzzing::enterScratchFolder();
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::abort();
-    }
-    setVideoMode("level fuzzer", windowSide, windowSide, 32, false);
-    initGL(screenWidth, screenHeight);
+    fuzzing::openGlWindow();
     TickSource::install(&playClock);
     engine.initHeadless();
-    giveAllTextures(*engine.textures);
-    buildFont(*engine.textures);
+    fuzzing::giveAllTextures(*engine.textures);
     return 0;
 }
 

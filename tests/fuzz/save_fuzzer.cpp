@@ -1,35 +1,23 @@
-// Any bytes as ./data/dat/game.dat: loaded, then shown as the records screen and the level list
-// show them, in both game modes. A damaged file may show odd times but must never open a level
-// whose earlier levels have no record.
+// Any bytes as ./data/dat/game.dat: loaded as the game's start loads it, then drawn as the level
+// list, the records page and the quit page draw it, in both game modes, into a real GL context.
+// A damaged file may show odd times but must never open a level whose earlier levels have no
+// record, and what it leaves in memory must be what the next save writes.
+#include <SDL.h>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 
+#include "engine/game_engine.hpp"
 #include "fuzz_support.hpp"
-#include "graphics/tables.hpp"
-#include "records/format_time.hpp"
 #include "records/save_data.hpp"
+#include "states/menu_screens.hpp"
+#include "states/menu_state.hpp"
 
 namespace {
 
-// One row of the level list and of the records page: the padded name and the time in brackets.
-void formatRow(const SaveData& data, int level)
-{
-    char time[timeTextSize];
-    formatTime(data.getRecord(level), time);
-    if (std::strlen(time) >= timeTextSize - 1) {
-        fuzzing::broken("a time fills its whole buffer");
-    }
-    char row[128];
-    const int length = std::snprintf(row, sizeof row, "%s [%s]", levelNames[static_cast<std::size_t>(level)], time);
-    if (length < 0 || static_cast<std::size_t>(length) >= sizeof row) {
-        fuzzing::broken("a record row does not fit");
-    }
-}
+GameEngine engine;
+MenuState menu;
 
-void showMode(SaveData& data, std::uint8_t hardMode)
+void checkOpenLevels(const SaveData& data)
 {
-    data.hardMode = hardMode;
     const int open = data.openLevelCount();
     if (open < 1 || open > SaveData::levelsPerMode) {
         fuzzing::broken("open level count out of range");
@@ -39,10 +27,6 @@ void showMode(SaveData& data, std::uint8_t hardMode)
             fuzzing::broken("a level opened past a level without a record");
         }
     }
-    // The level list shows every open level; the records page those with a record.
-    for (int level = 0; level < open; ++level) {
-        formatRow(data, level);
-    }
 }
 
 }  // namespace
@@ -50,21 +34,20 @@ void showMode(SaveData& data, std::uint8_t hardMode)
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
     fuzzing::enterScratchFolder();
+    fuzzing::openGlWindow();
+    engine.initHeadless();
+    fuzzing::giveAllTextures(*engine.textures);
+    menu.init(&engine);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzing::writeInput(SaveData::path, data, size);
-    SaveData save;
+    SaveData& save = *engine.saveData;
     if (!save.load()) {
         fuzzing::broken("an existing save file was not loaded");
     }
-    char time[timeTextSize];
-    for (const std::int32_t record : save.records) {
-        formatTime(record, time);
-    }
-    // What is kept in memory is what the next save writes and the next start reads back.
     SaveData reread;
     const auto image = save.toBytes();
     reread.fromBytes(image.data(), image.size());
@@ -72,8 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzing::broken("the record does not survive its own save image");
     }
     const std::uint8_t mode = save.hardMode;
-    showMode(save, 0);
-    showMode(save, 1);
+    for (const std::uint8_t hardMode : {std::uint8_t{0}, std::uint8_t{1}}) {
+        save.hardMode = hardMode;
+        checkOpenLevels(save);
+        for (const int screen : {MenuState::levelScreen, MenuState::recordsScreen, MenuState::quitScreen}) {
+            menu.setScreen(screen);
+            drawMenu(menu, engine);
+        }
+    }
     save.hardMode = mode;
+    SDL_GL_SwapBuffers();
     return 0;
 }
