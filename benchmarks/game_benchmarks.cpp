@@ -1,0 +1,172 @@
+// In-process figures of the game's own work, without a window:
+//   World/<level>/<hard>   a whole play of a level's stored track, the world's update alone
+//                          (the frame timer's tick and the action state's update); frames_per_s.
+//   Frame/<level>/<hard>   the same play with each frame drawn into OpenGL calls that only count:
+//                          the frame's own processor time, median and 99th percentile.
+//   MenuFrame              the menu's main screen, updated and drawn the same way.
+// Run from the repository root after the game data is built (it reads ./data), or pass
+// --data DIR before the Google Benchmark options. --benchmark_out=FILE --benchmark_out_format=csv
+// writes the figures for scripts.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_data_dir.hpp"
+#include "gl_stub.hpp"
+#include "level_play.hpp"
+#include "menu_play.hpp"
+#include "quiet_log.hpp"
+#include "sample_stats.hpp"
+
+namespace {
+
+constexpr int levelCount = 18;
+constexpr int menuFrames = 600;
+
+double threadCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+void reportFrames(benchmark::State& state, double frames, const SampleStats& frameUs, std::uint64_t glCalls)
+{
+    state.counters["frames_per_s"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
+    if (!frameUs.empty()) {
+        state.counters["p50_us"] = frameUs.median();
+        state.counters["p99_us"] = frameUs.percentile(99.0);
+        state.counters["max_us"] = frameUs.max();
+        state.counters["gl_calls"] = static_cast<double>(glCalls) / frames;
+    }
+}
+
+void World(benchmark::State& state)
+{
+    const int level = static_cast<int>(state.range(0));
+    const bool hard = state.range(1) != 0;
+    const InputTrack track = storedTrack(level, hard);
+    double frames = 0.0;
+    std::size_t entities = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto play = std::make_unique<LevelPlay>(level, hard, track);
+        state.ResumeTiming();
+        while (!play->over()) {
+            play->updateFrame();
+        }
+        state.PauseTiming();
+        frames += play->frames;
+        entities = std::max(entities, play->entityCount());
+        play = nullptr;
+        state.ResumeTiming();
+    }
+    state.counters["entities_at_end"] = static_cast<double>(entities);
+    reportFrames(state, frames, SampleStats{}, 0);
+}
+
+void Frame(benchmark::State& state)
+{
+    const int level = static_cast<int>(state.range(0));
+    const bool hard = state.range(1) != 0;
+    const InputTrack track = storedTrack(level, hard);
+    SampleStats frameUs;
+    double frames = 0.0;
+    std::uint64_t glCalls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto play = std::make_unique<LevelPlay>(level, hard, track);
+        state.ResumeTiming();
+        const std::uint64_t callsBefore = stubGlCalls();
+        while (!play->over()) {
+            const double start = threadCpuMicroseconds();
+            play->wholeFrame();
+            frameUs.add(threadCpuMicroseconds() - start);
+        }
+        glCalls += stubGlCalls() - callsBefore;
+        state.PauseTiming();
+        frames += play->frames;
+        play = nullptr;
+        state.ResumeTiming();
+    }
+    reportFrames(state, frames, frameUs, glCalls);
+}
+
+void MenuFrame(benchmark::State& state)
+{
+    SampleStats frameUs;
+    double frames = 0.0;
+    std::uint64_t glCalls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto play = std::make_unique<MenuPlay>();
+        state.ResumeTiming();
+        const std::uint64_t callsBefore = stubGlCalls();
+        for (int frame = 0; frame < menuFrames; ++frame) {
+            const double start = threadCpuMicroseconds();
+            play->wholeFrame();
+            frameUs.add(threadCpuMicroseconds() - start);
+        }
+        glCalls += stubGlCalls() - callsBefore;
+        frames += menuFrames;
+        state.PauseTiming();
+        play = nullptr;
+        state.ResumeTiming();
+    }
+    reportFrames(state, frames, frameUs, glCalls);
+}
+
+void everyLevel(benchmark::internal::Benchmark* benchmark)
+{
+    for (int level = 0; level < levelCount; ++level) {
+        for (int hard = 0; hard < 2; ++hard) {
+            benchmark->Args({level, hard});
+        }
+    }
+}
+
+BENCHMARK(World)->Apply(everyLevel)->ArgNames({"level", "hard"})->Unit(benchmark::kMillisecond);
+BENCHMARK(Frame)->Apply(everyLevel)->ArgNames({"level", "hard"})->Unit(benchmark::kMillisecond);
+BENCHMARK(MenuFrame)->Unit(benchmark::kMillisecond);
+
+// Takes "--data DIR" off the front of the arguments; "data" when absent.
+std::string takeDataDir(int& argc, char** argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--data") == 0) {
+        std::string dir = argv[2];
+        for (int i = 3; i < argc; ++i) {
+            argv[i - 2] = argv[i];
+        }
+        argc -= 2;
+        return dir;
+    }
+    return "data";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string dataDir = takeDataDir(argc, argv);
+    // The game logs to standard output; the figures go to the original one, past the game's log.
+    std::FILE* report = divertGameLog("/dev/null");
+    std::ofstream console("/proc/self/fd/" + std::to_string(fileno(report)));
+    BenchDataDir workDir(dataDir);
+    if (!workDir.ready()) {
+        std::fprintf(stderr, "no maps under %s/maps: build the game data first\n", dataDir.c_str());
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::ConsoleReporter reporter;
+    reporter.SetOutputStream(&console);
+    reporter.SetErrorStream(&console);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
