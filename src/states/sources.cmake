@@ -1,3 +1,4 @@
 target_sources(fezzle PRIVATE
+  states/action_state.cpp
   states/menu_state.cpp
 )

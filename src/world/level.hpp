@@ -19,6 +19,9 @@ public:
     static constexpr std::int32_t rows = 25;
     static constexpr std::int32_t cellPixels = 32;
     static constexpr std::int32_t gridCells = columns * rows;
+    // The level rectangle in pixels, which the camera never leaves.
+    static constexpr std::int32_t widthPixels = columns * cellPixels;
+    static constexpr std::int32_t heightPixels = rows * cellPixels;
     static constexpr std::int32_t fileBytes = 4 + 5 * gridCells + 1;
     static_assert(fileBytes == 46880, "the map file is an exact image of the level block");
 
@@ -56,7 +59,7 @@ public:
     // Cells outside the grid are free: the level rectangle already decides at the edges.
     bool solidAt(std::int32_t column, std::int32_t row) const;
 
-    Rect bounds{0, 0, columns * cellPixels, rows * cellPixels};
+    Rect bounds{0, 0, widthPixels, heightPixels};
     World* world = nullptr;
     LinkedList<LevelPiece> foregroundPieces;
     LinkedList<LevelPiece> parallaxPieces;

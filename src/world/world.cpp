@@ -1,8 +1,9 @@
 #include "world/world.hpp"
 
-#include "entities/effect_manager.hpp"
-
 #include "engine/game_engine.hpp"
+#include "entities/effect_manager.hpp"
+#include "entities/start_point.hpp"
+#include "entities/toilet.hpp"
 
 World::World() : level(std::make_unique<Level>())
 {
@@ -19,8 +20,8 @@ Entity* World::createObject([[maybe_unused]] std::int32_t x, [[maybe_unused]] st
     // Ids 0 to 7 are the level file's kinds. Each joins its case as soon as its class exists,
     // as in `return new Toilet(x, y);`; until then the id places nothing.
     switch (static_cast<EntityType>(type)) {
-    case EntityType::StartPoint:
-    case EntityType::Toilet:
+    case EntityType::StartPoint: return new StartPoint(x, y);
+    case EntityType::Toilet: return new Toilet(x, y);
     case EntityType::Thrower:
     case EntityType::BubbleVent:
     case EntityType::BubbleBlower:

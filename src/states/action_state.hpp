@@ -1,0 +1,48 @@
+// One level in play: loads it, runs its world while not paused, follows the hat with the camera,
+// turns keys into the hat's flags, times the run and submits the time as a record.
+#pragma once
+
+#include <SDL.h>
+#include <cstdint>
+#include <memory>
+
+#include "engine/game_state.hpp"
+
+class Hat;
+class World;
+
+class ActionState : public GameState {
+public:
+    // After the finish the result shows this long before the menu takes over.
+    static constexpr std::uint32_t finishShownMs = 2000;
+    // What the skip key adds to the level time: a record only where there is none or a worse one.
+    static constexpr std::int32_t skipPenaltyMs = 1200000;
+
+    ActionState();
+    ~ActionState() override;
+
+    void init(GameEngine* engine) override;
+    void cleanup(GameEngine* engine) override;
+    void pause() override { active = false; }
+    void resume() override { active = true; }
+    // Escape changes state from in here: the state is gone when that returns.
+    void handleEvents(GameEngine* engine) override;
+    void update(GameEngine* engine) override;
+    void draw(GameEngine* engine) override;
+
+    // lastTicks at the first draw that saw the finish; 0 until then.
+    std::uint32_t finishTime = 0;
+    std::unique_ptr<World> world;
+    // Owned by the world.
+    Hat* hat = nullptr;
+
+private:
+    // True when the state was left (and destroyed).
+    bool keyPressed(GameEngine* engine, SDLKey key);
+    void keyReleased(SDLKey key);
+    void followHat();
+    void drawPauseSign(GameEngine* engine) const;
+    void drawFps(GameEngine* engine) const;
+    void drawFinish(GameEngine* engine);
+    void drawFailure(GameEngine* engine) const;
+};

@@ -1,0 +1,60 @@
+// A hat in a headless engine whose frames are exactly 16 ms, with its sounds counted and its effects
+// sorted by kind.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/game_engine.hpp"
+#include "entities/hat.hpp"
+#include "support/heard_sounds.hpp"
+#include "support/test_support.hpp"
+
+namespace testing_support {
+
+class HatFixture : public ::testing::Test {
+protected:
+    static constexpr std::uint32_t frameMs = 16;
+
+    void SetUp() override
+    {
+        engine.initHeadless();
+        sounds = std::make_unique<HeardSounds>(engine);
+        FrameTimer& timer = *engine.timer;
+        timer.frameMs = frameMs;
+        timer.frameSeconds = 0.016f;
+        timer.lastTicks = 10000;
+        // Neither puffs nor embers fall on this frame number.
+        timer.frameCount = 1;
+    }
+    void TearDown() override { sounds = nullptr; }
+
+    // The hat's turn as the world takes it, without terrain or neighbours; the frame number stays.
+    void frames(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            engine.timer->lastTicks += frameMs;
+            hat.savePosition(&engine);
+            hat.update(&engine);
+        }
+    }
+
+    template <typename Kind>
+    int effectsOf() const
+    {
+        int found = 0;
+        for (const auto& effect : engine.effects->effects) {
+            found += dynamic_cast<const Kind*>(effect.get()) != nullptr ? 1 : 0;
+        }
+        return found;
+    }
+    std::size_t effectCount() const { return engine.effects->effects.size(); }
+
+    TempDir dir;
+    GameEngine engine;
+    std::unique_ptr<HeardSounds> sounds;
+    Hat hat;
+};
+
+}  // namespace testing_support
