@@ -1,5 +1,6 @@
 #include "level_play.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -55,17 +56,13 @@ void LevelPlay::updateFrame()
     holdKeys();
     engine.update();
     ++frames;
+    mostEntities = std::max(mostEntities, static_cast<std::size_t>(action->world->objects.size()));
 }
 
 void LevelPlay::wholeFrame()
 {
     updateFrame();
     engine.draw();
-}
-
-std::size_t LevelPlay::entityCount() const
-{
-    return static_cast<std::size_t>(action->world->objects.size());
 }
 
 InputTrack storedTrack(int level, bool hardMode)

@@ -32,11 +32,11 @@ public:
     void updateFrame();
     // The same, then the frame's drawing.
     void wholeFrame();
-    std::size_t entityCount() const;
-
     ManualClock clock;
     GameEngine engine;
     int frames = 0;
+    // The most entities the world held after a frame's update.
+    std::size_t mostEntities = 0;
 
 private:
     void holdKeys();
