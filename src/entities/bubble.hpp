@@ -24,4 +24,9 @@ public:
     float velocityY = 0.0f;
     bool popped = false;
     std::uint32_t poppedAt = notPopped;
+
+protected:
+    // Buoyancy damped every frame, the sway about baseX that widens over the first 2.5 s, and the
+    // climb at the new speed.
+    void rise(GameEngine* engine);
 };

@@ -1,8 +1,14 @@
 #include "world/world.hpp"
 
 #include "engine/game_engine.hpp"
+#include "entities/bubble_blower.hpp"
+#include "entities/bubble_vent.hpp"
+#include "entities/bumper.hpp"
+#include "entities/dropper.hpp"
 #include "entities/effect_manager.hpp"
+#include "entities/fading_bumper.hpp"
 #include "entities/start_point.hpp"
+#include "entities/thrower.hpp"
 #include "entities/toilet.hpp"
 
 World::World() : level(std::make_unique<Level>())
@@ -15,19 +21,18 @@ World::~World()
     clear();
 }
 
-Entity* World::createObject([[maybe_unused]] std::int32_t x, [[maybe_unused]] std::int32_t y, std::int32_t type)
+Entity* World::createObject(std::int32_t x, std::int32_t y, std::int32_t type)
 {
-    // Ids 0 to 7 are the level file's kinds. Each joins its case as soon as its class exists,
-    // as in `return new Toilet(x, y);`; until then the id places nothing.
+    // Ids 0 to 7 are the level file's kinds: this is the one place that maps them to classes.
     switch (static_cast<EntityType>(type)) {
     case EntityType::StartPoint: return new StartPoint(x, y);
     case EntityType::Toilet: return new Toilet(x, y);
-    case EntityType::Thrower:
-    case EntityType::BubbleVent:
-    case EntityType::BubbleBlower:
-    case EntityType::Dropper:
-    case EntityType::Bumper:
-    case EntityType::FadingBumper:
+    case EntityType::Thrower: return new Thrower(x, y);
+    case EntityType::BubbleVent: return new BubbleVent(x, y);
+    case EntityType::BubbleBlower: return new BubbleBlower(x, y);
+    case EntityType::Dropper: return new Dropper(x, y);
+    case EntityType::Bumper: return new Bumper(x, y);
+    case EntityType::FadingBumper: return new FadingBumper(x, y);
     default:
         // Ids 8 and above, and negative ids, are not level objects.
         return nullptr;

@@ -1,0 +1,40 @@
+// A long-necked bird on a cycle of 7500 ms: it stops for 3000 ms, rears up and blows bubbles to
+// the side it faces, then walks for the rest and turns at every new cycle. Rearing up changes its
+// box as well as its picture, in its draw.
+#pragma once
+
+#include <cstdint>
+
+#include "entities/entity.hpp"
+
+class BubbleBlower : public Entity {
+public:
+    static constexpr std::uint32_t cycleMs = 7500;
+    // Times in the cycle: rearing up from, blowing strictly between, walking from.
+    static constexpr std::uint32_t riseFromMs = 1080;
+    static constexpr std::uint32_t blowFromMs = 1380;
+    static constexpr std::uint32_t blowUntilMs = 2700;
+    static constexpr std::uint32_t walkFromMs = 3000;
+    static constexpr std::uint32_t blowEveryFrames = 30;
+    static constexpr float walkPixelsPerSecond = 40.0f;
+    static constexpr float standingHeight = 182.0f;
+    static constexpr float risingHeight = 220.0f;
+    static constexpr float rearedHeight = 256.0f;
+
+    BubbleBlower(int x, int y);
+
+    void update(GameEngine* engine) override;
+    bool collide(GameEngine* engine, Entity* other, Level* level) override;
+    void draw(GameEngine* engine) override;
+
+    std::uint32_t cycleStart = 0;
+    bool movingRight = false;
+    int groundY;
+
+private:
+    void blow();
+    // Takes the pose of the moment: sets the box and returns the cell of kuva12.png to show.
+    Rect takePose(std::uint32_t now, std::uint32_t frameCount);
+    // A new height with the feet kept at groundY + standingHeight.
+    void standAt(float newHeight);
+};

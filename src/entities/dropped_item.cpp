@@ -1,0 +1,48 @@
+#include "entities/dropped_item.hpp"
+
+#include <cstdlib>
+
+#include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
+
+namespace {
+
+constexpr int variantCount = 3;
+constexpr int goldenSheet = 3;  // kuva3.png
+constexpr int plainSheet = 9;   // kuva9.png
+constexpr int goldenSound = 0;  // fanfar.wav
+constexpr int plainSound = 4;   // aani5.wav
+
+}  // namespace
+
+DroppedItem::DroppedItem(int x, int y) : Projectile(x, y)
+{
+    variant = static_cast<std::uint8_t>(std::rand() % variantCount);
+    drawSpin();
+}
+
+void DroppedItem::update(GameEngine* engine)
+{
+    fly(engine, pullPerSecond);
+}
+
+bool DroppedItem::collide(GameEngine* engine, Entity* other, Level* level)
+{
+    if (landed) {
+        return false;
+    }
+    if (other != nullptr && other->type == typeId(EntityType::Hat)) {
+        engine->soundSystem->playSound(variant == goldenVariant ? goldenSound : plainSound);
+    }
+    return Projectile::collide(engine, other, level);
+}
+
+void DroppedItem::draw(GameEngine* engine)
+{
+    if (!boxOnScreen(*this)) {
+        return;
+    }
+    ObjectSprite sprite = itemSprite(engine);
+    sprite.texture = kuvaSheet(engine, variant == goldenVariant ? goldenSheet : plainSheet);
+    drawObjectSprite(sprite);
+}

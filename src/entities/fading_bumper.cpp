@@ -1,0 +1,28 @@
+#include "entities/fading_bumper.hpp"
+
+#include "engine/game_engine.hpp"
+#include "entities/timing.hpp"
+
+FadingBumper::FadingBumper(int x, int y) : Bumper(x, y, EntityType::FadingBumper, numbers) {}
+
+bool FadingBumper::collide(GameEngine* engine, Entity* other, Level* /*level*/)
+{
+    if (other != nullptr && other->type == typeId(EntityType::Hat) && touchedAt == notTouched) {
+        touchedAt = engine->timer->lastTicks;
+    }
+    return false;
+}
+
+float FadingBumper::shownScale(GameEngine* engine)
+{
+    if (touchedAt == notTouched) {
+        return 1.0f;
+    }
+    const float scale = 1.0f - elapsedFraction(static_cast<int>(engine->timer->lastTicks), touchedAt,
+                                               static_cast<int>(touchedAt + shrinkMs));
+    if (scale <= goneScale) {
+        // The world removes it at its next turn; it is still drawn this once.
+        alive = false;
+    }
+    return scale;
+}
