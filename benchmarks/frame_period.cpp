@@ -2,7 +2,8 @@
 // (clear, update, draw, events, buffer swap, the frame timer's pacing) over a level's stored track
 // or the menu, timed at each swap for a set time after a warm-up. A level that ends (the toilet or
 // a burst) starts again; a level is held unpaused, as a player's key would. Prints the median,
-// 99th and 99.9th percentile and slowest period, and the peak resident memory of the process.
+// 99th and 99.9th percentile and slowest period, the processor time per frame of all the process's
+// threads (the rasteriser's included), and the peak resident memory of the process.
 //   fezzle-frame-period [--data DIR] (--level N [--hard] | --menu) [--seconds S] [--warmup S]
 #include <sys/resource.h>
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -80,6 +82,14 @@ void holdKeys(Hat& hat, std::uint8_t keys)
     hat.keyThrust = (keys & HeldKeys::thrust) != 0;
 }
 
+// Processor time of every thread of the process: the game's and the rasteriser's.
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -113,6 +123,7 @@ int main(int argc, char** argv)
     }
 
     SampleStats periodMs;
+    double processCpuAtWarmupMs = -1.0;
     int trackFrame = 0;
     int restarts = 0;
     const Clock::time_point begin = Clock::now();
@@ -132,6 +143,9 @@ int main(int argc, char** argv)
         const Clock::time_point now = Clock::now();
         const double sinceBegin = std::chrono::duration<double>(now - begin).count();
         if (sinceBegin > options.warmupSeconds) {
+            if (processCpuAtWarmupMs < 0.0) {
+                processCpuAtWarmupMs = processCpuMs();
+            }
             periodMs.add(std::chrono::duration<double, std::milli>(now - lastSwap).count());
         }
         lastSwap = now;
@@ -143,13 +157,14 @@ int main(int argc, char** argv)
             break;
         }
     }
+    const double cpuPerFrameMs = (processCpuMs() - processCpuAtWarmupMs) / static_cast<double>(periodMs.count());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::fprintf(report,
                  "frames %zu period_ms median %.2f p99 %.2f p99.9 %.2f max %.2f over_33ms %.3f%% restarts %d "
-                 "peak_kb %ld\n",
+                 "cpu_ms_per_frame %.2f peak_kb %ld\n",
                  periodMs.count(), periodMs.median(), periodMs.percentile(99.0), periodMs.percentile(99.9),
-                 periodMs.max(), 100.0 * periodMs.fractionAbove(slowFrameMs), restarts, usage.ru_maxrss);
+                 periodMs.max(), 100.0 * periodMs.fractionAbove(slowFrameMs), restarts, cpuPerFrameMs, usage.ru_maxrss);
     engine.cleanup();
     return 0;
 }
