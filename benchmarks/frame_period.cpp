@@ -1,10 +1,10 @@
 // The whole frame period with the real window, audio and rasteriser: the game's own main loop
 // (clear, update, draw, events, buffer swap, the frame timer's pacing) over a level's stored track
-// or the menu, timed at each swap for a set time after a warm-up. A level that ends (the toilet or
+// or the menu, or with no state at all (the loop's own floor: clear, pacing and swap), timed at each swap for a set time after a warm-up. A level that ends (the toilet or
 // a burst) starts again; a level is held unpaused, as a player's key would. Prints the median,
 // 99th and 99.9th percentile and slowest period, the processor time per frame of all the process's
 // threads (the rasteriser's included), and the peak resident memory of the process.
-//   fezzle-frame-period [--data DIR] (--level N [--hard] | --menu) [--seconds S] [--warmup S]
+//   fezzle-frame-period [--data DIR] (--level N [--hard] | --menu | --idle) [--seconds S] [--warmup S]
 #include <sys/resource.h>
 
 #include <chrono>
@@ -34,27 +34,41 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double slowFrameMs = 33.0;
 
+enum class Scene { None, Level, Menu, Idle };
+
 struct Options {
     std::string data = "data";
+    Scene scene = Scene::None;
     int level = -1;
     bool hard = false;
     double seconds = 120.0;
     double warmupSeconds = 10.0;
 };
 
+bool choose(Options& options, Scene scene)
+{
+    const bool first = options.scene == Scene::None;
+    options.scene = scene;
+    return first;
+}
+
 bool parse(int argc, char** argv, Options& options)
 {
-    bool menu = false;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--data") == 0 && hasValue) {
             options.data = argv[++i];
         } else if (std::strcmp(argv[i], "--level") == 0 && hasValue) {
             options.level = std::atoi(argv[++i]);
+            if (!choose(options, Scene::Level)) {
+                return false;
+            }
         } else if (std::strcmp(argv[i], "--hard") == 0) {
             options.hard = true;
-        } else if (std::strcmp(argv[i], "--menu") == 0) {
-            menu = true;
+        } else if (std::strcmp(argv[i], "--menu") == 0 || std::strcmp(argv[i], "--idle") == 0) {
+            if (!choose(options, argv[i][2] == 'm' ? Scene::Menu : Scene::Idle)) {
+                return false;
+            }
         } else if (std::strcmp(argv[i], "--seconds") == 0 && hasValue) {
             options.seconds = std::atof(argv[++i]);
         } else if (std::strcmp(argv[i], "--warmup") == 0 && hasValue) {
@@ -63,7 +77,7 @@ bool parse(int argc, char** argv, Options& options)
             return false;
         }
     }
-    return menu != (options.level >= 0);
+    return options.scene != Scene::None;
 }
 
 // The level from its start, as the menu would begin it.
@@ -97,7 +111,8 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: fezzle-frame-period [--data DIR] (--level N [--hard] | --menu) [--seconds S] [--warmup S]\n");
+                     "usage: fezzle-frame-period [--data DIR] (--level N [--hard] | --menu | --idle) [--seconds S] "
+                     "[--warmup S]\n");
         return 2;
     }
     std::FILE* report = divertGameLog("/dev/null");
@@ -112,13 +127,12 @@ int main(int argc, char** argv)
     engine.level = options.level;
     engine.saveData->hardMode = options.hard ? 1 : 0;
 
-    const bool playLevel = options.level >= 0;
     InputTrack track;
     ActionState* action = nullptr;
-    if (playLevel) {
+    if (options.scene == Scene::Level) {
         track = storedTrack(options.level, options.hard);
         action = startLevel(engine);
-    } else {
+    } else if (options.scene == Scene::Menu) {
         engine.changeState(std::make_unique<MenuState>());
     }
 
@@ -153,7 +167,7 @@ int main(int argc, char** argv)
             break;
         }
         // The menu's own keys could leave it; the measured screen stays.
-        if (!playLevel && engine.state->name != "MenuState") {
+        if (options.scene == Scene::Menu && engine.state->name != "MenuState") {
             break;
         }
     }

@@ -8,6 +8,7 @@
 // --data DIR before the Google Benchmark options. --benchmark_out=FILE --benchmark_out_format=csv
 // writes the figures for scripts.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <ctime>
@@ -167,7 +168,8 @@ int main(int argc, char** argv)
         return 1;
     }
     benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter;
+    benchmark::ConsoleReporter reporter(isatty(fileno(report)) != 0 ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                                     : benchmark::ConsoleReporter::OO_Tabular);
     reporter.SetOutputStream(&console);
     reporter.SetErrorStream(&console);
     benchmark::RunSpecifiedBenchmarks(&reporter);
