@@ -123,7 +123,7 @@ int main(int argc, char** argv)
     }
     viewRect = Rect{0, 0, 800, 600};
     GameEngine engine;
-    engine.init("Fezzle Flyer Deluxe", screenWidth, screenHeight, 32, false);
+    engine.init(GameEngine::windowTitle, screenWidth, screenHeight, GameEngine::colourDepth, false);
     engine.level = options.level;
     engine.saveData->hardMode = options.hard ? 1 : 0;
 

@@ -86,3 +86,16 @@ extern "C" GLenum GLAPIENTRY glGetError()
     ++calls;
     return GL_NO_ERROR;
 }
+
+// Names the stub handed out are live; it never takes one back.
+extern "C" GLboolean GLAPIENTRY glIsTexture(GLuint name)
+{
+    ++calls;
+    return name != 0 && name < nextName ? GL_TRUE : GL_FALSE;
+}
+
+extern "C" GLboolean GLAPIENTRY glIsList(GLuint name)
+{
+    ++calls;
+    return name != 0 && name < nextName ? GL_TRUE : GL_FALSE;
+}

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 
+#include "engine/resource_stats.hpp"
 #include "graphics/font.hpp"
 #include "graphics/video.hpp"
 
@@ -53,6 +54,7 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
     soundSystem->musicOff = saveData->musicOff != 0;
     soundSystem->soundOff = saveData->soundOff != 0;
     effects->effectsOff = saveData->effectsOff != 0;
+    writeResourceStats(*textures);
     std::printf(":. GameEngine init finished\n\n");
 }
 

@@ -13,6 +13,9 @@
 
 class GameEngine {
 public:
+    static constexpr const char* windowTitle = "Fezzle Flyer Deluxe";
+    static constexpr int colourDepth = 32;
+
     GameEngine() = default;
     ~GameEngine();
     GameEngine(const GameEngine&) = delete;

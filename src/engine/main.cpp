@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr const char* windowTitle = "Fezzle Flyer Deluxe";
-constexpr int colourDepth = 32;
-
 // Measuring aid, off unless set: FEZZLE_EXIT_AFTER_FRAMES=N ends the process right after the Nth
 // frame is shown, skipping the shut-down, so that start-up can be timed and memory read from outside.
 int framesBeforeExit()
@@ -38,7 +35,7 @@ int main(int /*argc*/, char* /*argv*/[])
     screenHeight = 600;
 
     auto engine = std::make_unique<GameEngine>();
-    engine->init(windowTitle, screenWidth, screenHeight, colourDepth, false);
+    engine->init(GameEngine::windowTitle, screenWidth, screenHeight, GameEngine::colourDepth, false);
 
     auto menu = std::make_unique<MenuState>();
     MenuState* firstMenu = menu.get();

@@ -87,8 +87,6 @@ constexpr float meterAlpha = 0.6f;
 constexpr int timeTextX = 10;
 constexpr int timeTextY = 20;
 
-constexpr Rect wholeSheet{0, 0, 512, 512};
-
 int truncated(float v)
 {
     return static_cast<int>(v);
@@ -448,7 +446,7 @@ void Hat::draw(GameEngine* engine)
         scale = 1.0f - elapsedFraction(static_cast<int>(now), failedAt, static_cast<int>(failedAt + shrinkAfterBurstMs));
     }
     const TextureSet& textures = *engine->textures;
-    drawSprite(Rect{sx, sy, pictureWidth, pictureHeight}, textures.kuva[hatPicture], wholeSheet,
+    drawSprite(Rect{sx, sy, pictureWidth, pictureHeight}, textures.kuva[hatPicture], wholeSheetCell,
                angle * radiansToDegrees, scale);
 
     if (hardMode) {
@@ -457,7 +455,7 @@ void Hat::draw(GameEngine* engine)
         const Rect bar{truncated(static_cast<float>(pictureWidth) * 0.5f + static_cast<float>(sx)),
                        truncated(static_cast<float>(pictureHeight) * 0.5f + static_cast<float>(sy) + turnBarDrop),
                        truncated(angularVelocity * turnBarPerSpeed), turnBarHeight};
-        drawSprite(bar, textures.kuva[turnBarPicture], wholeSheet, 0.0f, 1.0f);
+        drawSprite(bar, textures.kuva[turnBarPicture], wholeSheetCell, 0.0f, 1.0f);
     }
 }
 

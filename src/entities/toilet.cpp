@@ -1,15 +1,15 @@
 #include "entities/toilet.hpp"
 
-#include <GL/gl.h>
 #include <cmath>
 
 #include "engine/game_engine.hpp"
 #include "entities/hat.hpp"
-#include "graphics/sprite.hpp"
+#include "entities/object_box.hpp"
+#include "entities/object_sprite.hpp"
 
 namespace {
 
-constexpr int picture = 6;  // kuva7.png
+constexpr int sheet = 7;  // kuva7.png
 constexpr int fanfareSound = 0;
 constexpr float pulsePerMs = 0.0025f;
 
@@ -17,11 +17,7 @@ constexpr float pulsePerMs = 0.0025f;
 
 Toilet::Toilet(int x, int y)
 {
-    position.set(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    width = sizePixels;
-    height = sizePixels;
-    type = typeId(EntityType::Toilet);
-    solid = false;
+    placeCorner(*this, x, y, sizePixels, sizePixels, EntityType::Toilet, false);
 }
 
 void Toilet::update(GameEngine* /*engine*/) {}
@@ -46,15 +42,13 @@ bool Toilet::collide(GameEngine* engine, Entity* other, Level* /*level*/)
 
 void Toilet::draw(GameEngine* engine)
 {
-    if (!isOnScreen(static_cast<int>(position.x), static_cast<int>(position.y), static_cast<int>(width),
-                    static_cast<int>(height))) {
+    if (!boxOnScreen(*this)) {
         return;
     }
     const auto now = static_cast<float>(engine->timer->lastTicks);
-    glColor4f(0.7f + 0.3f * std::sin(now * pulsePerMs), 0.5f, 0.5f, 0.9f);
-    const Rect box{static_cast<int>(position.x - static_cast<float>(viewRect.x)),
-                   static_cast<int>(position.y - static_cast<float>(viewRect.y)), static_cast<int>(width),
-                   static_cast<int>(height)};
-    drawSprite(box, engine->textures->kuva[picture], Rect{0, 0, 512, 512}, 0.0f, 1.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    ObjectSprite sprite;
+    sprite.texture = kuvaSheet(engine, sheet);
+    sprite.destination = screenBox(*this);
+    sprite.tint = Tint{0.7f + 0.3f * std::sin(now * pulsePerMs), 0.5f, 0.5f, 0.9f};
+    drawObjectSprite(sprite);
 }

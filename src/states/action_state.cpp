@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "engine/game_engine.hpp"
+#include "entities/effect.hpp"
 #include "entities/hat.hpp"
 #include "graphics/font.hpp"
 #include "graphics/sprite.hpp"
@@ -221,7 +222,7 @@ void ActionState::drawPauseSign(GameEngine* engine) const
     const auto now = static_cast<float>(engine->timer->lastTicks);
     const float rock = pauseRockGain * std::sin(pauseRockPerMs * now);
     glColor3f(0.4f + rock, 0.35f, 0.35f);
-    drawSprite(pauseSignBox, engine->textures->kuva[pauseSignPicture], Rect{0, 0, 512, 512}, pauseRockDegrees * rock,
+    drawSprite(pauseSignBox, engine->textures->kuva[pauseSignPicture], wholeSheetCell, pauseRockDegrees * rock,
                1.2f + 0.2f * std::sin(pausePulsePerMs * now));
 }
 

@@ -1,23 +1,78 @@
-// The menu state. For now only the frame it owns: it ends the game on the window's close event or
-// Escape and draws nothing; its screens, navigation and settings are not built yet.
+// The menu: one state with six screens (main menu, level list, help, records, settings, quit
+// confirmation), the keys that move between them, the settings switches and the rising particles
+// behind it all.
 #pragma once
 
+#include <array>
+
 #include "engine/game_state.hpp"
+#include "graphics/rect.hpp"
 
 class MenuState : public GameState {
 public:
+    static constexpr int mainScreen = 0;
+    static constexpr int levelScreen = 1;
+    static constexpr int helpScreen = 2;
+    static constexpr int recordsScreen = 3;
+    static constexpr int settingsScreen = 4;
+    static constexpr int quitScreen = 5;
+    static constexpr int screenCount = 6;
+
+    // Entries of the main menu.
+    static constexpr int levelsEntry = 0;
+    static constexpr int helpEntry = 1;
+    static constexpr int recordsEntry = 2;
+    static constexpr int settingsEntry = 3;
+    static constexpr int modeEntry = 4;
+    static constexpr int quitEntry = 5;
+    // Entries of the settings page.
+    static constexpr int musicEntry = 0;
+    static constexpr int soundEntry = 1;
+    static constexpr int effectsEntry = 2;
+    static constexpr int fullscreenEntry = 3;
+    static constexpr int fpsEntry = 4;
+    static constexpr int saveEntry = 5;
+    // Entries of the quit confirmation.
+    static constexpr int confirmQuitEntry = 0;
+    static constexpr int quitBackEntry = 1;
+
+    static constexpr int mainEntryCount = 6;
+    static constexpr int settingsEntryCount = 6;
+
     MenuState() : GameState("MenuState") {}
 
     void init(GameEngine* engine) override;
     void cleanup(GameEngine* engine) override;
     void pause() override { active = false; }
     void resume() override { active = true; }
+    // Starting a level destroys this state from in here.
     void handleEvents(GameEngine* engine) override;
     void update(GameEngine* engine) override;
     void draw(GameEngine* engine) override;
 
+    // The level list opens on the highest open level, every other screen on its first entry.
     void setScreen(int newScreen);
+    void moveUp();
+    void moveDown();
+    // True when a level was started: this state is gone.
+    bool activate();
+    // How many entries the screen shown has; the level list's depends on the records.
+    int entryCount() const;
 
-    int screen = 0;
+    GameEngine* engine = nullptr;
+    int screen = mainScreen;
     int selection = 0;
+    std::array<Rect, mainEntryCount> mainRects{};
+    std::array<Rect, settingsEntryCount> settingsRects{};
+
+private:
+    // True when this state was replaced (and destroyed).
+    bool keyPressed(int key);
+    void escape();
+    void activateMainEntry();
+    bool activateLevelEntry();
+    void activateSetting();
+    void activateQuitEntry();
+    void startLevel(int level);
+    void switchFullscreen();
 };

@@ -60,7 +60,7 @@ TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
     expectBackAt(100.0f, 200.0f);
     EXPECT_FLOAT_EQ(hat.velocityX, -60.0f);
     EXPECT_FLOAT_EQ(hat.velocityY, -12.0f);
-    EXPECT_EQ(sounds->counts(), onlyPlayed(bumpSound));
+    EXPECT_EQ(heard(), onlyPlayed(bumpSound));
     EXPECT_EQ(effectsOf<DustEffect>(), 21) << "int(|int(-72)| x 0.3)";
     EXPECT_EQ(effectCount(), 21u);
     EXPECT_EQ(hat.capacity, 7500);
@@ -68,11 +68,11 @@ TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
 
     // Rebounds of 45 or less in whole px/s on both axes are soft: truncation, not rounding, decides.
     for (const float speed : {70.0f, 75.9f}) {
-        sounds->forget();
+        sounds->clear();
         hat.velocityX = speed;
         hat.velocityY = 0.0f;
         hat.collide(&engine, nullptr, nullptr);
-        EXPECT_EQ(sounds->counts(), (std::array<int, 8>{})) << speed;
+        EXPECT_EQ(heard(), (std::array<int, 8>{})) << speed;
         EXPECT_EQ(hat.capacity, 7500) << speed;
         EXPECT_EQ(effectCount(), 21u) << speed;
     }
@@ -123,7 +123,7 @@ TEST_F(HatContactTest, BumpersThrowTheHatBackHarderAndHearAboutIt)
             << typeId(c.kind);
     }
     EXPECT_EQ(hat.capacity, 10000 * 3 / 4 * 3 / 4) << "the two bumpers' rebounds (-59) were hard, the blower's (1) not";
-    EXPECT_EQ(sounds->count(bumpSound), 2);
+    EXPECT_EQ(sounds->plays(bumpSound), 2);
     EXPECT_EQ(effectsOf<DustEffect>(), 2 * 17);
 
     // A slow touch draws the hat very slightly towards the other.
@@ -157,7 +157,7 @@ TEST_F(HatContactTest, ABurstHatPassesThroughEverything)
     EXPECT_EQ(hat.capacity, 10000);
     EXPECT_TRUE(bumper.touchedBy.empty());
     EXPECT_EQ(effectCount(), 0u);
-    EXPECT_EQ(sounds->counts(), (std::array<int, 8>{}));
+    EXPECT_EQ(heard(), (std::array<int, 8>{}));
 }
 
 }  // namespace

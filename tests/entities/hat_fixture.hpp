@@ -1,14 +1,15 @@
-// A hat in a headless engine whose frames are exactly 16 ms, with its sounds counted and its effects
-// sorted by kind.
+// A hat in a headless engine whose frames are exactly 16 ms, with the sounds it starts heard and its
+// effects sorted by kind.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "engine/game_engine.hpp"
 #include "entities/hat.hpp"
-#include "support/heard_sounds.hpp"
+#include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
 
 namespace testing_support {
@@ -20,7 +21,8 @@ protected:
     void SetUp() override
     {
         engine.initHeadless();
-        sounds = std::make_unique<HeardSounds>(engine);
+        sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
+        ASSERT_TRUE(sounds->ready());
         FrameTimer& timer = *engine.timer;
         timer.frameMs = frameMs;
         timer.frameSeconds = 0.016f;
@@ -50,11 +52,28 @@ protected:
         return found;
     }
     std::size_t effectCount() const { return engine.effects->effects.size(); }
+    // Starts of every effect, by index.
+    std::array<int, SoundSystem::effectCount> heard() const
+    {
+        std::array<int, SoundSystem::effectCount> all{};
+        for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
+            all[static_cast<std::size_t>(effect)] = sounds->plays(effect);
+        }
+        return all;
+    }
 
     TempDir dir;
     GameEngine engine;
-    std::unique_ptr<HeardSounds> sounds;
+    std::unique_ptr<SoundProbe> sounds;
     Hat hat;
 };
+
+// Plays with one play of the given effect and nothing else.
+inline std::array<int, SoundSystem::effectCount> onlyPlayed(int effect, int times = 1)
+{
+    std::array<int, SoundSystem::effectCount> all{};
+    all[static_cast<std::size_t>(effect)] = times;
+    return all;
+}
 
 }  // namespace testing_support

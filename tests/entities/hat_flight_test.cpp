@@ -159,7 +159,7 @@ TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278)
     EXPECT_TRUE(hat.failed);
     EXPECT_EQ(hat.failedAt, engine.timer->lastTicks);
     EXPECT_EQ(effectsOf<ShardEffect>(), 80);
-    EXPECT_EQ(sounds->counts(), (std::array<int, 8>{})) << "a burst makes no sound";
+    EXPECT_EQ(heard(), (std::array<int, 8>{})) << "a burst makes no sound";
 
     // Burst: frozen where it blew up, deaf to keys, but the clock runs on until the goal.
     const Vector3 at = hat.position;
@@ -215,14 +215,14 @@ TEST_F(HatFlightTest, PuffsWithSoundEveryFifteenthThrustFrameAndEmbersEveryEight
                           {120, true, 1, 1}, {17, true, 0, 0}};
     for (const Case& c : cases) {
         engine.effects->clear();
-        sounds->forget();
+        sounds->clear();
         engine.timer->frameCount = c.frameCount;
         hat.keyThrust = c.thrust;
         hat.pressure = 5000;
         frames();
         EXPECT_EQ(effectsOf<PuffEffect>(), c.puffs) << "frame " << c.frameCount << " thrust " << c.thrust;
         EXPECT_EQ(effectsOf<EmberEffect>(), c.embers) << "frame " << c.frameCount << " thrust " << c.thrust;
-        EXPECT_EQ(sounds->count(puffSound), c.puffs) << "frame " << c.frameCount;
+        EXPECT_EQ(sounds->plays(puffSound), c.puffs) << "frame " << c.frameCount;
     }
 
     // Effects leave from the tail, 30 px from the centre along the angle (the hat is upright).

@@ -5,6 +5,7 @@ target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/effect_manager_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/emitter_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entity_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hat_carry_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hat_contact_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hat_flight_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projectile_test.cpp

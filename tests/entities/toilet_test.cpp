@@ -51,10 +51,10 @@ TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnIt)
     inWorld->position.set(350.0f, 350.0f, 0.0f);
     walk();
     EXPECT_TRUE(inWorld->goalReached);
-    EXPECT_EQ(sounds->counts(), onlyPlayed(fanfareSound));
+    EXPECT_EQ(heard(), onlyPlayed(fanfareSound));
     const float heightAfterFirst = inWorld->position.y;
     walk(5);
-    EXPECT_EQ(sounds->counts(), onlyPlayed(fanfareSound)) << "five more frames of contact, no second fanfare";
+    EXPECT_EQ(heard(), onlyPlayed(fanfareSound)) << "five more frames of contact, no second fanfare";
     EXPECT_GT(inWorld->position.y, heightAfterFirst) << "flight goes on after the goal";
     const std::int32_t time = inWorld->levelTime;
     walk();
@@ -72,7 +72,7 @@ TEST_F(ToiletTest, ABurstHatNeverFinishes)
     ASSERT_TRUE(inWorld->overlaps(*world.objects.begin())) << "the burst hat lies on the toilet";
     walk(3);
     EXPECT_FALSE(inWorld->goalReached);
-    EXPECT_EQ(sounds->count(fanfareSound), 0);
+    EXPECT_EQ(sounds->plays(fanfareSound), 0);
 }
 
 TEST_F(ToiletTest, TerrainAndOtherObjectsLeaveItAlone)
@@ -81,7 +81,7 @@ TEST_F(ToiletTest, TerrainAndOtherObjectsLeaveItAlone)
     EXPECT_FALSE(toilet.collide(&engine, nullptr, world.level.get()));
     world.spawnObject(340, 340, typeId(EntityType::Toilet));
     walk();
-    EXPECT_EQ(sounds->counts(), (std::array<int, 8>{}));
+    EXPECT_EQ(heard(), (std::array<int, 8>{}));
 }
 
 }  // namespace

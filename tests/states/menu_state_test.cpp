@@ -1,0 +1,256 @@
+// The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
+// length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
+// the save file, starting a level, the particles and the credit lines' fades.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "engine/game_engine.hpp"
+#include "states/action_state.hpp"
+#include "states/menu_screens.hpp"
+#include "states/menu_state.hpp"
+#include "support/heard_sounds.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int clickSound = 7;
+
+class MenuStateTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The event queue needs SDL's video part, which the dummy driver gives without a display.
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        engine.initHeadless();
+    }
+    void TearDown() override
+    {
+        ::testing::internal::CaptureStdout();
+        engine.cleanup();
+        ::testing::internal::GetCapturedStdout();
+    }
+
+    // As the entry code does it: the menu made current, then its main screen shown.
+    void enterMenu()
+    {
+        ::testing::internal::CaptureStdout();
+        engine.changeState(std::make_unique<MenuState>());
+        ::testing::internal::GetCapturedStdout();
+        menu()->setScreen(MenuState::mainScreen);
+    }
+    MenuState* menu() { return dynamic_cast<MenuState*>(engine.state.get()); }
+
+    void press(std::initializer_list<SDLKey> keys)
+    {
+        for (SDLKey key : keys) {
+            SDL_Event event{};
+            event.type = SDL_KEYDOWN;
+            event.key.state = SDL_PRESSED;
+            event.key.keysym.sym = key;
+            ASSERT_EQ(SDL_PushEvent(&event), 0);
+        }
+        ::testing::internal::CaptureStdout();
+        engine.handleEvents();
+        ::testing::internal::GetCapturedStdout();
+    }
+    void recordLevels(int count, int base = 0)
+    {
+        for (int level = 0; level < count; ++level) {
+            engine.saveData->records[static_cast<std::size_t>(base + level)] = 60000 + level;
+        }
+    }
+    // The screen shown and its highlighted entry.
+    std::pair<int, int> at() { return menu() == nullptr ? std::pair{-1, -1} : std::pair{menu()->screen, menu()->selection}; }
+
+    TempDir dir;
+    GameEngine engine;
+};
+
+TEST_F(MenuStateTest, EveryScreenWrapsBothWaysWithArrowsAndLetters)
+{
+    recordLevels(3);  // four open levels: the list has five entries
+    enterMenu();
+    const std::vector<std::pair<int, int>> counts = {{MenuState::mainScreen, 6},   {MenuState::levelScreen, 5},
+                                                     {MenuState::helpScreen, 1},   {MenuState::recordsScreen, 1},
+                                                     {MenuState::settingsScreen, 6}, {MenuState::quitScreen, 2}};
+    for (const auto& [screen, count] : counts) {
+        SCOPED_TRACE(screen);
+        menu()->setScreen(screen);
+        menu()->selection = 0;
+        press({SDLK_UP});
+        EXPECT_EQ(at(), (std::pair{screen, count - 1}));
+        press({SDLK_DOWN});
+        EXPECT_EQ(at(), (std::pair{screen, 0}));
+        press({SDLK_s});
+        EXPECT_EQ(at(), (std::pair{screen, count > 1 ? 1 : 0}));
+        press({SDLK_w, SDLK_w});
+        EXPECT_EQ(at(), (std::pair{screen, count - 1}));
+    }
+}
+
+TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
+{
+    ::testing::internal::CaptureStdout();
+    engine.changeState(std::make_unique<MenuState>());
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0})) << "a menu made by a level keeps the list";
+    EXPECT_EQ(menu()->entryCount(), 2) << "no records: level 1 and back";
+
+    recordLevels(5);
+    menu()->setScreen(MenuState::levelScreen);
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 5}));
+    press({SDLK_DOWN, SDLK_DOWN});
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0})) << "from the back entry (6) to the first level";
+    press({SDLK_UP});
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 6}));
+
+    // The mode switch is kept in memory only and changes the list when it is next opened.
+    menu()->setScreen(MenuState::mainScreen);
+    menu()->selection = MenuState::modeEntry;
+    press({SDLK_RETURN});
+    EXPECT_EQ(engine.saveData->hardMode, 1);
+    EXPECT_FALSE(fileExists("data/dat/game.dat"));
+    menu()->selection = MenuState::levelsEntry;
+    press({SDLK_SPACE});
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0}));
+    EXPECT_EQ(menu()->entryCount(), 2);
+    recordLevels(18, SaveData::levelsPerMode);
+    menu()->setScreen(MenuState::levelScreen);
+    EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 17})) << "a finished mode offers all 18";
+}
+
+TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEnds)
+{
+    enterMenu();
+    menu()->selection = MenuState::recordsEntry;
+    press({SDLK_ESCAPE});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::quitEntry}));
+    press({SDLK_ESCAPE});
+    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
+    EXPECT_TRUE(engine.running);
+    press({SDLK_ESCAPE});
+    EXPECT_FALSE(engine.running);
+
+    for (int screen = MenuState::levelScreen; screen <= MenuState::settingsScreen; ++screen) {
+        menu()->setScreen(screen);
+        press({SDLK_ESCAPE});
+        EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
+    }
+    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "Escape never saves";
+}
+
+TEST_F(MenuStateTest, TheQuitConfirmationGoesBackOrEndsAndTheWindowCloseEnds)
+{
+    enterMenu();
+    menu()->setScreen(MenuState::quitScreen);
+    press({SDLK_DOWN, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
+    EXPECT_TRUE(engine.running);
+    press({SDLK_UP, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
+    press({SDLK_RETURN});
+    EXPECT_FALSE(engine.running);
+
+    engine.running = true;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&quit), 0);
+    engine.handleEvents();
+    EXPECT_FALSE(engine.running);
+}
+
+TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
+{
+    enterMenu();
+    menu()->setScreen(MenuState::settingsScreen);
+    press({SDLK_RETURN});  // music
+    press({SDLK_DOWN, SDLK_RETURN});  // sound effects
+    press({SDLK_DOWN, SDLK_RETURN});  // visual effects
+    press({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});  // the frame-rate display
+    EXPECT_EQ(at(), (std::pair{MenuState::settingsScreen, MenuState::fpsEntry}));
+    EXPECT_TRUE(engine.soundSystem->musicOff);
+    EXPECT_TRUE(engine.soundSystem->soundOff);
+    EXPECT_TRUE(engine.effects->effectsOff);
+    EXPECT_EQ(engine.saveData->showFps, 1);
+    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "the switches alone write nothing";
+
+    press({SDLK_DOWN, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
+    const std::vector<std::uint8_t> file = readFile("data/dat/game.dat");
+    ASSERT_EQ(file.size(), 152u);
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 144, file.begin() + 149),
+              (std::vector<std::uint8_t>{1, 0, 1, 1, 1}));  // fps, mode, effects, sound, music
+
+    menu()->setScreen(MenuState::settingsScreen);
+    press({SDLK_RETURN, SDLK_ESCAPE});
+    EXPECT_FALSE(engine.soundSystem->musicOff) << "switched on again, in force without saving";
+    EXPECT_EQ(readFile("data/dat/game.dat")[148], 1);
+}
+
+TEST_F(MenuStateTest, EveryActivationClicksOnceAndEscapeIsSilent)
+{
+    HeardSounds heard(engine);
+    enterMenu();
+    press({SDLK_RETURN, SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_ESCAPE, SDLK_ESCAPE});
+    EXPECT_EQ(heard.counts(), onlyPlayed(clickSound, 3));
+    heard.forget();
+    press({SDLK_RETURN});  // the quit itself
+    EXPECT_FALSE(engine.running);
+    EXPECT_EQ(heard.counts(), onlyPlayed(clickSound));
+}
+
+TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
+{
+    recordLevels(2);
+    enterMenu();
+    engine.effects->spawn(100, 100, 3, 0, 0.0f);
+    press({SDLK_RETURN, SDLK_UP, SDLK_RETURN, SDLK_ESCAPE});
+    ASSERT_NE(engine.state, nullptr);
+    EXPECT_EQ(engine.state->name, "ActionState");
+    EXPECT_EQ(engine.level, 1) << "the list opened on level 3, Up chose level 2";
+    EXPECT_TRUE(engine.effects->effects.empty());
+    SDL_Event left;
+    ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
+    EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
+}
+
+TEST_F(MenuStateTest, ParticlesRiseEveryTwelfthFrameWithAPictureEvery480th)
+{
+    enterMenu();
+    const auto spawnedAt = [&](std::uint32_t frame) {
+        engine.effects->clear();
+        engine.timer->frameCount = frame;
+        engine.timer->frameMs = 16;
+        menu()->update(&engine);
+        return engine.effects->effects.size();
+    };
+    EXPECT_EQ(spawnedAt(11), 0u);
+    EXPECT_EQ(spawnedAt(12), 3u);
+    EXPECT_EQ(spawnedAt(960), 4u);
+    engine.toggleEffects();
+    EXPECT_EQ(spawnedAt(960), 0u);
+}
+
+TEST(CreditLinesTest, EachFadesInAndOutInItsOwnFrameWindow)
+{
+    EXPECT_FLOAT_EQ(creditLineAlpha(0, 3900), 0.5f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(0, 4500), 1.0f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(0, 4950), 0.5f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(0, 2000), 0.0f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(0, 6000), 0.0f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(1, 1150), 0.5f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(1, 2000), 1.0f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(1, 3250), 0.5f);
+    EXPECT_FLOAT_EQ(creditLineAlpha(1, 3900), 0.0f);
+}
+
+}  // namespace
