@@ -14,8 +14,11 @@ public:
 
     // False when the data folder has no maps: the measurements would show an empty game.
     bool ready() const { return hasMaps; }
+    // ready(), saying on standard error what is missing when it is not.
+    bool readyOrSay() const;
 
 private:
+    std::string source;
     std::string root;
     std::string previousDir;
     bool hasMaps = false;

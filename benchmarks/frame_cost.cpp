@@ -15,38 +15,27 @@
 #include "bench_data_dir.hpp"
 #include "level_play.hpp"
 #include "menu_play.hpp"
+#include "play_choice.hpp"
 #include "quiet_log.hpp"
 #include "sample_stats.hpp"
 
 namespace {
 
 struct Options {
-    std::string data = "data";
-    int level = -1;
-    bool hard = false;
+    PlayChoice play;
     int menuFrames = 600;
 };
 
 bool parse(int argc, char** argv, Options& options)
 {
-    bool menu = false;
     for (int i = 1; i < argc; ++i) {
-        const bool hasValue = i + 1 < argc;
-        if (std::strcmp(argv[i], "--data") == 0 && hasValue) {
-            options.data = argv[++i];
-        } else if (std::strcmp(argv[i], "--level") == 0 && hasValue) {
-            options.level = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--hard") == 0) {
-            options.hard = true;
-        } else if (std::strcmp(argv[i], "--menu") == 0) {
-            menu = true;
-        } else if (std::strcmp(argv[i], "--frames") == 0 && hasValue) {
+        if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
             options.menuFrames = std::atoi(argv[++i]);
-        } else {
+        } else if (!options.play.take(argc, argv, i)) {
             return false;
         }
     }
-    return menu != (options.level >= 0);
+    return options.play.scene == PlayChoice::Scene::Level || options.play.scene == PlayChoice::Scene::Menu;
 }
 
 double threadCpuMicroseconds()
@@ -77,15 +66,14 @@ int main(int argc, char** argv)
         return 2;
     }
     std::FILE* report = divertGameLog("/dev/null");
-    BenchDataDir workDir(options.data);
-    if (!workDir.ready()) {
-        std::fprintf(stderr, "no maps under %s/maps: build the game data first\n", options.data.c_str());
+    BenchDataDir workDir(options.play.data);
+    if (!workDir.readyOrSay()) {
         return 1;
     }
     SampleStats frameUs;
-    if (options.level >= 0) {
-        const InputTrack track = storedTrack(options.level, options.hard);
-        LevelPlay play(options.level, options.hard, track);
+    if (options.play.scene == PlayChoice::Scene::Level) {
+        const InputTrack track = storedTrack(options.play.level, options.play.hard);
+        LevelPlay play(options.play.level, options.play.hard, track);
         while (!play.over()) {
             measuredFrame([&play] { play.wholeFrame(); }, frameUs);
         }

@@ -23,6 +23,7 @@
 #include "graphics/video.hpp"
 #include "input_track.hpp"
 #include "level_play.hpp"
+#include "play_choice.hpp"
 #include "quiet_log.hpp"
 #include "sample_stats.hpp"
 #include "states/action_state.hpp"
@@ -34,50 +35,27 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double slowFrameMs = 33.0;
 
-enum class Scene { None, Level, Menu, Idle };
+using Scene = PlayChoice::Scene;
 
 struct Options {
-    std::string data = "data";
-    Scene scene = Scene::None;
-    int level = -1;
-    bool hard = false;
+    PlayChoice play;
     double seconds = 120.0;
     double warmupSeconds = 10.0;
 };
-
-bool choose(Options& options, Scene scene)
-{
-    const bool first = options.scene == Scene::None;
-    options.scene = scene;
-    return first;
-}
 
 bool parse(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
-        if (std::strcmp(argv[i], "--data") == 0 && hasValue) {
-            options.data = argv[++i];
-        } else if (std::strcmp(argv[i], "--level") == 0 && hasValue) {
-            options.level = std::atoi(argv[++i]);
-            if (!choose(options, Scene::Level)) {
-                return false;
-            }
-        } else if (std::strcmp(argv[i], "--hard") == 0) {
-            options.hard = true;
-        } else if (std::strcmp(argv[i], "--menu") == 0 || std::strcmp(argv[i], "--idle") == 0) {
-            if (!choose(options, argv[i][2] == 'm' ? Scene::Menu : Scene::Idle)) {
-                return false;
-            }
-        } else if (std::strcmp(argv[i], "--seconds") == 0 && hasValue) {
+        if (std::strcmp(argv[i], "--seconds") == 0 && hasValue) {
             options.seconds = std::atof(argv[++i]);
         } else if (std::strcmp(argv[i], "--warmup") == 0 && hasValue) {
             options.warmupSeconds = std::atof(argv[++i]);
-        } else {
+        } else if (!options.play.take(argc, argv, i)) {
             return false;
         }
     }
-    return options.scene != Scene::None;
+    return options.play.scene != Scene::None;
 }
 
 // The level from its start, as the menu would begin it.
@@ -116,23 +94,22 @@ int main(int argc, char** argv)
         return 2;
     }
     std::FILE* report = divertGameLog("/dev/null");
-    BenchDataDir workDir(options.data);
-    if (!workDir.ready()) {
-        std::fprintf(stderr, "no maps under %s/maps: build the game data first\n", options.data.c_str());
+    BenchDataDir workDir(options.play.data);
+    if (!workDir.readyOrSay()) {
         return 1;
     }
     viewRect = Rect{0, 0, 800, 600};
     GameEngine engine;
     engine.init(GameEngine::windowTitle, screenWidth, screenHeight, GameEngine::colourDepth, false);
-    engine.level = options.level;
-    engine.saveData->hardMode = options.hard ? 1 : 0;
+    engine.level = options.play.level;
+    engine.saveData->hardMode = options.play.hard ? 1 : 0;
 
     InputTrack track;
     ActionState* action = nullptr;
-    if (options.scene == Scene::Level) {
-        track = storedTrack(options.level, options.hard);
+    if (options.play.scene == Scene::Level) {
+        track = storedTrack(options.play.level, options.play.hard);
         action = startLevel(engine);
-    } else if (options.scene == Scene::Menu) {
+    } else if (options.play.scene == Scene::Menu) {
         engine.changeState(std::make_unique<MenuState>());
     }
 
@@ -167,7 +144,7 @@ int main(int argc, char** argv)
             break;
         }
         // The menu's own keys could leave it; the measured screen stays.
-        if (options.scene == Scene::Menu && engine.state->name != "MenuState") {
+        if (options.play.scene == Scene::Menu && engine.state->name != "MenuState") {
             break;
         }
     }

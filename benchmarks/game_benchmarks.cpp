@@ -163,8 +163,7 @@ int main(int argc, char** argv)
     std::FILE* report = divertGameLog("/dev/null");
     std::ofstream console("/proc/self/fd/" + std::to_string(fileno(report)));
     BenchDataDir workDir(dataDir);
-    if (!workDir.ready()) {
-        std::fprintf(stderr, "no maps under %s/maps: build the game data first\n", dataDir.c_str());
+    if (!workDir.readyOrSay()) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);
