@@ -1,18 +1,18 @@
 // A frame's own cost in instructions: plays the menu or a level's stored track, updating and drawing
 // each frame into OpenGL calls that only count, and under callgrind dumps the counts of every frame
 // separately (zeroed before the frame, dumped after it), so that the machine's load does not enter
-// the figure. Without valgrind it prints the frames' processor time instead.
+// the figure. Without valgrind it prints the frames' times instead.
 //   valgrind --tool=callgrind fezzle-frame-cost [--data DIR] (--level N [--hard] | --menu [--frames N])
 #include <valgrind/callgrind.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string>
 
 #include "bench_data_dir.hpp"
+#include "frame_clock.hpp"
 #include "level_play.hpp"
 #include "menu_play.hpp"
 #include "play_choice.hpp"
@@ -38,21 +38,14 @@ bool parse(int argc, char** argv, Options& options)
     return options.play.scene == PlayChoice::Scene::Level || options.play.scene == PlayChoice::Scene::Menu;
 }
 
-double threadCpuMicroseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-// Brackets one frame: its own dump under callgrind, its processor time otherwise.
+// Brackets one frame: its own dump under callgrind, its time otherwise.
 template <typename Step>
 void measuredFrame(Step step, SampleStats& frameUs)
 {
     CALLGRIND_ZERO_STATS;
-    const double start = threadCpuMicroseconds();
+    const double start = nowMicroseconds();
     step();
-    frameUs.add(threadCpuMicroseconds() - start);
+    frameUs.add(nowMicroseconds() - start);
     CALLGRIND_DUMP_STATS;
 }
 
@@ -83,7 +76,7 @@ int main(int argc, char** argv)
             measuredFrame([&play] { play.wholeFrame(); }, frameUs);
         }
     }
-    std::fprintf(report, "frames %zu cpu_us median %.1f p99 %.1f max %.1f\n", frameUs.count(), frameUs.median(),
+    std::fprintf(report, "frames %zu us median %.1f p99 %.1f max %.1f\n", frameUs.count(), frameUs.median(),
                  frameUs.percentile(99.0), frameUs.max());
     return 0;
 }
