@@ -1,5 +1,6 @@
 # Sources of the engine subsystem (main.cpp belongs to the executable alone).
 target_sources(fezzle PRIVATE
+  engine/frame_loop.cpp
   engine/frame_timer.cpp
   engine/game_engine.cpp
   engine/resource_stats.cpp

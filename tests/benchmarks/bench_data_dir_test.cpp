@@ -1,0 +1,45 @@
+// The measuring programs play in a folder that shows the real data through links: what they write
+// there must never reach the real data, and cleaning up must not follow the links.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "bench_data_dir.hpp"
+#include "support/test_support.hpp"
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+
+TEST(BenchDataDir, ShowsTheDataAndKeepsItsRecordsApart)
+{
+    TempDir dir;
+    writeText("game/data/maps/map0.mp", "map");
+    writeText("game/data/dat/game.dat", "player's records");
+    writeText("game/data/kuva1.png", "picture");
+    std::string workPath;
+    {
+        BenchDataDir work("game/data");
+        ASSERT_TRUE(work.ready());
+        workPath = fs::current_path().string();
+        EXPECT_NE(workPath, dir.path()) << "the programs work in a folder of their own";
+        EXPECT_EQ(readText("data/maps/map0.mp"), "map");
+        EXPECT_EQ(readText("data/kuva1.png"), "picture");
+        EXPECT_FALSE(fileExists("data/dat/game.dat")) << "the records folder starts empty";
+        writeText("data/dat/game.dat", "a benchmark's records");
+    }
+    EXPECT_EQ(fs::current_path().string(), dir.path()) << "the working folder is given back";
+    EXPECT_FALSE(fs::exists(workPath));
+    EXPECT_EQ(readText("game/data/dat/game.dat"), "player's records");
+    EXPECT_EQ(readText("game/data/maps/map0.mp"), "map") << "removing the links left their targets";
+    EXPECT_EQ(readText("game/data/kuva1.png"), "picture");
+}
+
+TEST(BenchDataDir, DataWithoutMapsIsNotReady)
+{
+    TempDir dir;
+    writeText("empty/data/kuva1.png", "picture");
+    const BenchDataDir work("empty/data");
+    EXPECT_FALSE(work.ready());
+    const BenchDataDir missing("nowhere");
+    EXPECT_FALSE(missing.ready());
+}
