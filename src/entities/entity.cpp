@@ -18,18 +18,14 @@ void Entity::draw(GameEngine* /*engine*/) {}
 
 bool Entity::overlaps(const Entity* other) const
 {
-    if (other == nullptr) {
-        return false;
-    }
+    return other != nullptr && boxesOverlap(overlapBox(), other->overlapBox());
+}
+
+OverlapBox Entity::overlapBox() const
+{
     const float left = getX();
-    const float right = left + getBoxWidth();
     const float top = getY();
-    const float bottom = top + getBoxHeight();
-    const float otherLeft = other->getX();
-    const float otherRight = otherLeft + other->getBoxWidth();
-    const float otherTop = other->getY();
-    const float otherBottom = otherTop + other->getBoxHeight();
-    return !(bottom < otherTop || top > otherBottom || right < otherLeft || left > otherRight);
+    return OverlapBox{left, left + getBoxWidth(), top, top + getBoxHeight()};
 }
 
 float Entity::angleTo(float x, float y) const

@@ -35,6 +35,21 @@ constexpr std::int32_t typeId(EntityType kind)
 // Type ids 0 to levelObjectKindCount - 1 are the kinds a level file can place.
 constexpr std::int32_t levelObjectKindCount = 8;
 
+// A box as the overlap test reads it: right = left + box width, bottom = top + box height.
+struct OverlapBox {
+    float left = 0.0f;
+    float right = 0.0f;
+    float top = 0.0f;
+    float bottom = 0.0f;
+};
+
+// The closed box test: boxes that only touch along an edge or at a corner overlap. A coordinate
+// that is not a number rejects nothing.
+inline bool boxesOverlap(const OverlapBox& a, const OverlapBox& b)
+{
+    return !(a.bottom < b.top || a.top > b.bottom || a.right < b.left || a.left > b.right);
+}
+
 class Entity {
 public:
     Entity() = default;
@@ -64,6 +79,9 @@ public:
     virtual void setWorld(World* owner);
     // A screen-sized rectangle centred on the entity, unclamped.
     virtual Rect getViewRect() const;
+
+    // The box `overlaps` tests, read through the box getters.
+    OverlapBox overlapBox() const;
 
     World* world = nullptr;
     bool alive = true;

@@ -10,6 +10,7 @@
 #include "graphics/font.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
+#include "states/fps_counter.hpp"
 #include "states/menu_state.hpp"
 #include "world/level.hpp"
 #include "world/world.hpp"
@@ -29,9 +30,6 @@ constexpr float pauseRockPerMs = 0.001f;
 constexpr float pausePulsePerMs = 0.002f;
 constexpr float pauseRockGain = 0.4f;
 constexpr float pauseRockDegrees = 60.0f;
-
-constexpr int fpsX = 715;
-constexpr int fpsY = 20;
 
 struct Message {
     int x;
@@ -205,7 +203,7 @@ void ActionState::draw(GameEngine* engine)
     endOverlay();
     glColor3f(1.0f, 1.0f, 1.0f);
 
-    drawFps(engine);
+    drawFpsCounter(*engine);
     if (hat == nullptr) {
         return;
     }
@@ -224,16 +222,6 @@ void ActionState::drawPauseSign(GameEngine* engine) const
     glColor3f(0.4f + rock, 0.35f, 0.35f);
     drawSprite(pauseSignBox, engine->textures->kuva[pauseSignPicture], wholeSheetCell, pauseRockDegrees * rock,
                1.2f + 0.2f * std::sin(pausePulsePerMs * now));
-}
-
-void ActionState::drawFps(GameEngine* engine) const
-{
-    if (engine->saveData->showFps != 1) {
-        return;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "FPS (%d)", static_cast<int>(engine->timer->fps));
-    printText(*engine->textures, fpsX, fpsY, text, 0, 0.0f, 1.0f);
 }
 
 void ActionState::drawFinish(GameEngine* engine)

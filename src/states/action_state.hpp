@@ -42,7 +42,6 @@ private:
     void keyReleased(SDLKey key);
     void followHat();
     void drawPauseSign(GameEngine* engine) const;
-    void drawFps(GameEngine* engine) const;
     void drawFinish(GameEngine* engine);
     void drawFailure(GameEngine* engine) const;
 };

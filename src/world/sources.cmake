@@ -2,5 +2,6 @@
 target_sources(fezzle PRIVATE
   world/layer_geometry.cpp
   world/level.cpp
+  world/pair_index.cpp
   world/world.cpp
 )

@@ -62,38 +62,102 @@ void World::add(Entity* entity)
     }
     entity->setWorld(this);
     objects.pushBack(entity);
+    if (indexing) {
+        pairs.append(entity);
+    }
 }
 
 void World::update(GameEngine* engine)
 {
+    indexing = objects.size() >= pairIndexFrom;
+    if (indexing) {
+        pairs.rebuild(objects);
+    }
     // Entities spawned during the walk go to the tail and get their turn in this same walk;
     // a dead entity is removed at its own turn and the one after it still takes its turn.
+    std::int32_t place = 0;
     auto at = objects.begin();
     while (at != objects.end()) {
         Entity* entity = *at;
+        // The list changed other than through this world: the rest of the walk tests every pair.
+        if (indexing && (!pairs.holds(place, entity) || pairs.liveCount() != objects.size())) {
+            indexing = false;
+        }
         if (!entity->alive) {
             at = objects.erase(at);
-            continue;
+            if (indexing) {
+                pairs.remove(place);
+            }
+        } else {
+            takeTurn(engine, entity, place);
+            ++at;
         }
-        takeTurn(engine, entity);
-        ++at;
+        ++place;
     }
+    indexing = false;
+    pairs.clear();
     if (engine->effects != nullptr) {
         engine->effects->update(static_cast<int>(engine->timer->frameMs));
     }
 }
 
-void World::takeTurn(GameEngine* engine, Entity* entity)
+void World::takeTurn(GameEngine* engine, Entity* entity, std::int32_t place)
 {
     entity->savePosition(engine);
     entity->update(engine);
     if (level->collides(entity)) {
         entity->collide(engine, nullptr, level.get());
     }
+    if (indexing) {
+        pairs.refresh(place);
+        meetNearby(engine, entity, place);
+    } else {
+        meetAll(engine, entity);
+    }
+}
+
+void World::meetAll(GameEngine* engine, Entity* entity)
+{
     // Dead entities still in the list take part until their own turn removes them.
     for (Entity* other : objects) {
         if (other != entity && entity->overlaps(other)) {
             entity->collide(engine, other, level.get());
+        }
+    }
+}
+
+void World::meetNearby(GameEngine* engine, Entity* entity, std::int32_t place)
+{
+    // The same collide calls in the same order as meetAll: the candidates come in list order, and
+    // whenever a contact moved this entity to other cells or added entities, the rest of the list
+    // is looked up again from where the walk stands.
+    using Footprint = PairIndex::Footprint;
+    std::int32_t done = -1;
+    bool again = true;
+    while (again) {
+        again = false;
+        const PairIndex::Cells cells = pairs.cellsAt(place);
+        const std::uint32_t appends = pairs.appendCount();
+        Footprint own = Footprint::of(entity);
+        OverlapBox box = pairs.boxAt(place);
+        pairs.candidates(cells, done, place, nearby);
+        for (const std::int32_t candidate : nearby) {
+            done = candidate;
+            if (!boxesOverlap(box, pairs.boxAt(candidate))) {
+                continue;
+            }
+            entity->collide(engine, pairs.at(candidate), level.get());
+            // Only the entity whose turn it is moves in its contacts (the hat's rebound).
+            if (Footprint::of(entity) != own) {
+                own = Footprint::of(entity);
+                pairs.refresh(place);
+                box = pairs.boxAt(place);
+                again = pairs.cellsAt(place) != cells;
+            }
+            if (again || pairs.appendCount() != appends) {
+                again = true;
+                break;
+            }
         }
     }
 }

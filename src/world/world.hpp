@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "entities/entity.hpp"
 #include "world/level.hpp"
 #include "world/linked_list.hpp"
+#include "world/pair_index.hpp"
 
 class GameEngine;
 
@@ -28,15 +30,29 @@ public:
     // Deletes every entity, from the tail to the head.
     void clear();
 
+    // From this many entities on, a walk tests each entity only against those whose boxes could
+    // overlap its own (a level file can place 9375 objects); the collide calls stay the same. The
+    // index trusts that a box changes only in its entity's own turn (its update and its contacts)
+    // or between walks, as every kind of the game does.
+    static constexpr std::int32_t defaultPairIndexFrom = 48;
+
     std::unique_ptr<Level> level;
     LinkedList<Entity> objects;
     // The last start point the factory made; not owned.
     Entity* startPoint = nullptr;
+    std::int32_t pairIndexFrom = defaultPairIndexFrom;
 
 protected:
     // The kind of each type id; null for ids that have none.
     virtual Entity* createObject(std::int32_t x, std::int32_t y, std::int32_t type);
 
 private:
-    void takeTurn(GameEngine* engine, Entity* entity);
+    void takeTurn(GameEngine* engine, Entity* entity, std::int32_t place);
+    void meetAll(GameEngine* engine, Entity* entity);
+    void meetNearby(GameEngine* engine, Entity* entity, std::int32_t place);
+
+    // Valid during a walk that uses it; its places count the walk's entities in list order.
+    PairIndex pairs;
+    bool indexing = false;
+    std::vector<std::int32_t> nearby;
 };

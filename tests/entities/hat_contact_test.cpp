@@ -1,161 +1,144 @@
-// What the hat does on touching terrain and other entities: rebounds, pushes, hard bumps with their
-// dust and damage, and a burst hat that no longer reacts.
+// What the hat does on touching terrain, items and bubbles: rebounds, shared pushes, hard bumps with
+// their dust and damage, the catch by a bubble, and a burst hat that no longer reacts.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <functional>
 
 #include "entities/dust_effect.hpp"
+#include "entities/fading_bumper.hpp"
 #include "entities/hat_fixture.hpp"
+#include "entities/rising_bubble.hpp"
+#include "entities/thrown_item.hpp"
+#include "world/world.hpp"
 
 using namespace testing_support;
 
 namespace {
 
+constexpr int caughtSound = 2;
 constexpr int bumpSound = 5;
 
-// A test-only solid box of any type id that notes who touched it.
-class Obstacle : public Entity {
+// A test-only bubble on the shared base that moves where the test's step puts it.
+class ScriptedBubble : public Bubble {
 public:
-    Obstacle(EntityType kind, float x, float y, bool isSolid = true)
+    ScriptedBubble(int x, int y) : Bubble(x, y, EntityType::RisingBubble) {}
+    void update(GameEngine*) override
     {
-        type = typeId(kind);
-        solid = isSolid;
-        position.set(x, y, 0.0f);
-        width = 60.0f;
-        height = 60.0f;
+        if (step) {
+            step(*this);
+        }
     }
-    void update(GameEngine*) override {}
-    bool collide(GameEngine*, Entity* other, Level*) override
-    {
-        touchedBy.push_back(other);
-        return false;
-    }
-    std::vector<Entity*> touchedBy;
+    std::function<void(ScriptedBubble&)> step;
 };
 
-class HatContactTest : public HatFixture {
-protected:
-    // The hat moved on from where its turn began.
-    void movedFrom(float x, float y)
-    {
-        hat.position.set(x, y, 0.0f);
-        hat.savePosition(&engine);
-        hat.position.x += 3.0f;
-        hat.position.y += 2.0f;
-    }
-    void expectBackAt(float x, float y) const
-    {
-        EXPECT_EQ(hat.position.x, x);
-        EXPECT_EQ(hat.position.y, y);
-    }
-};
+using HatContactTest = HatFixture;
 
 TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
 {
-    movedFrom(100.0f, 200.0f);
+    hat.savePosition(&engine);
+    hat.position.x += 3.0f;
     hat.velocityX = 100.0f;
     hat.velocityY = 20.0f;
     hat.pressure = 6000;
     EXPECT_FALSE(hat.collide(&engine, nullptr, nullptr));
-    expectBackAt(100.0f, 200.0f);
+    EXPECT_EQ(hat.position.x, hat.oldPosition.x);
     EXPECT_FLOAT_EQ(hat.velocityX, -60.0f);
     EXPECT_FLOAT_EQ(hat.velocityY, -12.0f);
     EXPECT_EQ(heard(), onlyPlayed(bumpSound));
     EXPECT_EQ(effectsOf<DustEffect>(), 21) << "int(|int(-72)| x 0.3)";
-    EXPECT_EQ(effectCount(), 21u);
     EXPECT_EQ(hat.capacity, 7500);
     EXPECT_EQ(hat.pressure, 4500);
 
-    // Rebounds of 45 or less in whole px/s on both axes are soft: truncation, not rounding, decides.
-    for (const float speed : {70.0f, 75.9f}) {
-        sounds->clear();
-        hat.velocityX = speed;
-        hat.velocityY = 0.0f;
-        hat.collide(&engine, nullptr, nullptr);
-        EXPECT_EQ(heard(), (std::array<int, 8>{})) << speed;
-        EXPECT_EQ(hat.capacity, 7500) << speed;
-        EXPECT_EQ(effectCount(), 21u) << speed;
-    }
-    EXPECT_FLOAT_EQ(hat.velocityX, -0.6f * 75.9f);
-}
+    // 45 whole px/s or less is soft: truncation, not rounding, decides.
+    hat.velocityX = 75.9f;
+    hat.velocityY = 0.0f;
+    hat.collide(&engine, nullptr, nullptr);
+    EXPECT_EQ(hat.capacity, 7500);
+    EXPECT_EQ(sounds->plays(bumpSound), 1);
 
-TEST_F(HatContactTest, HardModeBumpsHurtMoreButTheCapacityNeverFallsBelow2000)
-{
+    // Hard mode: 3000 x 0.6 is raised to the floor of 2000; the pressure is not floored.
     hat.hardMode = true;
     hat.capacity = 3000;
     hat.pressure = 2000;
     hat.velocityY = -100.0f;
     hat.collide(&engine, nullptr, nullptr);
-    EXPECT_EQ(hat.capacity, 2000) << "1800 is raised to the floor";
-    EXPECT_EQ(hat.pressure, 1200) << "the pressure is not floored";
-
-    hat.capacity = 5000;
-    hat.pressure = 2500;
-    hat.velocityY = -100.0f;
-    hat.collide(&engine, nullptr, nullptr);
-    EXPECT_EQ(hat.capacity, 3000);
-    EXPECT_EQ(hat.pressure, 1500);
+    EXPECT_EQ(hat.capacity, 2000);
+    EXPECT_EQ(hat.pressure, 1200);
 }
 
-TEST_F(HatContactTest, BumpersThrowTheHatBackHarderAndHearAboutIt)
+TEST_F(HatContactTest, AnItemAndTheHatShareTheirClosingSpeedAlongTheLineBetweenThem)
 {
-    // The hat's centre (15, 115) is straight left of each obstacle's centre (70, 115).
-    struct Case {
-        EntityType kind;
-        float velocityAfter;
-        bool told;
-    };
-    const Case cases[] = {
-        {EntityType::Bumper, 100.0f - (160.0f - 1.0f), true},        // s = 100 x 1.6
-        {EntityType::FadingBumper, 100.0f - (160.0f - 1.0f), true},
-        {EntityType::BubbleBlower, 100.0f - (100.0f - 1.0f), false},  // the plain rebound
-    };
-    for (const Case& c : cases) {
-        Obstacle obstacle(c.kind, 40.0f, 85.0f);
-        movedFrom(0.0f, 100.0f);
-        hat.velocityX = 100.0f;
-        hat.velocityY = 0.0f;
-        EXPECT_FALSE(hat.collide(&engine, &obstacle, nullptr));
-        expectBackAt(0.0f, 100.0f);
-        EXPECT_FLOAT_EQ(hat.velocityX, c.velocityAfter) << typeId(c.kind);
-        EXPECT_FLOAT_EQ(hat.velocityY, 0.0f) << typeId(c.kind);
-        EXPECT_EQ(obstacle.touchedBy, c.told ? std::vector<Entity*>{&hat} : std::vector<Entity*>{})
-            << typeId(c.kind);
-    }
-    EXPECT_EQ(hat.capacity, 10000 * 3 / 4 * 3 / 4) << "the two bumpers' rebounds (-59) were hard, the blower's (1) not";
-    EXPECT_EQ(sounds->plays(bumpSound), 2);
-    EXPECT_EQ(effectsOf<DustEffect>(), 2 * 17);
-
-    // A slow touch draws the hat very slightly towards the other.
-    Obstacle blower(EntityType::BubbleBlower, 40.0f, 85.0f);
-    hat.velocityX = 0.5f;
-    hat.collide(&engine, &blower, nullptr);
-    EXPECT_FLOAT_EQ(hat.velocityX, 1.0f);
+    // The item's centre (115, 200) is straight below the hat's (115, 115); head on, s = 200.
+    ThrownItem item(115, 200);
+    item.velocityX = 0.0f;
+    item.velocityY = -100.0f;
+    hat.position.set(100.0f, 100.0f, 0.0f);
+    hat.savePosition(&engine);
+    hat.position.y += 4.0f;
+    hat.velocityY = 100.0f;
+    EXPECT_FALSE(hat.collide(&engine, &item, nullptr));
+    EXPECT_EQ(hat.position.y, 100.0f) << "sent back";
+    EXPECT_FLOAT_EQ(hat.velocityY, 100.0f - 199.0f);
+    EXPECT_FLOAT_EQ(item.velocityY, -100.0f + 199.0f);
+    EXPECT_FLOAT_EQ(item.velocityX, 0.0f);
+    EXPECT_EQ(hat.capacity, 7500) << "-99 is a hard bump";
 }
 
-TEST_F(HatContactTest, ObjectsThatAreNotSolidArePassedThrough)
+TEST_F(HatContactTest, OnlyAnUnpoppedLiveBubbleCatchesTheHat)
 {
-    Obstacle startPoint(EntityType::StartPoint, 40.0f, 85.0f, false);
-    movedFrom(0.0f, 100.0f);
-    hat.velocityX = 100.0f;
-    EXPECT_FALSE(hat.collide(&engine, &startPoint, nullptr));
-    expectBackAt(3.0f, 102.0f);
-    EXPECT_EQ(hat.velocityX, 100.0f);
-    EXPECT_TRUE(startPoint.touchedBy.empty());
+    RisingBubble bubble(420, 520);
+    EXPECT_TRUE(hat.collide(&engine, &bubble, nullptr));
+    EXPECT_TRUE(bubble.popped);
+    EXPECT_EQ(bubble.poppedAt, engine.timer->lastTicks);
+    EXPECT_EQ(hat.carrier, &bubble);
+    EXPECT_EQ(heard(), onlyPlayed(caughtSound));
+
+    // Popped, dead: still bubbles to the caller, but neither catches.
+    hat.carrier = nullptr;
+    EXPECT_TRUE(hat.collide(&engine, &bubble, nullptr));
+    RisingBubble dead(420, 520);
+    dead.alive = false;
+    EXPECT_TRUE(hat.collide(&engine, &dead, nullptr));
+    EXPECT_EQ(hat.carrier, nullptr);
+    EXPECT_FALSE(dead.popped);
+    EXPECT_EQ(sounds->plays(caughtSound), 1);
+}
+
+TEST_F(HatContactTest, ABubbleThatDiedBesideTheHatIsDeletedWithoutCatchingIt)
+{
+    World world;
+    auto* flying = new Hat();
+    world.add(flying);
+    flying->position.set(100.0f, 680.0f, 0.0f);  // above the level's floor, which begins at y 736
+    auto* sinking = new ScriptedBubble(400, 300);
+    world.add(sinking);
+    // In its own turn, after the hat's, it drops onto the floor right beside the hat and dies.
+    sinking->step = [](ScriptedBubble& self) { self.position.set(95.0f, 700.0f, 0.0f); };
+    world.update(&engine);
+    ASSERT_FALSE(sinking->alive);
+
+    // The next walk: the hat meets the dead bubble, then the bubble's turn deletes it.
+    world.update(&engine);
+    EXPECT_EQ(flying->carrier, nullptr);
+    EXPECT_EQ(world.objects.size(), 1);
+    world.update(&engine);  // a carrier held on would be read here, after it was freed
 }
 
 TEST_F(HatContactTest, ABurstHatPassesThroughEverything)
 {
     hat.failed = true;
-    Obstacle bumper(EntityType::Bumper, 40.0f, 85.0f);
-    movedFrom(0.0f, 100.0f);
+    FadingBumper bumper(40, 85);
+    RisingBubble bubble(20, 20);
+    hat.savePosition(&engine);
+    hat.position.x += 3.0f;
     hat.velocityX = 100.0f;
-    EXPECT_FALSE(hat.collide(&engine, nullptr, nullptr));
-    EXPECT_FALSE(hat.collide(&engine, &bumper, nullptr));
-    expectBackAt(3.0f, 102.0f);
+    for (Entity* other : {static_cast<Entity*>(nullptr), static_cast<Entity*>(&bumper), static_cast<Entity*>(&bubble)}) {
+        EXPECT_FALSE(hat.collide(&engine, other, nullptr));
+    }
+    EXPECT_EQ(hat.position.x, hat.oldPosition.x + 3.0f);
     EXPECT_EQ(hat.velocityX, 100.0f);
-    EXPECT_EQ(hat.capacity, 10000);
-    EXPECT_TRUE(bumper.touchedBy.empty());
+    EXPECT_EQ(bumper.touchedAt, 0xFFFFFFFFu);
+    EXPECT_FALSE(bubble.popped);
     EXPECT_EQ(effectCount(), 0u);
     EXPECT_EQ(heard(), (std::array<int, 8>{}));
 }

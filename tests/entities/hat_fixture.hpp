@@ -17,18 +17,17 @@ namespace testing_support {
 class HatFixture : public ::testing::Test {
 protected:
     static constexpr std::uint32_t frameMs = 16;
+    using Plays = std::array<int, SoundSystem::effectCount>;
 
     void SetUp() override
     {
         engine.initHeadless();
         sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
         ASSERT_TRUE(sounds->ready());
-        FrameTimer& timer = *engine.timer;
-        timer.frameMs = frameMs;
-        timer.frameSeconds = 0.016f;
-        timer.lastTicks = 10000;
-        // Neither puffs nor embers fall on this frame number.
-        timer.frameCount = 1;
+        engine.timer->frameMs = frameMs;
+        engine.timer->frameSeconds = 0.016f;
+        engine.timer->lastTicks = 10000;
+        engine.timer->frameCount = 1;  // neither puffs nor embers fall on this frame number
     }
     void TearDown() override { sounds = nullptr; }
 
@@ -41,7 +40,6 @@ protected:
             hat.update(&engine);
         }
     }
-
     template <typename Kind>
     int effectsOf() const
     {
@@ -52,13 +50,18 @@ protected:
         return found;
     }
     std::size_t effectCount() const { return engine.effects->effects.size(); }
-    // Starts of every effect, by index.
-    std::array<int, SoundSystem::effectCount> heard() const
+    Plays heard() const
     {
-        std::array<int, SoundSystem::effectCount> all{};
+        Plays all{};
         for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
             all[static_cast<std::size_t>(effect)] = sounds->plays(effect);
         }
+        return all;
+    }
+    static Plays onlyPlayed(int effect)
+    {
+        Plays all{};
+        all[static_cast<std::size_t>(effect)] = 1;
         return all;
     }
 
@@ -67,13 +70,5 @@ protected:
     std::unique_ptr<SoundProbe> sounds;
     Hat hat;
 };
-
-// Plays with one play of the given effect and nothing else.
-inline std::array<int, SoundSystem::effectCount> onlyPlayed(int effect, int times = 1)
-{
-    std::array<int, SoundSystem::effectCount> all{};
-    all[static_cast<std::size_t>(effect)] = times;
-    return all;
-}
 
 }  // namespace testing_support

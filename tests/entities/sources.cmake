@@ -5,11 +5,9 @@ target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/effect_manager_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/emitter_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entity_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hat_carry_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hat_contact_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hat_flight_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projectile_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/start_point_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thrower_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timing_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toilet_test.cpp

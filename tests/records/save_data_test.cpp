@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <string>
+#include <sys/resource.h>
 
 #include "records/format_time.hpp"
 #include "records/save_data.hpp"
@@ -123,6 +125,62 @@ TEST(SaveDataTest, FailedWriteIsReportedAndKeepsTheOldFile)
     ASSERT_TRUE(reread.load());
     EXPECT_EQ(reread.records[0], 1000) << "the old file stays whole";
     EXPECT_EQ(data.records[0], 900) << "the record in memory stays";
+}
+
+// Root ignores permissions, so a full disk is stood in for by a limit on the size of files.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = SIG_DFL;
+};
+
+TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
+{
+    TempDir dir;
+    SaveData data;
+    data.records[0] = 1000;
+    ASSERT_TRUE(data.save());
+    const std::vector<std::uint8_t> before = readFile(savePath);
+    data.records[0] = 900;
+    data.records[35] = 5;
+    {
+        const FileSizeLimit full(100);  // room for part of the record only
+        ::testing::internal::CaptureStdout();
+        EXPECT_FALSE(data.save());
+        EXPECT_TRUE(data.submitRecord(1, 700)) << "a record is a record even when the file cannot take it";
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+                  "Failed to save ./data/dat/game.dat\nFailed to save ./data/dat/game.dat\n");
+    }
+    EXPECT_EQ(readFile(savePath), before) << "a short write must never replace the file";
+    EXPECT_FALSE(fileExists("data/dat/game.dat.tmp"));
+    EXPECT_EQ(data.records[0], 900);
+    EXPECT_EQ(data.getRecord(1), 700) << "play goes on with the records in memory";
+    EXPECT_TRUE(data.save()) << "once there is room again the file is written";
+    const auto image = data.toBytes();
+    EXPECT_EQ(readFile(savePath), std::vector<std::uint8_t>(image.begin(), image.end()));
+
+    TempDir other;
+    writeText("data/dat", "a file where the folder should be");
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(data.save());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Failed to save ./data/dat/game.dat\n");
 }
 
 TEST(SaveDataTest, SaveCreatesTheMissingFolders)

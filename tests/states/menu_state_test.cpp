@@ -14,7 +14,7 @@
 #include "states/action_state.hpp"
 #include "states/menu_screens.hpp"
 #include "states/menu_state.hpp"
-#include "support/heard_sounds.hpp"
+#include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
 
 using namespace testing_support;
@@ -198,14 +198,17 @@ TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
 
 TEST_F(MenuStateTest, EveryActivationClicksOnceAndEscapeIsSilent)
 {
-    HeardSounds heard(engine);
+    SoundProbe heard(*engine.soundSystem);
+    ASSERT_TRUE(heard.ready());
     enterMenu();
     press({SDLK_RETURN, SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_ESCAPE, SDLK_ESCAPE});
-    EXPECT_EQ(heard.counts(), onlyPlayed(clickSound, 3));
-    heard.forget();
+    EXPECT_EQ(heard.plays(clickSound), 3);
+    EXPECT_EQ(heard.totalPlays(), 3);
+    heard.clear();
     press({SDLK_RETURN});  // the quit itself
     EXPECT_FALSE(engine.running);
-    EXPECT_EQ(heard.counts(), onlyPlayed(clickSound));
+    EXPECT_EQ(heard.plays(clickSound), 1);
+    EXPECT_EQ(heard.totalPlays(), 1);
 }
 
 TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)

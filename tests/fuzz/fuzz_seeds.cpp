@@ -1,0 +1,121 @@
+// Writes the starting corpus of both fuzzers: save files as the game writes them and map files of
+// every layer, each small enough to read. Levels the build makes are added by the runner.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "records/save_data.hpp"
+#include "world/level.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Bytes = std::vector<std::uint8_t>;
+
+void put(const fs::path& path, const Bytes& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0) {
+        std::perror(path.c_str());
+        std::exit(1);
+    }
+}
+
+Bytes saveImage(const SaveData& data)
+{
+    const auto image = data.toBytes();
+    return Bytes(image.begin(), image.end());
+}
+
+void writeSaves(const fs::path& dir)
+{
+    SaveData fresh;
+    put(dir / "fresh.dat", saveImage(fresh));
+
+    SaveData easy;
+    for (int level = 0; level < 5; ++level) {
+        easy.records[static_cast<std::size_t>(level)] = 30000 + 7919 * level;
+    }
+    easy.showFps = 1;
+    easy.musicOff = 1;
+    put(dir / "five-easy.dat", saveImage(easy));
+
+    SaveData done;
+    for (std::int32_t& record : done.records) {
+        record = 59999;
+    }
+    done.hardMode = done.effectsOff = done.soundOff = 1;
+    put(dir / "all-done-hard.dat", saveImage(done));
+
+    Bytes two = saveImage(easy);
+    two.resize(8);
+    put(dir / "two-records.dat", two);
+}
+
+class MapImage {
+public:
+    MapImage() : bytes(Level::fileBytes, 0) { bytes[0] = 1; }
+
+    // grid 0 is the terrain, 1 foreground, 2 collision pictures, 3 parallax, 4 objects.
+    MapImage& set(int grid, int column, int row, int value)
+    {
+        bytes[static_cast<std::size_t>(4 + grid * Level::gridCells + Level::cellIndex(column, row))] =
+            static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
+        return *this;
+    }
+    MapImage& style(int value)
+    {
+        bytes.back() = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
+        return *this;
+    }
+
+    Bytes bytes;
+};
+
+void writeLevels(const fs::path& dir)
+{
+    MapImage empty;
+    put(dir / "empty.mp", empty.bytes);
+
+    // A floor, a start point and a toilet, a piece of every layer (one mirrored) and each object kind.
+    MapImage small;
+    for (int column = 0; column < Level::columns; ++column) {
+        small.set(0, column, 23, 1).set(0, column, 24, 1);
+    }
+    small.set(4, 2, 20, 1).set(4, 40, 18, 2);
+    for (int kind = 3; kind <= 8; ++kind) {
+        small.set(4, 5 * kind, 10, kind);
+    }
+    small.set(1, 3, 5, 2).set(2, 8, 15, -4).set(3, 12, 2, 1).style(3);
+    put(dir / "small.mp", small.bytes);
+
+    // Values at the edges of every table: the last picture of each layer and the first past it.
+    MapImage edges;
+    edges.set(1, 0, 0, 12).set(1, 1, 0, 13).set(2, 374, 24, 50).set(2, 373, 24, -51).set(3, 200, 12, 5);
+    edges.set(3, 201, 12, 6).set(4, 374, 0, 9).set(4, 0, 24, -128).style(5);
+    put(dir / "edges.mp", edges.bytes);
+
+    Bytes shortMap = small.bytes;
+    shortMap.resize(100);
+    put(dir / "short.mp", shortMap);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <save seed folder> <level seed folder>\n", argv[0]);
+        return 2;
+    }
+    const fs::path saves = argv[1];
+    const fs::path levels = argv[2];
+    fs::create_directories(saves);
+    fs::create_directories(levels);
+    writeSaves(saves);
+    writeLevels(levels);
+    return 0;
+}

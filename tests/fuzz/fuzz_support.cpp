@@ -1,0 +1,91 @@
+#include "fuzz_support.hpp"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+#include "graphics/font.hpp"
+#include "graphics/texture_set.hpp"
+#include "graphics/video.hpp"
+
+namespace fuzzing {
+
+namespace {
+
+constexpr int windowSide = 64;
+
+template <std::size_t N>
+void giveTextures(std::array<std::uint32_t, N>& family)
+{
+    for (std::uint32_t& slot : family) {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        slot = name;
+    }
+}
+
+}  // namespace
+
+void openGlWindow()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    setVideoMode("fuzzer", windowSide, windowSide, 32, false);
+    initGL(screenWidth, screenHeight);
+}
+
+void giveAllTextures(TextureSet& set)
+{
+    std::array<std::uint32_t, 4> singles{};
+    giveTextures(singles);
+    set.font = singles[0];
+    set.loading = singles[1];
+    set.flare = singles[2];
+    set.effect = singles[3];
+    giveTextures(set.jee);
+    giveTextures(set.kuva);
+    giveTextures(set.foreground);
+    giveTextures(set.parallax);
+    giveTextures(set.collision);
+    buildFont(set);
+}
+
+void enterScratchFolder()
+{
+    char pattern[] = "/tmp/fezzle-fuzz-XXXXXX";
+    if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0) {
+        std::perror("scratch folder");
+        std::exit(1);
+    }
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+        std::perror("/dev/null");
+        std::exit(1);
+    }
+}
+
+void writeInput(const char* path, const std::uint8_t* data, std::size_t size)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) {
+        std::filesystem::create_directories(parent);
+    }
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
+        std::perror(path);
+        std::abort();
+    }
+}
+
+void broken(const char* rule)
+{
+    std::fprintf(stderr, "broken rule: %s\n", rule);
+    std::abort();
+}
+
+}  // namespace fuzzing

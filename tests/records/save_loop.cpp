@@ -1,0 +1,86 @@
+// Writes records through the game's own save code as fast as it can, for a test that kills it at
+// random moments. Each save writes image k of a numbered series; `check` tells whether the file on
+// disk is exactly one of those images, and which one.
+//   save_loop run    continue the series from the file on disk (or from 1), forever
+//   save_loop check  print k of the file on disk, or fail when it is not an image of the series
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "records/save_data.hpp"
+
+namespace {
+
+// Only values a load gives back unchanged: records from 1 to INT32_MAX, flags 0 or 1.
+SaveData image(std::int32_t k)
+{
+    SaveData data;
+    data.records[0] = k;
+    for (std::size_t i = 1; i < data.records.size(); ++i) {
+        const std::uint32_t mixed = static_cast<std::uint32_t>(k) * 2654435761u + static_cast<std::uint32_t>(i) * 40503u;
+        data.records[i] = static_cast<std::int32_t>(mixed & 0x7FFFFFFFu) | 1;
+    }
+    data.showFps = k & 1;
+    data.hardMode = (k >> 1) & 1;
+    data.effectsOff = (k >> 2) & 1;
+    data.soundOff = (k >> 3) & 1;
+    data.musicOff = (k >> 4) & 1;
+    return data;
+}
+
+int run()
+{
+    SaveData onDisk;
+    std::int32_t k = onDisk.load() && onDisk.records[0] > 0 ? onDisk.records[0] : 0;
+    bool announced = false;
+    for (;;) {
+        k = k == INT32_MAX ? 1 : k + 1;
+        SaveData next = image(k);
+        if (!next.save()) {
+            return 3;
+        }
+        if (!announced) {
+            std::fprintf(stderr, "ready\n");
+            announced = true;
+        }
+    }
+}
+
+int check()
+{
+    std::FILE* file = std::fopen(SaveData::path, "rb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "missing\n");
+        return 1;
+    }
+    std::vector<std::uint8_t> bytes(SaveData::fileSize + 1);
+    const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    if (count != SaveData::fileSize) {
+        std::fprintf(stderr, "%zu bytes\n", count);
+        return 1;
+    }
+    SaveData read;
+    read.fromBytes(bytes.data(), count);
+    const auto expected = image(read.records[0]).toBytes();
+    if (read.records[0] <= 0 || std::memcmp(expected.data(), bytes.data(), expected.size()) != 0) {
+        std::fprintf(stderr, "not an image of the series\n");
+        return 1;
+    }
+    std::printf("%d\n", read.records[0]);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 2 && std::strcmp(argv[1], "run") == 0) {
+        return run();
+    }
+    if (argc == 2 && std::strcmp(argv[1], "check") == 0) {
+        return check();
+    }
+    std::fprintf(stderr, "usage: %s run|check\n", argv[0]);
+    return 2;
+}
