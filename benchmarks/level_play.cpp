@@ -42,6 +42,11 @@ bool LevelPlay::over() const
     return hat->goalReached || hat->failed || frames >= static_cast<int>(track.frames.size()) + graceFrames;
 }
 
+bool LevelPlay::reachedToilet() const
+{
+    return action->hat->goalReached;
+}
+
 void LevelPlay::holdKeys()
 {
     const std::uint8_t keys = track.at(static_cast<std::size_t>(frames));

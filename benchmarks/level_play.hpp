@@ -28,6 +28,7 @@ public:
 
     // The hat reached the toilet or burst, or the track and its grace ran out.
     bool over() const;
+    bool reachedToilet() const;
     // The frame timer's tick and the action state's update: the world walk, the effects, the camera.
     void updateFrame();
     // The same, then the frame's drawing.
