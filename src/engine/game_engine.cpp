@@ -121,6 +121,8 @@ void GameEngine::cleanup()
     timer = nullptr;
     textures = nullptr;
     std::printf(":. GameEngine cleanup finished\n\n");
+    // SDL_Quit gives SIGTERM back its default action; the log is whole before that.
+    std::fflush(stdout);
     SDL_Quit();
 }
 

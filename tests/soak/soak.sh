@@ -86,9 +86,20 @@ while [ $SECONDS -lt $end ]; do
   fi
   pressed=$((pressed + ${#batch[@]}))
 done
-if kill -0 "$game_pid" 2>/dev/null; then
-  stop_game
+# Time is up: a game still playing is asked to quit, as the window's close button would. One that
+# is already past its own shut-down (the keys chose quit and the checkers are at work) only ends.
+shut_down() { grep -qxF ":. GameEngine cleanup finished" "$work/gamelog.txt"; }
+if kill -0 "$game_pid" 2>/dev/null && ! shut_down; then
+  kill -TERM "$game_pid"
+  for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when asked to quit"
+  status=0
+  wait "$game_pid" || status=$?
+  game_pid=""
+  # After its shut-down SIGTERM is no longer the game's quit event; it cuts the exit checks short.
+  [ $status = 0 ] || { [ $status = 143 ] && shut_down; } || fail "the game exited with $status when asked to quit"
   check_reports
+  grep -qxF ":. GameEngine cleanup finished" "$work/gamelog.txt" || fail "no clean shut-down when asked to quit"
   levels=$((levels + $(grep -cxF ": Moving to state ActionState" "$work/gamelog.txt" || true)))
   switches=$((switches + $(grep -cxF ":. GameEngine init finished" "$work/gamelog.txt") - 1))
 else
