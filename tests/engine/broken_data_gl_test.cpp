@@ -4,15 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <SDL_image.h>
 #include <cctype>
 #include <filesystem>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "audio/sound_system.hpp"
 #include "engine/game_engine.hpp"
 #include "graphics/sprite.hpp"
+#include "graphics/texture_set.hpp"
 #include "graphics/video.hpp"
+#include "records/save_data.hpp"
 #include "support/engine_test.hpp"
 #include "world/world.hpp"
 
@@ -49,6 +54,11 @@ struct Case {
     Damage damage;
 };
 
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.broken.file << (c.damage == Damage::Missing ? " missing" : " garbage");
+}
+
 std::vector<Case> allCases()
 {
     std::vector<Case> cases;
@@ -78,24 +88,45 @@ std::vector<std::uint8_t> garbage(std::uintmax_t size)
     return bytes;
 }
 
-// The built data, linked file by file into ./data, with the one file broken.
-void prepareData(const Case& c)
+// Every file of the built data, below ./data.
+std::vector<fs::path> builtFiles()
 {
+    std::vector<fs::path> files;
     const fs::path built = FEZZLE_DATA_DIR;
     if (fs::exists(built)) {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(built)) {
-            const fs::path relative = fs::relative(entry.path(), built);
-            if (entry.is_regular_file() && relative != fs::path(c.broken.file)) {
-                fs::create_directories(fs::path("data") / relative.parent_path());
-                fs::create_symlink(entry.path(), fs::path("data") / relative);
+            if (entry.is_regular_file()) {
+                files.push_back(fs::relative(entry.path(), built));
             }
         }
     }
-    if (c.damage == Damage::Garbage) {
-        const fs::path original = built / c.broken.file;
-        const std::uintmax_t size = fs::exists(original) ? fs::file_size(original) : c.broken.sizeIfAbsent;
-        writeFile((fs::path("data") / c.broken.file).string(), garbage(size));
+    return files;
+}
+
+void linkBuilt(const fs::path& relative)
+{
+    fs::create_directories(fs::path("data") / relative.parent_path());
+    fs::create_symlink(fs::path(FEZZLE_DATA_DIR) / relative, fs::path("data") / relative);
+}
+
+// Takes the linked file away, and for garbage puts random bytes of its size in its place.
+void damage(const fs::path& relative, Damage how, std::uintmax_t sizeIfAbsent)
+{
+    fs::remove(fs::path("data") / relative);
+    if (how == Damage::Garbage) {
+        const fs::path original = fs::path(FEZZLE_DATA_DIR) / relative;
+        const std::uintmax_t size = fs::exists(original) ? fs::file_size(original) : sizeIfAbsent;
+        writeFile((fs::path("data") / relative).string(), garbage(size));
     }
+}
+
+// The built data, linked file by file into ./data, with the one file broken.
+void prepareData(const Case& c)
+{
+    for (const fs::path& relative : builtFiles()) {
+        linkBuilt(relative);
+    }
+    damage(c.broken.file, c.damage, c.broken.sizeIfAbsent);
 }
 
 class BrokenDataGlTest : public EngineTest, public ::testing::WithParamInterface<Case> {
@@ -155,5 +186,72 @@ TEST_P(BrokenDataGlTest, TheGameStartsLogsTheFailureAndPlaysOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, BrokenDataGlTest, ::testing::ValuesIn(allCases()), caseName);
+
+// Every file the game reads, missing and then garbage, each through its own loader in one running
+// engine: it fails alone, or (a level, the records) loads as bytes of the right size, and play goes on.
+class EveryFileGlTest : public EngineTest {
+protected:
+    void expectLoaderCopes(const fs::path& relative, Damage how)
+    {
+        const std::string path = "./data/" + relative.generic_string();
+        const std::string what = path + (how == Damage::Missing ? " missing" : " garbage");
+        const std::string extension = relative.extension().string();
+        ::testing::internal::CaptureStdout();
+        if (extension == ".png" && relative != "icon.png") {
+            EXPECT_EQ(loadTexture(path.c_str()), 0u) << what;
+        } else if (extension == ".png") {
+            EXPECT_EQ(IMG_Load(path.c_str()), nullptr) << what;
+        } else if (extension == ".wav" || extension == ".o") {
+            SoundSystem sound;
+            sound.init();
+            EXPECT_TRUE(sound.audioBroken) << what;
+            sound.playMusic(0);
+            sound.playSound(0);
+            sound.close();
+        } else if (extension == ".mp") {
+            World world;
+            EXPECT_EQ(world.level->load(path.c_str()), how == Damage::Missing ? -1 : 0) << what;
+            for (int frame = 0; frame < 3; ++frame) {
+                engine.update();
+                world.update(&engine);
+                viewRect = Rect{frame * 2000, 0, 800, 600};
+                world.draw(&engine);
+            }
+        } else if (extension == ".dat") {
+            SaveData records;
+            EXPECT_EQ(records.load(), how == Damage::Garbage) << what;
+        } else {
+            ADD_FAILURE() << "no loader reads " << path;
+        }
+        ::testing::internal::GetCapturedStdout();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << what;
+    }
+};
+
+TEST_F(EveryFileGlTest, EachFileMissingOrGarbageFailsAloneAndPlayGoesOn)
+{
+    std::vector<fs::path> files = builtFiles();
+    for (const fs::path& relative : files) {
+        linkBuilt(relative);
+    }
+    start();
+    // The build writes no records; the game writes a fresh file at its first start.
+    files.push_back("dat/game.dat");
+    for (const fs::path& relative : files) {
+        for (Damage how : {Damage::Missing, Damage::Garbage}) {
+            const std::vector<std::uint8_t> kept = readFile((fs::path("data") / relative).string());
+            damage(relative, how, SaveData::fileSize);
+            expectLoaderCopes(relative, how);
+            fs::remove(fs::path("data") / relative);
+            if (relative.extension() == ".dat") {
+                writeFile((fs::path("data") / relative).string(), kept);
+            } else {
+                linkBuilt(relative);
+            }
+        }
+    }
+    EXPECT_TRUE(engine.running);
+    EXPECT_GE(files.size(), 147u) << "116 images, the icon, 11 sounds, 18 levels and the records";
+}
 
 }  // namespace
