@@ -40,6 +40,7 @@ constexpr Rect bubbleCell{256, 128, 128, 128};
 Bubble::Bubble(int x, int y, EntityType kind)
 {
     placeCentred(*this, x, y, sizePixels, kind);
+    meets = Meets::NoOne;
     bornAt = currentTicks();
     phase = phaseStep * static_cast<float>(phaseMiddle - std::rand() % phaseChoices);
     baseX = static_cast<int>(position.x);

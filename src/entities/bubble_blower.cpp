@@ -27,6 +27,7 @@ constexpr std::int32_t rearedCell = 3;
 BubbleBlower::BubbleBlower(int x, int y)
 {
     placeCorner(*this, x, y, boxWidth, standingHeight, EntityType::BubbleBlower, true);
+    meets = Meets::NoOne;
     groundY = static_cast<int>(position.y);
 }
 

@@ -22,6 +22,7 @@ Bumper::Bumper(int x, int y, EntityType kindType, const BumperNumbers& kindNumbe
     : bornAt(currentTicks()), baseY(static_cast<float>(y)), tuning(kindNumbers)
 {
     placeCorner(*this, x, y, sizePixels, sizePixels, kindType, true);
+    meets = Meets::NoOne;
 }
 
 void Bumper::update(GameEngine* engine)

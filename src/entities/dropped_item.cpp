@@ -19,6 +19,8 @@ DroppedItem::DroppedItem(int x, int y) : Projectile(x, y)
 {
     variant = static_cast<std::uint8_t>(std::rand() % variantCount);
     drawSpin();
+    // Its sound is the only thing another entity starts.
+    meets = Meets::HatsOnly;
 }
 
 void DroppedItem::update(GameEngine* engine)

@@ -24,6 +24,7 @@ constexpr int emitterSheet = 10;  // kuva10.png, hung upside down for the droppe
 Emitter::Emitter(int x, int y, EntityType kind, const EmitterNumbers& kindNumbers) : tuning(kindNumbers)
 {
     placeCorner(*this, x, y, sizePixels, sizePixels, kind, false);
+    meets = Meets::NoOne;
 }
 
 void Emitter::update(GameEngine* engine)

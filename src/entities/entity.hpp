@@ -83,6 +83,15 @@ public:
     // The box `overlaps` tests, read through the box getters.
     OverlapBox overlapBox() const;
 
+    // Which other entities this kind's own `collide` can act on. The world skips its contacts with
+    // the rest: they could only call a `collide` that does nothing, so no call that does something
+    // is lost or moved.
+    enum class Meets : std::uint8_t { Everyone, HatsOnly, NoOne };
+    bool mayMeet(const Entity* other) const
+    {
+        return meets == Meets::Everyone || (meets == Meets::HatsOnly && other->type == typeId(EntityType::Hat));
+    }
+
     World* world = nullptr;
     bool alive = true;
     Vector3 position;
@@ -91,4 +100,5 @@ public:
     float height = 0.0f;
     std::int32_t type = 0;
     bool solid = true;
+    Meets meets = Meets::Everyone;
 };

@@ -3,7 +3,10 @@
 #include "engine/game_engine.hpp"
 #include "entities/timing.hpp"
 
-FadingBumper::FadingBumper(int x, int y) : Bumper(x, y, EntityType::FadingBumper, numbers) {}
+FadingBumper::FadingBumper(int x, int y) : Bumper(x, y, EntityType::FadingBumper, numbers)
+{
+    meets = Meets::HatsOnly;
+}
 
 bool FadingBumper::collide(GameEngine* engine, Entity* other, Level* /*level*/)
 {

@@ -24,6 +24,7 @@ constexpr float grownScale = 1.0f - startScale;
 Projectile::Projectile(int x, int y) : bornAt(currentTicks())
 {
     placeCentred(*this, x, y, sizePixels, EntityType::Item);
+    meets = Meets::NoOne;
 }
 
 bool Projectile::collide(GameEngine* engine, Entity* other, Level* /*level*/)

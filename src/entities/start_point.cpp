@@ -19,6 +19,7 @@ constexpr float swingDegrees = 180.0f;
 StartPoint::StartPoint(int x, int y)
 {
     placeCorner(*this, x, y, sizePixels, sizePixels, EntityType::StartPoint, false);
+    meets = Meets::NoOne;
 }
 
 void StartPoint::update(GameEngine* /*engine*/) {}

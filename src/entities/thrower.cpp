@@ -25,6 +25,7 @@ constexpr std::uint32_t strideFrames = 15;
 Thrower::Thrower(int x, int y)
 {
     placeCorner(*this, x, y, boxWidth, boxHeight, EntityType::Thrower, false);
+    meets = Meets::NoOne;
 }
 
 void Thrower::update(GameEngine* engine)

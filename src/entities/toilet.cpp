@@ -18,6 +18,7 @@ constexpr float pulsePerMs = 0.0025f;
 Toilet::Toilet(int x, int y)
 {
     placeCorner(*this, x, y, sizePixels, sizePixels, EntityType::Toilet, false);
+    meets = Meets::HatsOnly;
 }
 
 void Toilet::update(GameEngine* /*engine*/) {}

@@ -80,6 +80,7 @@ void PairIndex::clear()
         sizeClass.filed = 0;
     }
     unfiled.clear();
+    hats.clear();
     live = 0;
 }
 
@@ -101,6 +102,9 @@ void PairIndex::append(Entity* entity)
     slots.push_back(Slot{cellsOf(box), true});
     boxes.push_back(box);
     entities.push_back(entity);
+    if (entity->type == typeId(EntityType::Hat)) {
+        hats.push_back(place);
+    }
     enter(place);
     ++live;
     ++appends;
@@ -218,5 +222,15 @@ void PairIndex::candidates(const Cells& cells, std::int32_t after, std::int32_t 
             out.push_back(static_cast<std::int32_t>(word * wordBits + static_cast<std::size_t>(__builtin_ctzll(bits))));
         }
         marks[word] = 0;
+    }
+}
+
+void PairIndex::hatsAfter(std::int32_t after, std::int32_t self, std::vector<std::int32_t>& out) const
+{
+    out.clear();
+    for (const std::int32_t place : hats) {
+        if (place > after && place != self && slots[static_cast<std::size_t>(place)].live) {
+            out.push_back(place);
+        }
     }
 }

@@ -85,6 +85,9 @@ public:
     // The places after `after`, other than `self`, whose boxes could meet a box with these cells,
     // in increasing order. Places of unfiled boxes are always among them.
     void candidates(const Cells& cells, std::int32_t after, std::int32_t self, std::vector<std::int32_t>& out);
+    // The places after `after`, other than `self`, of live hats, in increasing order: all that an
+    // entity meeting only hats needs to look at.
+    void hatsAfter(std::int32_t after, std::int32_t self, std::vector<std::int32_t>& out) const;
 
 private:
     struct Slot {
@@ -114,6 +117,8 @@ private:
     std::array<SizeClass, sizeClassSpans.size()> classes;
     // Boxes that are not filed in a cell.
     std::vector<std::int32_t> unfiled;
+    // Every hat's place, in increasing order.
+    std::vector<std::int32_t> hats;
     std::vector<std::uint64_t> marks;
     std::size_t lowWord = 0;
     std::size_t highWord = 0;

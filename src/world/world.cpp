@@ -110,7 +110,9 @@ void World::takeTurn(GameEngine* engine, Entity* entity, std::int32_t place)
     }
     if (indexing) {
         pairs.refresh(place);
-        meetNearby(engine, entity, place);
+        if (!skipsIgnoredContacts || entity->meets != Entity::Meets::NoOne) {
+            meetNearby(engine, entity, place);
+        }
     } else {
         meetAll(engine, entity);
     }
@@ -120,7 +122,7 @@ void World::meetAll(GameEngine* engine, Entity* entity)
 {
     // Dead entities still in the list take part until their own turn removes them.
     for (Entity* other : objects) {
-        if (other != entity && entity->overlaps(other)) {
+        if (other != entity && (!skipsIgnoredContacts || entity->mayMeet(other)) && entity->overlaps(other)) {
             entity->collide(engine, other, level.get());
         }
     }
@@ -140,7 +142,11 @@ void World::meetNearby(GameEngine* engine, Entity* entity, std::int32_t place)
         const std::uint32_t appends = pairs.appendCount();
         Footprint own = Footprint::of(entity);
         OverlapBox box = pairs.boxAt(place);
-        pairs.candidates(cells, done, place, nearby);
+        if (skipsIgnoredContacts && entity->meets == Entity::Meets::HatsOnly) {
+            pairs.hatsAfter(done, place, nearby);
+        } else {
+            pairs.candidates(cells, done, place, nearby);
+        }
         for (const std::int32_t candidate : nearby) {
             done = candidate;
             if (!boxesOverlap(box, pairs.boxAt(candidate))) {

@@ -41,6 +41,9 @@ public:
     // The last start point the factory made; not owned.
     Entity* startPoint = nullptr;
     std::int32_t pairIndexFrom = defaultPairIndexFrom;
+    // Whether a turn skips the contacts its entity's `collide` ignores (Entity::meets). Off, every
+    // overlapping pair is still called: the same game, only slower.
+    bool skipsIgnoredContacts = true;
 
 protected:
     // The kind of each type id; null for ids that have none.

@@ -19,5 +19,6 @@ target_sources(fezzle_gl_tests PRIVATE
 )
 # The hat with the real objects, once the hat is in the game.
 if(EXISTS ${PROJECT_SOURCE_DIR}/src/entities/hat.hpp)
-  target_sources(fezzle_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hat_objects_test.cpp)
+  target_sources(fezzle_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hat_objects_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ignored_contacts_test.cpp)
 endif()
