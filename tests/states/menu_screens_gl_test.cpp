@@ -1,10 +1,9 @@
 // The menu drawn by a real engine from one-colour fixture sheets, so a pixel tells which picture
 // lies there: the settings marks (the frame-rate one reads its flag the other way), the mode entry,
-// the level list's back entry, the frame-rate counter; and the fullscreen switch made from the menu.
+// the level list's back entry, the frame-rate counter.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -119,41 +118,6 @@ TEST_F(MenuScreensGlTest, TheFrameRateCounterShowsAtTheTopRightOfEveryScreenWhen
     for (int screen = 0; screen < MenuState::screenCount; ++screen) {
         show(screen, 0);
         EXPECT_TRUE(lit(722, 12)) << "screen " << screen;
-    }
-}
-
-TEST_F(MenuScreensGlTest, TheFullscreenSwitchRemakesTheServicesUnderTheSameMenu)
-{
-    // Every sound file this time (one missing silences all), so the new mixer has a menu track.
-    const SoundSystem names;
-    for (const char* name : names.effectFiles) {
-        writeWav(std::string("data/sound/") + name, 20, 0);
-    }
-    for (const char* name : names.musicFiles) {
-        writeWav(std::string("data/sound/") + name, 2000, 8000);
-    }
-    engine.saveData->records[3] = 4321;
-    menu->setScreen(MenuState::settingsScreen);
-    for (const bool fullscreen : {true, false}) {
-        SCOPED_TRACE(fullscreen);
-        menu->selection = MenuState::fullscreenEntry;
-        SDL_Event key{};
-        key.type = SDL_KEYDOWN;
-        key.key.keysym.sym = SDLK_RETURN;
-        ASSERT_EQ(SDL_PushEvent(&key), 0);
-        ::testing::internal::CaptureStdout();
-        engine.handleEvents();
-        ::testing::internal::GetCapturedStdout();
-
-        ASSERT_EQ(engine.state.get(), menu);
-        EXPECT_EQ(menu->screen, MenuState::settingsScreen);
-        EXPECT_EQ(menu->selection, MenuState::fullscreenEntry);
-        EXPECT_EQ(engine.fullscreen, fullscreen);
-        EXPECT_EQ((SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0, fullscreen);
-        EXPECT_EQ(readFile("data/dat/game.dat")[12], 0xe1) << "the records were written first";
-        EXPECT_EQ(engine.saveData->records[3], 4321);
-        EXPECT_EQ(Mix_PlayingMusic(), 1) << "the menu track plays on the new mixer";
-        EXPECT_TRUE(engine.running);
     }
 }
 
