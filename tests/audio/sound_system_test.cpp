@@ -123,9 +123,7 @@ protected:
 
     std::string start()
     {
-        ::testing::internal::CaptureStdout();
-        sound.init();
-        const std::string log = ::testing::internal::GetCapturedStdout();
+        const std::string log = logOf([&] { sound.init(); });
         mixedFrames = 0;
         largestBuffer = 0;
         Mix_SetPostMix(countMixed, nullptr);
@@ -336,9 +334,7 @@ TEST(SoundSystemNoDeviceTest, WithoutAnAudioDeviceTheGameRunsSilentAndSaysWhy)
         writeWav("data/sound/" + name, 100, tonePeak);
     }
     SoundSystem sound;
-    ::testing::internal::CaptureStdout();
-    sound.init();
-    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::string log = logOf([&] { sound.init(); });
     EXPECT_EQ(log.rfind("  Mix_OpenAudio: ", 0), 0u) << log;
     EXPECT_EQ(log.find("Mixer opened"), std::string::npos);
     EXPECT_NE(log.find("  Mix_LoadWAV: "), std::string::npos) << log;

@@ -74,34 +74,34 @@ protected:
         const std::string path = "./data/" + relative.generic_string();
         const std::string what = path + (how == Damage::Missing ? " missing" : " garbage");
         const std::string extension = relative.extension().string();
-        ::testing::internal::CaptureStdout();
-        if (extension == ".png" && relative != "icon.png") {
-            EXPECT_EQ(loadTexture(path.c_str()), 0u) << what;
-        } else if (extension == ".png") {
-            EXPECT_EQ(IMG_Load(path.c_str()), nullptr) << what;
-        } else if (extension == ".wav" || extension == ".o") {
-            SoundSystem sound;
-            sound.init();
-            EXPECT_TRUE(sound.audioBroken) << what;
-            sound.playMusic(0);
-            sound.playSound(0);
-            sound.close();
-        } else if (extension == ".mp") {
-            World world;
-            EXPECT_EQ(world.level->load(path.c_str()), how == Damage::Missing ? -1 : 0) << what;
-            for (int frame = 0; frame < 3; ++frame) {
-                engine.update();
-                world.update(&engine);
-                viewRect = Rect{frame * 2000, 0, 800, 600};
-                world.draw(&engine);
+        logOf([&] {
+            if (extension == ".png" && relative != "icon.png") {
+                EXPECT_EQ(loadTexture(path.c_str()), 0u) << what;
+            } else if (extension == ".png") {
+                EXPECT_EQ(IMG_Load(path.c_str()), nullptr) << what;
+            } else if (extension == ".wav" || extension == ".o") {
+                SoundSystem sound;
+                sound.init();
+                EXPECT_TRUE(sound.audioBroken) << what;
+                sound.playMusic(0);
+                sound.playSound(0);
+                sound.close();
+            } else if (extension == ".mp") {
+                World world;
+                EXPECT_EQ(world.level->load(path.c_str()), how == Damage::Missing ? -1 : 0) << what;
+                for (int frame = 0; frame < 3; ++frame) {
+                    engine.update();
+                    world.update(&engine);
+                    viewRect = Rect{frame * 2000, 0, 800, 600};
+                    world.draw(&engine);
+                }
+            } else if (extension == ".dat") {
+                SaveData records;
+                EXPECT_EQ(records.load(), how == Damage::Garbage) << what;
+            } else {
+                ADD_FAILURE() << "no loader reads " << path;
             }
-        } else if (extension == ".dat") {
-            SaveData records;
-            EXPECT_EQ(records.load(), how == Damage::Garbage) << what;
-        } else {
-            ADD_FAILURE() << "no loader reads " << path;
-        }
-        ::testing::internal::GetCapturedStdout();
+        });
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << what;
     }
 };

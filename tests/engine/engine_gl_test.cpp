@@ -39,11 +39,11 @@ TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)
     engine.saveData->records[0] = 4242;
     engine.saveData->showFps = 1;
     makeDirs("data/dat/game.dat.tmp");  // writing the file fails from here on
-    ::testing::internal::CaptureStdout();
-    engine.toggleFullscreen();
-    engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
-    engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
-    const std::string second = ::testing::internal::GetCapturedStdout();
+    const std::string second = logOf([&] {
+        engine.toggleFullscreen();
+        engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
+        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+    });
     EXPECT_NE(second.find("Failed to save ./data/dat/game.dat\n"), std::string::npos);
     EXPECT_EQ(engine.saveData->records[0], 4242);
     EXPECT_EQ(engine.saveData->showFps, 1);
@@ -68,11 +68,11 @@ TEST_F(EngineGlTest, StoredSettingsReachTheServicesAndTheSecondInitStartsWithNoE
     EXPECT_FALSE(engine.toggleEffects());
     engine.effects->spawn(400, 300, 2, 0, 0.0f);
     ASSERT_EQ(engine.effects->effects.size(), 1u);
-    ::testing::internal::CaptureStdout();
-    engine.toggleFullscreen();
-    engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
-    engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
-    ::testing::internal::GetCapturedStdout();
+    logOf([&] {
+        engine.toggleFullscreen();
+        engine.fullscreen = false;  // Xvfb offers no fullscreen mode: reopen windowed
+        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+    });
     ASSERT_NE(engine.effects, nullptr);
     EXPECT_TRUE(engine.effects->effects.empty());
     EXPECT_FALSE(engine.effects->effectsOff) << "the switch as last set";

@@ -7,6 +7,8 @@
 #include "engine/game_engine.hpp"
 #include "support/test_support.hpp"
 
+using testing_support::logOf;
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -47,10 +49,10 @@ TEST(GameEngineTest, ChangeStateLogsEndsTheOldStateThenStartsTheNew)
     Calls calls;
     GameEngine engine;
     engine.initHeadless();
-    ::testing::internal::CaptureStdout();
-    engine.changeState(std::make_unique<RecordingState>("First", calls));
-    engine.changeState(std::make_unique<RecordingState>("Second", calls));
-    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::string log = logOf([&] {
+        engine.changeState(std::make_unique<RecordingState>("First", calls));
+        engine.changeState(std::make_unique<RecordingState>("Second", calls));
+    });
     EXPECT_EQ(log,
               ": Moving to state First\n  Initializing new state\n  Initializing went ok\n"
               ": Moving to state Second\n  Initializing new state\n  Initializing went ok\n");
@@ -66,13 +68,13 @@ TEST(GameEngineTest, FramesForwardToTheStateAndAStateMayReplaceItselfFromItsEven
     engine.initHeadless();
     auto first = std::make_unique<RecordingState>("A", calls);
     first->next = std::make_unique<RecordingState>("B", calls);
-    ::testing::internal::CaptureStdout();
-    engine.changeState(std::move(first));
-    engine.update();
-    engine.draw();
-    engine.handleEvents();
-    engine.update();
-    ::testing::internal::GetCapturedStdout();
+    logOf([&] {
+        engine.changeState(std::move(first));
+        engine.update();
+        engine.draw();
+        engine.handleEvents();
+        engine.update();
+    });
     EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
                             "B.update"}));
     EXPECT_EQ(engine.timer->frameCount, 2u);
@@ -83,18 +85,18 @@ TEST(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects)
     Calls calls;
     GameEngine engine;
     engine.initHeadless();
-    ::testing::internal::CaptureStdout();
-    for (const char* name : {"First", "Only"}) {
-        engine.effects->spawn(0, 0, 3, 0, 0.0f);
-        auto state = std::make_unique<RecordingState>(name, calls);
-        state->quitOnEvents = true;
-        engine.changeState(std::move(state));
-        EXPECT_TRUE(engine.effects->effects.empty()) << name;
-    }
-    engine.handleEvents();
-    EXPECT_FALSE(engine.running);
-    engine.cleanup();
-    ::testing::internal::GetCapturedStdout();
+    logOf([&] {
+        for (const char* name : {"First", "Only"}) {
+            engine.effects->spawn(0, 0, 3, 0, 0.0f);
+            auto state = std::make_unique<RecordingState>(name, calls);
+            state->quitOnEvents = true;
+            engine.changeState(std::move(state));
+            EXPECT_TRUE(engine.effects->effects.empty()) << name;
+        }
+        engine.handleEvents();
+        EXPECT_FALSE(engine.running);
+        engine.cleanup();
+    });
     EXPECT_EQ(calls.back(), "Only.destroyed");
     EXPECT_EQ(engine.state, nullptr);
     EXPECT_EQ(engine.saveData, nullptr);

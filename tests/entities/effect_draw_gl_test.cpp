@@ -26,17 +26,13 @@ protected:
         for (int i = 1; i <= 10; ++i) {
             writePng("data/kuva" + std::to_string(i) + ".png", 8, 8, 4, white);
         }
-        ::testing::internal::CaptureStdout();
-        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); });
         viewRect = {1000, 200, 800, 600};
     }
     void TearDown() override
     {
         viewRect = {0, 0, 800, 600};
-        ::testing::internal::CaptureStdout();
-        engine.cleanup();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.cleanup(); });
     }
 
     void drawFrame()

@@ -100,9 +100,8 @@ class LoadTextureGlTest : public ::testing::Test {
 protected:
     std::uint32_t load(const char* path)
     {
-        ::testing::internal::CaptureStdout();
-        const std::uint32_t name = loadTexture(path);
-        log = ::testing::internal::GetCapturedStdout();
+        std::uint32_t name = 0;
+        log = logOf([&] { name = loadTexture(path); });
         return name;
     }
 

@@ -29,9 +29,7 @@ protected:
     }
     ActionState* enter()
     {
-        ::testing::internal::CaptureStdout();
-        engine.changeState(std::make_unique<ActionState>());
-        entryLog = ::testing::internal::GetCapturedStdout();
+        entryLog = logOf([&] { engine.changeState(std::make_unique<ActionState>()); });
         SDL_Event ignored;
         while (SDL_PollEvent(&ignored) != 0) {
         }
@@ -50,9 +48,7 @@ protected:
     // Escape changes state in here, which logs.
     void handle()
     {
-        ::testing::internal::CaptureStdout();
-        engine.handleEvents();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.handleEvents(); });
     }
 
     std::string entryLog;

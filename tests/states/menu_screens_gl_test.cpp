@@ -60,9 +60,7 @@ protected:
         writeSolid("kuva37.png", white);  // back to menu
         writeSolid("font.png", white);    // every glyph a block
         start();
-        ::testing::internal::CaptureStdout();
-        engine.changeState(std::make_unique<MenuState>());
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.changeState(std::make_unique<MenuState>()); });
         menu = static_cast<MenuState*>(engine.state.get());
     }
     void show(int screen, int selection)

@@ -34,17 +34,13 @@ protected:
     }
     void TearDown() override
     {
-        ::testing::internal::CaptureStdout();
-        engine.cleanup();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.cleanup(); });
     }
 
     // As the entry code does it: the menu made current, then its main screen shown.
     void enterMenu()
     {
-        ::testing::internal::CaptureStdout();
-        engine.changeState(std::make_unique<MenuState>());
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.changeState(std::make_unique<MenuState>()); });
         menu()->setScreen(MenuState::mainScreen);
     }
     MenuState* menu() { return dynamic_cast<MenuState*>(engine.state.get()); }
@@ -58,9 +54,7 @@ protected:
             event.key.keysym.sym = key;
             ASSERT_EQ(SDL_PushEvent(&event), 0);
         }
-        ::testing::internal::CaptureStdout();
-        engine.handleEvents();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.handleEvents(); });
     }
     void recordLevels(int count, int base = 0)
     {
@@ -99,9 +93,7 @@ TEST_F(MenuStateTest, EveryScreenWrapsBothWaysWithArrowsAndLetters)
 
 TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
 {
-    ::testing::internal::CaptureStdout();
-    engine.changeState(std::make_unique<MenuState>());
-    ::testing::internal::GetCapturedStdout();
+    logOf([&] { engine.changeState(std::make_unique<MenuState>()); });
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0})) << "a menu made by a level keeps the list";
     EXPECT_EQ(menu()->entryCount(), 2) << "no records: level 1 and back";
 

@@ -79,9 +79,7 @@ protected:
     void load(const LevelFile& file)
     {
         file.write("map.mp");
-        ::testing::internal::CaptureStdout();
-        world.level->load("map.mp");
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { world.level->load("map.mp"); });
     }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
