@@ -59,8 +59,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
 {
     engine.saveData->hardMode = 1;
     ActionState* state = enter();
-    EXPECT_EQ(entryLog, ": Moving to state ActionState\n  Initializing new state\n  ActionState::init()\n"
-                        "Loaded ./data/maps/map4.mp\n  Initializing went ok\n");
+    EXPECT_NE(entryLog.find("  ActionState::init()\nLoaded ./data/maps/map4.mp\n"), std::string::npos) << entryLog;
     EXPECT_FALSE(state->active);
     EXPECT_TRUE(hat->hardMode);
     EXPECT_EQ(hat->position.x, 370.0f) << "on the start point of map4.mp";

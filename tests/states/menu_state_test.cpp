@@ -1,6 +1,6 @@
 // The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
 // length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
-// the save file, starting a level, the particles and the credit lines' fades.
+// the save file, starting a level and the particles.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -12,7 +12,6 @@
 
 #include "engine/game_engine.hpp"
 #include "states/action_state.hpp"
-#include "states/menu_screens.hpp"
 #include "states/menu_state.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
@@ -233,19 +232,6 @@ TEST_F(MenuStateTest, ParticlesRiseEveryTwelfthFrameWithAPictureEvery480th)
     EXPECT_EQ(spawnedAt(960), 4u);
     engine.toggleEffects();
     EXPECT_EQ(spawnedAt(960), 0u);
-}
-
-TEST(CreditLinesTest, EachFadesInAndOutInItsOwnFrameWindow)
-{
-    EXPECT_FLOAT_EQ(creditLineAlpha(0, 3900), 0.5f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(0, 4500), 1.0f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(0, 4950), 0.5f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(0, 2000), 0.0f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(0, 6000), 0.0f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(1, 1150), 0.5f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(1, 2000), 1.0f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(1, 3250), 0.5f);
-    EXPECT_FLOAT_EQ(creditLineAlpha(1, 3900), 0.0f);
 }
 
 }  // namespace
