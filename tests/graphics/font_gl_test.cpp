@@ -116,6 +116,19 @@ TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
     expectGlyph(161, 310, 200);
 }
 
+TEST_F(FontGlTest, ScaleAndAngleActAboutTheAnchor)
+{
+    printText(textures, 100, 500, "A", 0, 0.0f, 2.0f);
+    EXPECT_TRUE(lit(100, 468) && lit(131, 499));
+    EXPECT_FALSE(lit(132, 490) || lit(110, 467));
+    EXPECT_EQ(pixelAt(108, 476), glyphColour(33, true));
+
+    printText(textures, 400, 500, "A", 0, 90.0f, 1.0f);  // counter-clockwise: the letter's top faces left
+    EXPECT_EQ(pixelAt(386, 492), glyphColour(33, true));
+    EXPECT_EQ(pixelAt(396, 492), glyphColour(33, false));
+    EXPECT_FALSE(lit(400, 492) || lit(392, 483));
+}
+
 TEST_F(FontGlTest, EmptyTextLeavesTheStateAsItWas)
 {
     glEnable(GL_DEPTH_TEST);
