@@ -3,14 +3,12 @@
 
 #include <GL/gl.h>
 #include <array>
-#include <string>
 
 #include "engine/game_engine.hpp"
 #include "entities/shard_effect.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
-#include "support/test_support.hpp"
 
 using namespace testing_support;
 
@@ -20,19 +18,16 @@ class EffectDrawGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::vector<std::uint8_t> white(8 * 8 * 4, 255);
-        writePng("data/flare_white.png", 8, 8, 4, white);
-        writePng("data/effect1.png", 8, 8, 4, white);
-        for (int i = 1; i <= 10; ++i) {
-            writePng("data/kuva" + std::to_string(i) + ".png", 8, 8, 4, white);
-        }
-        logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); });
+        engine.initHeadless();
+        white = plainTexture(1, 1, [](int, int) { return Rgb{255, 255, 255}; });
+        engine.textures->flare = engine.textures->effect = white;
+        engine.textures->kuva.fill(white);
         viewRect = {1000, 200, 800, 600};
     }
     void TearDown() override
     {
         viewRect = {0, 0, 800, 600};
-        logOf([&] { engine.cleanup(); });
+        glDeleteTextures(1, &white);
     }
 
     void drawFrame()
@@ -43,8 +38,9 @@ protected:
         endOverlay();
     }
 
-    TempDir dir;
+    GlTestWindow window;
     GameEngine engine;
+    GLuint white = 0;
 };
 
 TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsReset)
