@@ -75,25 +75,15 @@ int liveNames(GLboolean (*isLive)(GLuint))
     return live;
 }
 
-GLint levelParameter(GLenum parameter)
-{
-    GLint value = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, parameter, &value);
-    return value;
-}
-
-GLint textureParameter(GLenum parameter)
-{
-    GLint value = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
-    return value;
-}
-
 void expectUploaded(GLint width, GLint height, GLint format)
 {
-    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), width);
-    EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT), height);
-    EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), format);
+    GLint seen[3] = {};
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &seen[0]);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &seen[1]);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &seen[2]);
+    EXPECT_EQ(seen[0], width);
+    EXPECT_EQ(seen[1], height);
+    EXPECT_EQ(seen[2], format);
 }
 
 class LoadTextureGlTest : public ::testing::Test {
@@ -116,7 +106,9 @@ TEST_F(LoadTextureGlTest, RgbAndRgbaImagesGoUpAtTheirOwnSizeAndFormat)
     EXPECT_EQ(log, "");
     expectUploaded(512, 512, GL_RGB);
     for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
-        EXPECT_EQ(textureParameter(wrap), GL_REPEAT) << "the level background tiles by repeating";
+        GLint mode = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, wrap, &mode);
+        EXPECT_EQ(mode, GL_REPEAT) << "the level background tiles by repeating";
     }
 
     writePng("rgba.png", 256, 128, 4, std::vector<std::uint8_t>(256 * 128 * 4, 90));
