@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <memory>
+#include <utility>
 #include <string>
 
 #include "entities/hat.hpp"
@@ -70,28 +71,22 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
     EXPECT_TRUE(state->active);
     EXPECT_TRUE(hat->keyLeft) << "the key that resumes also acts";
 
-    struct Binding {
-        SDLKey key;
-        bool Hat::*flag;
-    };
-    const Binding bindings[] = {{SDLK_a, &Hat::keyLeft},      {SDLK_LEFT, &Hat::keyLeft}, {SDLK_d, &Hat::keyRight},
-                                {SDLK_RIGHT, &Hat::keyRight}, {SDLK_w, &Hat::keyThrust},  {SDLK_UP, &Hat::keyThrust},
-                                {SDLK_DOWN, nullptr}};
+    // Each key sets its own flag going down and clears only it going up.
     bool Hat::*const flags[] = {&Hat::keyLeft, &Hat::keyRight, &Hat::keyThrust};
-    for (const Binding& binding : bindings) {
-        for (bool Hat::*flag : flags) {
-            hat->*flag = false;
-        }
-        key(binding.key, true);
-        handle();
-        for (bool Hat::*flag : flags) {
-            EXPECT_EQ(hat->*flag, flag == binding.flag) << "key " << binding.key << " down";
-        }
-        hat->keyLeft = hat->keyRight = hat->keyThrust = true;
-        key(binding.key, false);
-        handle();
-        for (bool Hat::*flag : flags) {
-            EXPECT_EQ(hat->*flag, flag != binding.flag) << "key " << binding.key << " up";
+    const std::pair<SDLKey, bool Hat::*> bindings[] = {{SDLK_a, &Hat::keyLeft},     {SDLK_LEFT, &Hat::keyLeft},
+                                                      {SDLK_d, &Hat::keyRight},    {SDLK_RIGHT, &Hat::keyRight},
+                                                      {SDLK_w, &Hat::keyThrust},   {SDLK_UP, &Hat::keyThrust},
+                                                      {SDLK_DOWN, nullptr}};
+    for (const auto& [sym, bound] : bindings) {
+        for (const bool down : {true, false}) {
+            for (bool Hat::*flag : flags) {
+                hat->*flag = !down;
+            }
+            key(sym, down);
+            handle();
+            for (bool Hat::*flag : flags) {
+                EXPECT_EQ(hat->*flag, (flag == bound) == down) << "key " << sym << (down ? " down" : " up");
+            }
         }
     }
 
