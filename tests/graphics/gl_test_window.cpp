@@ -39,6 +39,14 @@ GlTestWindow::~GlTestWindow()
     SDL_Quit();
 }
 
+void drawFrame(const std::function<void()>& draw)
+{
+    clearFrame();
+    beginOverlay();
+    draw();
+    endOverlay();
+}
+
 Rgb pixelAt(int x, int y)
 {
     std::array<std::uint8_t, 4> rgba{};

@@ -25,6 +25,9 @@ private:
     TempDir dir;
 };
 
+// A fresh black frame with `draw` run in the overlay, ready to be read back.
+void drawFrame(const std::function<void()>& draw);
+
 // The pixel at (x, y) of the frame being drawn, y counted from the top as in the overlay.
 Rgb pixelAt(int x, int y);
 bool lit(int x, int y);
