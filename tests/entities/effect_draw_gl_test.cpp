@@ -30,12 +30,9 @@ protected:
         glDeleteTextures(1, &white);
     }
 
-    void drawFrame()
+    void drawEffects()
     {
-        clearFrame();
-        beginOverlay();
-        engine.effects->draw(&engine);
-        endOverlay();
+        drawFrame([this] { engine.effects->draw(&engine); });
     }
 
     GlTestWindow window;
@@ -49,7 +46,7 @@ TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsRe
     Effect& dust = *engine.effects->effects[0];
     dust.elapsed = 300;  // fully faded in
 
-    drawFrame();
+    drawEffects();
     const Rgb speck = pixelAt(104, 104);
     EXPECT_NEAR(speck[0], 153, 4) << "0.6 grey at full alpha";
     EXPECT_NEAR(speck[1], 153, 4);
@@ -71,7 +68,7 @@ TEST_F(EffectDrawGlTest, AShardOffScreenKeepsItsSpin)
     auto& unseen = static_cast<ShardEffect&>(*engine.effects->effects[1]);
     seen.spinSpeed = 100.0f;
     unseen.spinSpeed = 100.0f;
-    drawFrame();
+    drawEffects();
     EXPECT_FLOAT_EQ(seen.spinSpeed, 90.0f);
     EXPECT_FLOAT_EQ(unseen.spinSpeed, 100.0f);
 }

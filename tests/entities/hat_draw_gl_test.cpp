@@ -30,17 +30,11 @@ protected:
     {
         hat.position.set(cx - 15.0f, 285.0f, 0.0f);
         viewRect = view;
-        clearFrame();
-        beginOverlay();
-        hat.draw(&engine);
-        endOverlay();
+        drawFrame([this] { hat.draw(&engine); });
     }
     void drawHud()
     {
-        clearFrame();
-        beginOverlay();
-        hat.drawHud(&engine);
-        endOverlay();
+        drawFrame([this] { hat.drawHud(&engine); });
     }
 
     GlTestWindow window;

@@ -28,10 +28,7 @@ protected:
     }
     void drawOnly(Entity& entity)
     {
-        clearFrame();
-        beginOverlay();
-        entity.draw(&engine);
-        endOverlay();
+        drawFrame([&] { entity.draw(&engine); });
     }
 
     GlTestWindow window;
@@ -98,10 +95,7 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
         const Rect view = hat->getViewRect();
         viewRect.x = std::clamp(view.x, 0, 12000 - 800);
         viewRect.y = std::clamp(view.y, 0, 800 - 600);
-        clearFrame();
-        beginOverlay();
-        world.draw(&engine);
-        endOverlay();
+        drawFrame([&] { world.draw(&engine); });
         for (std::size_t i = 0; i < products.size(); ++i) {
             mostAlive[i] = std::max(mostAlive[i], ofType(products[i]).size());
         }

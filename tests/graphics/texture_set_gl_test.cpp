@@ -172,10 +172,7 @@ TEST_F(TextureStartGlTest, AMissingImageIsLoggedLeavesItsSlotEmptyAndTheGameGoes
     EXPECT_NE(engine.textures->kuva[7], 0u);
     EXPECT_EQ(liveTextureCount(*engine.textures), 115);
 
-    clearFrame();
-    beginOverlay();
-    drawSprite({0, 0, 64, 64}, engine.textures->kuva[6], {0, 0, 512, 512}, 0.0f, 1.0f);
-    endOverlay();
+    drawFrame([this] { drawSprite({0, 0, 64, 64}, engine.textures->kuva[6], {0, 0, 512, 512}, 0.0f, 1.0f); });
     engine.update();
     EXPECT_TRUE(engine.running);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
