@@ -21,14 +21,6 @@ constexpr double frameSeconds = 0.016;
 constexpr std::uint32_t bornAt = 5000;
 const std::vector<unsigned> seeds{1, 2, 7, 42, 1234, 99999};
 
-Vector3 pointAt(float x, float y)
-{
-    Vector3 point;
-    point.x = x;
-    point.y = y;
-    return point;
-}
-
 // The next draws of the sequence from this seed; the sequence is restarted for the code under test,
 // which must then have taken exactly that many (checked by the draw that follows).
 std::vector<int> drawsFrom(unsigned seed, int count)
@@ -60,7 +52,7 @@ TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
         SCOPED_TRACE(seed);
         std::vector<int> r = drawsFrom(seed, 5);
         EmberEffect aimed;
-        aimed.startAimed(pointAt(100.0f, 100.0f), bornAt, 0.8f);
+        aimed.startAimed(Vector3(100.0f, 100.0f, 0.0f), bornAt, 0.8f);
         const double a = 0.8 + 0.7 * (0.06666667 * (r[2] % 15) - 0.5);
         EXPECT_EQ(aimed.reversed, static_cast<int>((0.1 * (r[1] % 10) - 0.5) * 150) >= 1) << "kept from the unaimed start";
         EXPECT_EQ(aimed.velocityY, static_cast<int>(0.1 * (r[4] % 10) * 200 * std::sin(a)));
@@ -68,39 +60,39 @@ TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
 
         r = drawsFrom(seed, 2);
         EmberEffect ember;
-        ember.start(pointAt(100.0f, 100.0f), bornAt);
+        ember.start(Vector3(100.0f, 100.0f, 0.0f), bornAt);
         EXPECT_EQ(ember.velocityX, static_cast<int>((0.1 * (r[0] % 10) - 0.5) * 200));
         expectNextDraw(r);
 
         r = drawsFrom(seed, 1);
         BubbleEffect bubble;
-        bubble.start(pointAt(100.5f, 100.0f), bornAt);
+        bubble.start(Vector3(100.5f, 100.0f, 0.0f), bornAt);
         EXPECT_EQ(bubble.velocityY, static_cast<int>(0.1 * (r[0] % 10) * -300));
         expectNextDraw(r);
 
         r = drawsFrom(seed, 2);
         DustEffect dust;
-        dust.start(pointAt(100.0f, 100.0f), bornAt);
+        dust.start(Vector3(100.0f, 100.0f, 0.0f), bornAt);
         EXPECT_EQ(dust.velocityY, static_cast<int>(std::sin(2 * 0.01 * (r[1] % 100) * 3.1415927) *
                                                    ((0.01 * (r[0] % 100) - 0.5) * 200 + 30)));
         expectNextDraw(r);
 
         r = drawsFrom(seed, 3);
         ShardEffect shard;
-        shard.start(pointAt(100.0f, 100.0f), bornAt);
+        shard.start(Vector3(100.0f, 100.0f, 0.0f), bornAt);
         EXPECT_EQ(shard.picture, r[2] % 10);
         EXPECT_FLOAT_EQ(shard.rotation, static_cast<float>(2 * 0.01 * (r[1] % 100) * 3.1415927));
         expectNextDraw(r);
 
         r = drawsFrom(seed, 2);
         RisingPictureEffect picture;
-        picture.start(pointAt(100.0f, 100.0f), bornAt);
+        picture.start(Vector3(100.0f, 100.0f, 0.0f), bornAt);
         EXPECT_EQ(picture.picture, r[1] % 10);
         expectNextDraw(r);
 
         r = drawsFrom(seed, 0);
         PuffEffect puff;
-        puff.startAimed(pointAt(100.0f, 100.0f), bornAt, 0.8f);
+        puff.startAimed(Vector3(100.0f, 100.0f, 0.0f), bornAt, 0.8f);
         EXPECT_FLOAT_EQ(puff.rotation, 0.8f * 57.29f);
         expectNextDraw(r);
     }
@@ -109,7 +101,7 @@ TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
 TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
 {
     EmberEffect ember;
-    ember.start(pointAt(0.0f, 0.0f), bornAt);
+    ember.start(Vector3(0.0f, 0.0f, 0.0f), bornAt);
     ember.velocityX = 100;
     ember.velocityY = -5;
     // +1.28 px/s per 16 ms frame, truncated toward zero: +2 while well below zero, +1 from -1 on.
