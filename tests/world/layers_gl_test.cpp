@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
@@ -107,6 +108,17 @@ TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
     expectNear(pixelAt(16, 16), red, "column 0 alone");
     expectNear(pixelAt(48, 16), red, "overlap: column 0 on top");
     expectNear(pixelAt(80, 16), blue, "column 1 alone");
+}
+
+TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
+{
+    engine.textures->jee[0] = plain(red);
+    engine.textures->jee[4] = plain({255, 255, 255});
+    for (const auto& [style, seen] : {std::pair{4, Rgb{77, 26, 0}}, std::pair{9, Rgb{51, 0, 0}}}) {
+        world.level->backgroundStyle = style;
+        world.level->drawBackground(&engine);
+        expectNear(pixelAt(400, 300), seen, style == 4 ? "style 4" : "unknown style 9: the first picture");
+    }
 }
 
 TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
