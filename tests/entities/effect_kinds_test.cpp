@@ -112,6 +112,8 @@ TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
         EXPECT_FLOAT_EQ(ember.position.y, static_cast<float>(y + expected * frameSeconds)) << "moved at the new speed";
     }
     EXPECT_NEAR(ember.position.x, -16.0f + 6 * 1.6f, 1e-4);
+    ember.elapsed = 1325;
+    EXPECT_FLOAT_EQ(ember.look(&engine).alpha, 0.5f) << "fades from 1000 ms to 150 ms past its end";
 
 }
 

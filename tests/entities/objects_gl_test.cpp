@@ -1,5 +1,5 @@
-// The level objects on a real OpenGL frame: the fading bumper's end, which its draw decides, and a
-// minute of play with every kind.
+// The level objects on a real OpenGL frame: the blower's box and the fading bumper's end, which their
+// draws decide, and a minute of play with every kind.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -7,6 +7,7 @@
 #include <array>
 #include <utility>
 
+#include "entities/bubble_blower.hpp"
 #include "entities/fading_bumper.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
@@ -33,6 +34,26 @@ protected:
 
     GlTestWindow window;
 };
+
+TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
+{
+    // The box the hat bounces off grows upwards while it blows; its draw sets it.
+    BubbleBlower blower(300, 200);
+    const std::uint32_t start = 10000;
+    blower.cycleStart = start;
+    // ms into the cycle, height, top
+    const float cases[][3] = {{500, 182, 200}, {1380, 256, 126}, {2701, 220, 126}, {3000, 182, 200}};
+    for (const auto& c : cases) {
+        at(start + static_cast<std::uint32_t>(c[0]));
+        drawOnly(blower);
+        EXPECT_EQ(blower.height, c[1]) << c[0] << " ms into the cycle";
+        EXPECT_EQ(blower.position.y, c[2]) << c[0] << " ms into the cycle";
+    }
+    at(start + 1500);
+    viewRect.x = 5000;
+    drawOnly(blower);
+    EXPECT_EQ(blower.height, 182.0f) << "off screen nothing changes";
+}
 
 TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
 {
