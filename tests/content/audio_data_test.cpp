@@ -34,19 +34,21 @@ const std::string soundDir = std::string(FEZZLE_DATA_DIR) + "/sound/";
 
 struct EffectLimits {
     const char* file;
-    double longestSeconds;    // how soon the game may start it again
+    double shortestSeconds;
+    double longestSeconds;
     bool restartsEveryFrame;  // played again on every frame of a contact
 };
 
 constexpr std::array<EffectLimits, 8> effects = {{
-    {"fanfar.wav", 1.8, true},  // the goal; also each frame a golden roll touches the hat
-    {"fart4.wav", 0.24, false},  // replayed every 240 ms of thrust
-    {"aani1.wav", 0.6, false},
-    {"aani4.wav", 0.6, false},
-    {"aani5.wav", 0.6, true},  // each frame a dropped item touches the hat
-    {"blo.wav", 0.8, false},
-    {"pop.wav", 0.4, false},
-    {"toks.wav", 0.15, false},  // menu click: over before the next key press
+    //  file           shortest  longest  restarted
+    {"fanfar.wav",     1.2,      1.8,     true},    // the goal; also each frame a golden roll touches the hat
+    {"fart4.wav",      0.05,     0.2,     false},   // replayed every 240 ms of thrust: over before the next
+    {"aani1.wav",      0.05,     0.6,     false},
+    {"aani4.wav",      0.05,     0.6,     false},
+    {"aani5.wav",      0.05,     0.6,     true},    // each frame a dropped item touches the hat
+    {"blo.wav",        0.1,      0.8,     false},
+    {"pop.wav",        0.02,     0.4,     false},
+    {"toks.wav",       0.01,     0.15,    false},   // menu click: over before the next key press
 }};
 
 constexpr std::array<const char*, 3> tracks = {"menu.o", "easy.o", "hard.o"};
@@ -181,6 +183,7 @@ TEST_F(SoundData, EffectsAreShortCleanAndBelowClipping) {
     for (const EffectLimits& e : effects) {
         const Sound sound = loadEffect(e.file);
         ASSERT_FALSE(sound.samples.empty()) << e.file;
+        EXPECT_GE(sound.seconds(), e.shortestSeconds) << e.file;
         EXPECT_LE(sound.seconds(), e.longestSeconds) << e.file;
         EXPECT_LE(peakDb(sound.samples, 0, sound.samples.size()), ceilingDb) << e.file;
         EXPECT_GE(peakDb(sound.samples, 0, sound.samples.size()), -24.0) << e.file << " is audible";

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -26,6 +25,7 @@ struct Box {
 
 struct Rgba {
     Uint8 r, g, b, a;
+    double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
 };
 
 // Antialiased edges leave faint alpha far out; below this a pixel counts as empty.
@@ -74,6 +74,22 @@ Box wholeImage(const SDL_Surface* surface) { return {0, 0, surface->w, surface->
                                          << " to " << region.right() << "," << region.bottom();
 }
 
+// Share of the solid ink that is light: a tint multiplies the colours, so it only shows on light ink. Outlines
+// are dark on purpose, which is why this is a share and not an average.
+double lightInkShare(const SDL_Surface* surface, const Box& region) {
+    constexpr Uint8 solidAlpha = 128;
+    constexpr double lightLuminance = 0.7;
+    int solid = 0, light = 0;
+    for (int y = region.y; y < region.bottom(); ++y)
+        for (int x = region.x; x < region.right(); ++x) {
+            const Rgba p = pixelAt(surface, x, y);
+            if (p.a < solidAlpha) continue;
+            ++solid;
+            if (p.luminance() >= lightLuminance) ++light;
+        }
+    return solid > 0 ? static_cast<double>(light) / solid : 0.0;
+}
+
 bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 
 std::string kuva(int n) { return "kuva" + std::to_string(n) + ".png"; }
@@ -110,6 +126,7 @@ constexpr int onOffMarkWidth = 170;
 constexpr int rimPixels = 1;
 // Half of the 8 px gutter between neighbouring cells of a sheet.
 constexpr int cellMargin = 4;
+constexpr double lightInk = 0.35;
 
 TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
     for (const Expected& e : everyPicture()) {
@@ -215,6 +232,20 @@ TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
     EXPECT_GT(lineOfWidestSpan(icon.get(), false), icon->h / 2) << "icon brim not at the bottom";
 }
 
+TEST(SpriteArt, TintedPicturesAreDrawnLight) {
+    std::vector<std::string> tinted = {kuva(1), kuva(14), kuva(4), "font.png"};
+    for (int n : captionNumbers) tinted.push_back(kuva(n));
+    for (const std::string& file : tinted) {
+        const Surface s = load(file);
+        ASSERT_TRUE(s) << file;
+        EXPECT_GE(lightInkShare(s.get(), wholeImage(s.get())), lightInk) << file;
+    }
+    const Surface effects = load("effect1.png");
+    ASSERT_TRUE(effects);
+    EXPECT_GE(lightInkShare(effects.get(), {0, 128, 128, 128}), lightInk) << "ember";
+    EXPECT_GE(lightInkShare(effects.get(), {256, 128, 128, 128}), lightInk) << "bubble";
+}
+
 TEST(SpriteArt, CaptionsFitWhereTheMenuPutsThem) {
     for (int n : captionNumbers) {
         const Surface s = load(kuva(n));
@@ -223,13 +254,15 @@ TEST(SpriteArt, CaptionsFitWhereTheMenuPutsThem) {
         EXPECT_LT(ink.x, s->w / 16) << kuva(n) << " is not left-aligned";
     }
     // On the settings page the mark sits 340 units right of its caption.
-    for (const auto& [numbers, width] : {std::pair{markedSettingsCaptions, settingsCaptionWidth},
-                                         std::pair{onOffMarks, onOffMarkWidth}}) {
-        for (int n : numbers) {
-            const Surface s = load(kuva(n));
-            ASSERT_TRUE(s);
-            EXPECT_LE(inkBounds(s.get(), wholeImage(s.get())).right(), width) << kuva(n);
-        }
+    for (int n : markedSettingsCaptions) {
+        const Surface s = load(kuva(n));
+        ASSERT_TRUE(s);
+        EXPECT_LE(inkBounds(s.get(), wholeImage(s.get())).right(), settingsCaptionWidth) << kuva(n);
+    }
+    for (int n : onOffMarks) {
+        const Surface s = load(kuva(n));
+        ASSERT_TRUE(s);
+        EXPECT_LE(inkBounds(s.get(), wholeImage(s.get())).right(), onOffMarkWidth) << kuva(n);
     }
 }
 
@@ -259,7 +292,7 @@ TEST(SpriteArt, GlyphSheetHasTwoSetsInsideTheirAdvance) {
     }
 }
 
-TEST(SpriteArt, GlyphSheetIsStoredUpsideDown) {
+TEST(SpriteArt, GlyphSheetIsStoredUpsideDownAndSetsDiffer) {
     const Surface font = load("font.png");
     ASSERT_TRUE(font);
     for (int set : {0, 1}) {
@@ -269,6 +302,28 @@ TEST(SpriteArt, GlyphSheetIsStoredUpsideDown) {
         EXPECT_LT(inkBounds(font.get(), under).bottom(), under.y + glyphCell / 2) << "set " << set;
         EXPECT_GE(inkBounds(font.get(), caret).y, caret.y + glyphCell / 2) << "set " << set;
     }
+    int differing = 0;
+    for (int g = 1; g < 95; ++g) {
+        const Box a = glyphCellBox(g), b = glyphCellBox(g + firstSet1Glyph);
+        bool same = true;
+        for (int y = 0; y < glyphCell && same; ++y)
+            for (int x = 0; x < glyphCell && same; ++x)
+                same = pixelAt(font.get(), a.x + x, a.y + y).a == pixelAt(font.get(), b.x + x, b.y + y).a;
+        differing += same ? 0 : 1;
+    }
+    EXPECT_GT(differing, 90) << "set 1 must be a different face";
+    // White letters with a dark edge: the tint shows on the ink, the edge keeps it readable.
+    const Box a = glyphCellBox('A' - ' ');
+    double brightest = 0.0, darkest = 1.0;
+    for (int y = a.y; y < a.bottom(); ++y)
+        for (int x = a.x; x < a.right(); ++x) {
+            const Rgba p = pixelAt(font.get(), x, y);
+            if (p.a < 200) continue;
+            brightest = std::max(brightest, p.luminance());
+            darkest = std::min(darkest, p.luminance());
+        }
+    EXPECT_GT(brightest, 0.95);
+    EXPECT_LT(darkest, 0.3);
 }
 
 }  // namespace

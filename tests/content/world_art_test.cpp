@@ -202,6 +202,34 @@ TEST_F(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
     }
 }
 
+TEST_F(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
+    struct Tint {
+        double r, g, b;
+    };
+    // The tints the level draws each background with.
+    constexpr std::array<Tint, 5> tints = {{{0.2, 0.2, 0.2}, {0.2, 0.2, 0.2}, {0.1, 0.1, 0.1}, {0.2, 0.2, 0.2},
+                                            {0.3, 0.1, 0.0}}};
+    for (int n = 1; n <= 5; ++n) {
+        const Picture picture = readPicture(nameOf("jee", n));
+        if (picture.pixels.empty()) {
+            continue;
+        }
+        const Tint& tint = tints[static_cast<size_t>(n - 1)];
+        double sum = 0.0;
+        double squares = 0.0;
+        for (const Rgba& p : picture.pixels) {
+            const double shown = p.r * tint.r + p.g * tint.g + p.b * tint.b;
+            sum += shown;
+            squares += shown * shown;
+        }
+        const double count = static_cast<double>(picture.pixels.size());
+        const double mean = sum / count;
+        const double spread = std::sqrt(std::max(0.0, squares / count - mean * mean));
+        EXPECT_GE(mean, 12.0) << "jee" << n << " all but vanishes under its tint";
+        EXPECT_GE(spread, 5.0) << "jee" << n << " shows as a flat wash under its tint";
+    }
+}
+
 TEST_F(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
     std::vector<int> numbers = {2, 3};
     for (int n = 31; n <= 50; ++n) {
