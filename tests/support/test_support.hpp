@@ -33,6 +33,18 @@ std::string logOf(Work&& work)
     return ::testing::internal::GetCapturedStdout();
 }
 
+// The message of the `Fault` that `work` throws, or "" when it throws none.
+template <typename Fault, typename Work>
+std::string faultOf(Work&& work)
+{
+    try {
+        work();
+    } catch (const Fault& fault) {
+        return fault.what();
+    }
+    return "";
+}
+
 void makeDirs(const std::string& path);
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 void writeText(const std::string& path, const std::string& text);
