@@ -40,15 +40,4 @@ TEST(PlayChoice, TakesTheSceneAndItsSettings)
     EXPECT_FALSE(menu.hard);
 }
 
-TEST(PlayChoice, RefusesTwoScenesMissingValuesAndOtherOptions)
-{
-    PlayChoice twoScenes;
-    EXPECT_FALSE(parseAll({"--level", "3", "--menu"}, twoScenes));
-    PlayChoice noLevel;
-    EXPECT_FALSE(parseAll({"--level"}, noLevel)) << "a level without its number";
-    EXPECT_EQ(noLevel.scene, PlayChoice::Scene::None);
-    PlayChoice other;
-    EXPECT_FALSE(parseAll({"--seconds", "5"}, other)) << "left for the program itself";
-}
-
 }  // namespace

@@ -21,31 +21,23 @@ protected:
     ManualClock clock{1000};
 };
 
-TEST_F(FrameTimerTest, ShortBodiesArePacedToSixteenMilliseconds)
+TEST_F(FrameTimerTest, ShortBodiesArePacedToSixteenMillisecondsAndSlowOnesMeasuredInFull)
 {
-    FrameTimer timer;
-    EXPECT_EQ(timer.lastTicks, 1000u);
-    for (int i = 0; i < 12; ++i) {
-        frame(timer, 3);
-        EXPECT_EQ(timer.frameMs, 16u);
+    // body ms, frame ms, fps
+    const std::uint32_t cases[][3] = {{3, 16, 62}, {40, 40, 25}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        clock.now = 1000;
+        FrameTimer timer;
+        for (int i = 0; i < 12; ++i) {
+            frame(timer, c[0]);
+        }
+        EXPECT_EQ(clock.now, 1000u + 12 * c[1]) << "no delay after a slow body";
+        EXPECT_EQ(timer.frameMs, c[1]);
+        EXPECT_FLOAT_EQ(timer.frameSeconds, static_cast<float>(c[1]) * 0.001f);
+        EXPECT_EQ(static_cast<std::uint32_t>(timer.fps), c[2]);
+        EXPECT_EQ(timer.frameCount, 12u);
     }
-    EXPECT_EQ(clock.now, 1000u + 12 * 16);
-    EXPECT_FLOAT_EQ(timer.frameSeconds, 0.016f);
-    EXPECT_FLOAT_EQ(timer.fps, 62.5f);
-    EXPECT_EQ(static_cast<int>(timer.fps), 62);
-    EXPECT_EQ(timer.frameCount, 12u);
-}
-
-TEST_F(FrameTimerTest, SlowBodiesAreMeasuredInFull)
-{
-    FrameTimer timer;
-    for (int i = 0; i < 10; ++i) {
-        frame(timer, 40);
-    }
-    EXPECT_EQ(clock.now, 1000u + 400);  // no delay was added
-    EXPECT_EQ(timer.frameMs, 40u);
-    EXPECT_FLOAT_EQ(timer.frameSeconds, 0.04f);
-    EXPECT_FLOAT_EQ(timer.fps, 25.0f);
 }
 
 TEST_F(FrameTimerTest, FpsAveragesOnlyTheFramesSoFarThenTheLastTen)

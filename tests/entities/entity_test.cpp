@@ -1,30 +1,13 @@
-// The entity base's box rules and the vector type they are built on.
+// The entity base's box rules.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "entities/vector3.hpp"
 #include "support/probe_entity.hpp"
 
 using testing_support::ProbeEntity;
 
 namespace {
-
-TEST(Vector3Test, NormalizeLeavesZeroAloneAndOtherwiseChangesTheVectorItself)
-{
-    Vector3 zero;
-    EXPECT_EQ(zero.normalize().x, 0.0f);
-    EXPECT_EQ(zero.x, 0.0f);
-
-    Vector3 v(3, 4, 0);
-    const Vector3 unit = v.normalize();
-    EXPECT_FLOAT_EQ(v.x, 0.6f);
-    EXPECT_FLOAT_EQ(v.y, 0.8f);
-    EXPECT_FLOAT_EQ(unit.y, 0.8f);
-    EXPECT_FLOAT_EQ(v.subtract(Vector3(0.6f, 0.8f, 1)).z, -1.0f) << "subtract changes the vector itself";
-    EXPECT_EQ(v.scaled(2).z, -2.0f);
-    EXPECT_EQ(v.z, -1.0f) << "scaled does not";
-}
 
 TEST(EntityTest, BoxesThatOnlyTouchOverlap)
 {

@@ -1,5 +1,5 @@
-// The hat's flight and gas meter with 16 ms frames: thrust, gravity, drag, speed limits, steering,
-// pressure growth, the cost of thrust and the burst.
+// The hat's steering and gas meter with 16 ms frames: both turning keys, pressure growth, the cost of
+// thrust and the burst. (Its flight numbers are replayed frame for frame by the level tracks.)
 #include <gtest/gtest.h>
 
 #include "entities/hat_fixture.hpp"
@@ -15,41 +15,7 @@ constexpr int puffSound = 1;
 
 using HatFlightTest = HatFixture;
 
-TEST_F(HatFlightTest, FlightNumbersOfOneFrame)
-{
-    // Upright at mid height: thrust -13.6, gravity (150.9 + 175) x 0.016, drag 0.8 against the climb.
-    hat.position.y = 400.0f;
-    hat.keyThrust = true;
-    frames();
-    EXPECT_NEAR(hat.velocityY, -13.6f + 5.2144f + 0.8f, 1e-4f);
-    EXPECT_EQ(hat.velocityX, 0.0f) << "the crumb of cos(pi/2) is dragged to exactly 0";
-    EXPECT_NEAR(hat.position.y, 400.0f + 0.016f * hat.velocityY, 1e-4f) << "the new speed moves the hat at once";
-
-    // Speeds are cut to 450 before drag; gravity comes before the cut.
-    hat.keyThrust = false;
-    hat.velocityX = 1000.0f;
-    hat.velocityY = -1000.0f;
-    frames();
-    EXPECT_FLOAT_EQ(hat.velocityX, 450.0f - 0.28f);
-    EXPECT_FLOAT_EQ(hat.velocityY, -450.0f + 0.8f);
-
-    // The dead band includes its edge; just outside it, drag overshoots.
-    for (const auto& [before, after] : {std::pair{-0.1f, 0.0f}, std::pair{0.11f, 0.11f - 0.28f}}) {
-        hat.velocityX = before;
-        frames();
-        EXPECT_NEAR(hat.velocityX, after, 1e-6f) << before;
-    }
-
-    // The pull is 500.9 at the level top and 150.9 at its bottom.
-    for (const auto& [y, pull] : {std::pair{-10.0f, 500.9f}, std::pair{800.0f, 150.9f}}) {
-        hat.velocityY = 0.0f;
-        hat.position.y = y;
-        frames();
-        EXPECT_NEAR(hat.velocityY, pull * 0.016f - 0.8f, 1e-4f) << "at y " << y;
-    }
-}
-
-TEST_F(HatFlightTest, BothTurningKeysCancelAndHardModeSwingsBackUpright)
+TEST_F(HatFlightTest, BothTurningKeysCancelInEitherMode)
 {
     hat.keyLeft = true;
     hat.keyRight = true;
@@ -65,16 +31,6 @@ TEST_F(HatFlightTest, BothTurningKeysCancelAndHardModeSwingsBackUpright)
     hat.angle = halfPi;
     frames();
     EXPECT_EQ(hat.angularVelocity, 0.0f);
-    // Below the horizon the tail is pulled back down; above it, pushed away from straight up.
-    hat.keyLeft = false;
-    hat.keyRight = false;
-    for (const auto& [angle, spin] :
-         {std::pair{2.0f, -(2.0f - halfPi) * 0.016f + 0.0016f}, std::pair{5.0f, (5.0f - 3 * halfPi) * 0.016f - 0.0016f}}) {
-        hat.angle = angle;
-        hat.angularVelocity = 0.0f;
-        frames();
-        EXPECT_NEAR(hat.angularVelocity, spin, 1e-6f) << "from angle " << angle;
-    }
 }
 
 TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278)

@@ -39,6 +39,14 @@ GlTestWindow::~GlTestWindow()
     SDL_Quit();
 }
 
+void drawFrame(const std::function<void()>& draw)
+{
+    clearFrame();
+    beginOverlay();
+    draw();
+    endOverlay();
+}
+
 Rgb pixelAt(int x, int y)
 {
     std::array<std::uint8_t, 4> rgba{};
@@ -74,7 +82,9 @@ Rgb shownPixelAt(int x, int y)
     return colour;
 }
 
-void writeSheet(const std::string& path, int width, int height, const std::function<Rgb(int, int)>& colourAt)
+namespace {
+
+std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {
     std::vector<std::uint8_t> pixels;
     for (int y = 0; y < height; ++y) {
@@ -84,7 +94,28 @@ void writeSheet(const std::string& path, int width, int height, const std::funct
             }
         }
     }
-    writePng(path, width, height, 3, pixels);
+    return pixels;
+}
+
+}  // namespace
+
+std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt)
+{
+    const std::vector<std::uint8_t> pixels = rgbRows(width, height, colourAt);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return name;
+}
+
+void writeSheet(const std::string& path, int width, int height, const std::function<Rgb(int, int)>& colourAt)
+{
+    writePng(path, width, height, 3, rgbRows(width, height, colourAt));
 }
 
 }  // namespace testing_support

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <memory>
+#include <utility>
 #include <string>
 
 #include "entities/hat.hpp"
@@ -29,9 +30,7 @@ protected:
     }
     ActionState* enter()
     {
-        ::testing::internal::CaptureStdout();
-        engine.changeState(std::make_unique<ActionState>());
-        entryLog = ::testing::internal::GetCapturedStdout();
+        entryLog = logOf([&] { engine.changeState(std::make_unique<ActionState>()); });
         SDL_Event ignored;
         while (SDL_PollEvent(&ignored) != 0) {
         }
@@ -50,9 +49,7 @@ protected:
     // Escape changes state in here, which logs.
     void handle()
     {
-        ::testing::internal::CaptureStdout();
-        engine.handleEvents();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.handleEvents(); });
     }
 
     std::string entryLog;
@@ -63,8 +60,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
 {
     engine.saveData->hardMode = 1;
     ActionState* state = enter();
-    EXPECT_EQ(entryLog, ": Moving to state ActionState\n  Initializing new state\n  ActionState::init()\n"
-                        "Loaded ./data/maps/map4.mp\n  Initializing went ok\n");
+    EXPECT_NE(entryLog.find("  ActionState::init()\nLoaded ./data/maps/map4.mp\n"), std::string::npos) << entryLog;
     EXPECT_FALSE(state->active);
     EXPECT_TRUE(hat->hardMode);
     EXPECT_EQ(hat->position.x, 370.0f) << "on the start point of map4.mp";
@@ -75,28 +71,22 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
     EXPECT_TRUE(state->active);
     EXPECT_TRUE(hat->keyLeft) << "the key that resumes also acts";
 
-    struct Binding {
-        SDLKey key;
-        bool Hat::*flag;
-    };
-    const Binding bindings[] = {{SDLK_a, &Hat::keyLeft},      {SDLK_LEFT, &Hat::keyLeft}, {SDLK_d, &Hat::keyRight},
-                                {SDLK_RIGHT, &Hat::keyRight}, {SDLK_w, &Hat::keyThrust},  {SDLK_UP, &Hat::keyThrust},
-                                {SDLK_DOWN, nullptr}};
+    // Each key sets its own flag going down and clears only it going up.
     bool Hat::*const flags[] = {&Hat::keyLeft, &Hat::keyRight, &Hat::keyThrust};
-    for (const Binding& binding : bindings) {
-        for (bool Hat::*flag : flags) {
-            hat->*flag = false;
-        }
-        key(binding.key, true);
-        handle();
-        for (bool Hat::*flag : flags) {
-            EXPECT_EQ(hat->*flag, flag == binding.flag) << "key " << binding.key << " down";
-        }
-        hat->keyLeft = hat->keyRight = hat->keyThrust = true;
-        key(binding.key, false);
-        handle();
-        for (bool Hat::*flag : flags) {
-            EXPECT_EQ(hat->*flag, flag != binding.flag) << "key " << binding.key << " up";
+    const std::pair<SDLKey, bool Hat::*> bindings[] = {{SDLK_a, &Hat::keyLeft},     {SDLK_LEFT, &Hat::keyLeft},
+                                                      {SDLK_d, &Hat::keyRight},    {SDLK_RIGHT, &Hat::keyRight},
+                                                      {SDLK_w, &Hat::keyThrust},   {SDLK_UP, &Hat::keyThrust},
+                                                      {SDLK_DOWN, nullptr}};
+    for (const auto& [sym, bound] : bindings) {
+        for (const bool down : {true, false}) {
+            for (bool Hat::*flag : flags) {
+                hat->*flag = !down;
+            }
+            key(sym, down);
+            handle();
+            for (bool Hat::*flag : flags) {
+                EXPECT_EQ(hat->*flag, (flag == bound) == down) << "key " << sym << (down ? " down" : " up");
+            }
         }
     }
 

@@ -14,15 +14,11 @@ class EngineTest : public ::testing::Test {
 protected:
     void start()
     {
-        ::testing::internal::CaptureStdout();
-        engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
-        log = ::testing::internal::GetCapturedStdout();
+        log = logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); });
     }
     void TearDown() override
     {
-        ::testing::internal::CaptureStdout();
-        engine.cleanup();
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { engine.cleanup(); });
     }
 
     TempDir dir;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <png.h>
 #include <unistd.h>
 
 namespace testing_support {
@@ -72,29 +73,6 @@ bool fileExists(const std::string& path)
 
 namespace {
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0)
-{
-    crc = ~crc;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
-
-std::uint32_t adler32(const std::vector<std::uint8_t>& data)
-{
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
-
 void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) {
@@ -102,64 +80,22 @@ void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
     }
 }
 
-void putBig32(std::vector<std::uint8_t>& out, std::uint32_t value)
+void writePngImage(const std::string& path, int width, int height, png_uint_32 format, const void* pixels,
+                   const void* colourMap = nullptr, int colourCount = 0)
 {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    const fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty()) {
+        fs::create_directories(parent);
     }
-}
-
-void putChunk(std::vector<std::uint8_t>& png, const char* type, const std::vector<std::uint8_t>& body)
-{
-    putBig32(png, static_cast<std::uint32_t>(body.size()));
-    std::vector<std::uint8_t> typed(type, type + 4);
-    typed.insert(typed.end(), body.begin(), body.end());
-    png.insert(png.end(), typed.begin(), typed.end());
-    putBig32(png, crc32(typed.data(), typed.size()));
-}
-
-// zlib stream of stored (uncompressed) deflate blocks.
-std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw)
-{
-    std::vector<std::uint8_t> out{0x78, 0x01};
-    std::size_t pos = 0;
-    do {
-        const std::size_t len = std::min<std::size_t>(65535, raw.size() - pos);
-        const bool last = pos + len == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<std::uint8_t>(len));
-        out.push_back(static_cast<std::uint8_t>(len >> 8));
-        out.push_back(static_cast<std::uint8_t>(~len));
-        out.push_back(static_cast<std::uint8_t>(~len >> 8));
-        out.insert(out.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + len));
-        pos += len;
-    } while (pos < raw.size());
-    putBig32(out, adler32(raw));
-    return out;
-}
-
-std::vector<std::uint8_t> encodePng(int width, int height, std::uint8_t colourType, int bytesPerPixel,
-                                    const std::vector<std::uint8_t>& pixels, const std::vector<std::uint8_t>& palette)
-{
-    std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<std::uint8_t> header;
-    putBig32(header, static_cast<std::uint32_t>(width));
-    putBig32(header, static_cast<std::uint32_t>(height));
-    header.insert(header.end(), {8, colourType, 0, 0, 0});
-    putChunk(png, "IHDR", header);
-    if (!palette.empty()) {
-        putChunk(png, "PLTE", palette);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    image.colormap_entries = static_cast<png_uint_32>(colourCount);
+    if (png_image_write_to_file(&image, path.c_str(), 0, pixels, 0, colourMap) == 0) {
+        ADD_FAILURE() << "cannot write " << path << ": " << image.message;
     }
-    std::vector<std::uint8_t> raw;
-    const auto rowBytes = static_cast<std::size_t>(width * bytesPerPixel);
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);
-        const auto start = pixels.begin() + static_cast<long>(static_cast<std::size_t>(y) * rowBytes);
-        raw.insert(raw.end(), start, start + static_cast<long>(rowBytes));
-    }
-    putChunk(png, "IDAT", zlibStored(raw));
-    putChunk(png, "IEND", {});
-    return png;
 }
 
 }  // namespace
@@ -195,14 +131,15 @@ void writeWav(const std::string& path, int durationMs, int peak)
 
 void writePng(const std::string& path, int width, int height, int channels, const std::vector<std::uint8_t>& pixels)
 {
-    const std::uint8_t colourType = channels == 4 ? 6 : channels == 3 ? 2 : 0;
-    writeFile(path, encodePng(width, height, colourType, channels, pixels, {}));
+    const png_uint_32 format = channels == 4 ? PNG_FORMAT_RGBA : channels == 3 ? PNG_FORMAT_RGB : PNG_FORMAT_GRAY;
+    writePngImage(path, width, height, format, pixels.data());
 }
 
 void writePalettedPng(const std::string& path, int width, int height)
 {
     const std::vector<std::uint8_t> indices(static_cast<std::size_t>(width * height), 1);
-    writeFile(path, encodePng(width, height, 3, 1, indices, {0, 0, 0, 255, 255, 255}));
+    const std::uint8_t palette[] = {0, 0, 0, 255, 255, 255};
+    writePngImage(path, width, height, PNG_FORMAT_RGB_COLORMAP, indices.data(), palette, 2);
 }
 
 }  // namespace testing_support

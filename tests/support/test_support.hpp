@@ -1,6 +1,8 @@
 // Shared helpers of the tests: a private working folder, fixture files, captured logs.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +23,27 @@ private:
     std::string dir;
     std::string previous;
 };
+
+// What `work` prints: the game's log, kept out of the test output.
+template <typename Work>
+std::string logOf(Work&& work)
+{
+    ::testing::internal::CaptureStdout();
+    work();
+    return ::testing::internal::GetCapturedStdout();
+}
+
+// The message of the `Fault` that `work` throws, or "" when it throws none.
+template <typename Fault, typename Work>
+std::string faultOf(Work&& work)
+{
+    try {
+        work();
+    } catch (const Fault& fault) {
+        return fault.what();
+    }
+    return "";
+}
 
 void makeDirs(const std::string& path);
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

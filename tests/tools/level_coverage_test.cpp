@@ -70,12 +70,8 @@ std::vector<std::string> rowsWithFloor()
 
 std::string compileFault(const std::string& text, const CollisionPictures& pictures)
 {
-    try {
-        LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures);
-    } catch (const LevelError& fault) {
-        return fault.what();
-    }
-    return "";
+    return testing_support::faultOf<LevelError>(
+        [&] { LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures); });
 }
 
 }  // namespace

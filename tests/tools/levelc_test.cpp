@@ -55,15 +55,9 @@ MapData compileText(const std::string& text, const std::string& file = "test.lev
     return LevelCompiler::compile(LevelSourceParser::parse(text, file), nullptr);
 }
 
-// The message of the LevelError `compileText` throws, or "" when it throws none.
 std::string compileFault(const std::string& text)
 {
-    try {
-        compileText(text);
-    } catch (const LevelError& fault) {
-        return fault.what();
-    }
-    return "";
+    return testing_support::faultOf<LevelError>([&] { compileText(text); });
 }
 
 std::string emptyMapRows()
@@ -124,13 +118,8 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame)
 TEST(MapFile, RefusesBlocksTheGameCannotPlace)
 {
     const std::vector<std::uint8_t> good = MapFile::encode(MapData());
-    auto faultOf = [](std::vector<std::uint8_t> bytes) -> std::string {
-        try {
-            MapFile::decode(bytes, "bad.mp");
-        } catch (const LevelError& fault) {
-            return fault.what();
-        }
-        return "";
+    auto faultOf = [](const std::vector<std::uint8_t>& bytes) {
+        return testing_support::faultOf<LevelError>([&] { MapFile::decode(bytes, "bad.mp"); });
     };
     std::vector<std::uint8_t> shortFile(good.begin(), good.end() - 1);
     EXPECT_EQ(faultOf(shortFile), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");

@@ -10,12 +10,7 @@ namespace {
 
 std::string trackFault(const std::string& text)
 {
-    try {
-        InputTrack::parse(text, "t.track");
-    } catch (const LevelError& fault) {
-        return fault.what();
-    }
-    return "";
+    return testing_support::faultOf<LevelError>([&] { InputTrack::parse(text, "t.track"); });
 }
 
 }  // namespace

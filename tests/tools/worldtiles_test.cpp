@@ -1,10 +1,7 @@
-// The world picture generator's parts: cell outlines, the piece catalogue, wrapping and naming.
+// The world picture generator's parts that the built pictures cannot show plainly: cell outlines and the
+// piece catalogue with its faults.
 #include "cell_mask.hpp"
-#include "picture_catalog.hpp"
 #include "piece_catalog.hpp"
-#include "random_stream.hpp"
-#include "svg_document.hpp"
-#include "svg_element.hpp"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +24,6 @@ double signedArea(const std::vector<Point>& loop) {
 
 bool hasCorner(const std::vector<Point>& loop, double x, double y) {
     return std::any_of(loop.begin(), loop.end(), [&](Point p) { return p.x == x && p.y == y; });
-}
-
-size_t countOf(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 std::string errorOf(const std::string& catalogueText) {
@@ -131,72 +120,4 @@ TEST(PieceCatalogue, NamesTheLineOfEachFault) {
     EXPECT_NE(errorOf("stone 5 grass -\n").find("unknown entry"), std::string::npos);
     EXPECT_NE(errorOf("formation 5 grass -\n\nformation 6 grass -\n#\n").find("formation 5"), std::string::npos);
     EXPECT_THROW(PieceCatalog::load("/nonexistent/pieces.txt"), std::runtime_error);
-}
-
-TEST(SvgText, RepeatedAttributesStayOneAttribute) {
-    // A second value for the same attribute would make the SVG unreadable.
-    SvgElement line = svgPath("M0 0L1 1");
-    line.stroke("#000000", 2).attr("stroke-linecap", "butt");
-    const std::string text = line.str();
-    EXPECT_EQ(countOf(text, "stroke-linecap="), 1u) << text;
-    EXPECT_NE(text.find("stroke-linecap=\"butt\""), std::string::npos);
-    EXPECT_EQ(SvgElement::number(-0.001), "0");
-    EXPECT_EQ(SvgElement::number(12.0), "12");
-    EXPECT_EQ(SvgElement::number(-2.5), "-2.50");
-}
-
-TEST(SvgText, WrappedElementsRepeatAroundTheViewInTheirOwnLayer) {
-    SvgDocument plain(64, 64, 64, 64);
-    plain.add(svgCircle(1, 1, 3));
-    EXPECT_EQ(countOf(plain.str(), "<use"), 0u);
-
-    SvgDocument wrapped(512, 512, 400, 400);
-    wrapped.setWrap(true);
-    wrapped.add(svgCircle(1, 1, 3));
-    wrapped.add(svgRect(0, 0, 5, 5));
-    const std::string text = wrapped.str();
-    EXPECT_EQ(countOf(text, "<use"), 18u);
-    EXPECT_NE(text.find("x=\"-400\" y=\"-400\""), std::string::npos);
-    EXPECT_NE(text.find("x=\"400\" y=\"400\""), std::string::npos);
-    // All nine copies of the first element come before the second.
-    EXPECT_LT(text.rfind("#wrapped0"), text.find("#wrapped1\""));
-    EXPECT_NE(text.find("width=\"512\" height=\"512\" viewBox=\"0 0 400 400\""), std::string::npos);
-}
-
-TEST(RandomSource, EachNameDrawsItsOwnRepeatableSequence) {
-    RandomStream first("jee1");
-    RandomStream again("jee1");
-    RandomStream other("jee2");
-    bool differs = false;
-    for (int i = 0; i < 200; ++i) {
-        const double a = first.uniform(-3.0, 5.0);
-        EXPECT_EQ(a, again.uniform(-3.0, 5.0));
-        EXPECT_GE(a, -3.0);
-        EXPECT_LT(a, 5.0);
-        differs = differs || a != other.uniform(-3.0, 5.0);
-        const int pick = first.below(7);
-        again.below(7);
-        EXPECT_TRUE(pick >= 0 && pick < 7);
-    }
-    EXPECT_TRUE(differs);
-    EXPECT_EQ(first.below(0), 0);
-}
-
-TEST(PictureNames, UnknownPicturesAndOversizedPiecesAreRefused) {
-    const PieceCatalog pieces = PieceCatalog::parse("formation 5 grass -\n"
-                                                    "#############\n"
-                                                    "formation 6 grass -\n"
-                                                    "##\n"
-                                                    "tile 31 grass fill\n");
-    const PictureCatalog pictures(pieces);
-    for (const char* name : {"jee0", "jee6", "jee", "parallax6", "foreground13", "collision51", "kuva1",
-                             "collision5x", "jee1000"}) {
-        EXPECT_THROW(pictures.draw(name), std::runtime_error) << name;
-    }
-    // 13 cells do not fit a 400-pixel piece, whose last half cell must stay clear.
-    EXPECT_THROW(pictures.draw("collision5"), std::runtime_error);
-    EXPECT_THROW(pictures.draw("collision7"), std::runtime_error) << "no recipe for piece 7";
-    EXPECT_NO_THROW(pictures.draw("collision6"));
-    EXPECT_NO_THROW(pictures.draw("collision31"));
-    EXPECT_NO_THROW(pictures.draw("jee3"));
 }

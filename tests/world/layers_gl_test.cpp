@@ -2,16 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <algorithm>
-#include <array>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
+#include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
 #include "support/probe_entity.hpp"
-#include "support/test_support.hpp"
 #include "world/level_file.hpp"
 #include "world/world.hpp"
 
@@ -19,11 +18,10 @@ using namespace testing_support;
 
 namespace {
 
-using Colour = std::array<int, 3>;
-constexpr Colour red{255, 0, 0};
-constexpr Colour green{0, 255, 0};
-constexpr Colour blue{0, 0, 255};
-constexpr Colour black{0, 0, 0};
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb green{0, 255, 0};
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb black{0, 0, 0};
 
 class FixedState : public GameState {
 public:
@@ -62,14 +60,9 @@ class LayersGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::testing::internal::CaptureStdout();
-        initVideo("layers", 800, 600, 32, false);
-        initGL(800, 600);
-        ::testing::internal::GetCapturedStdout();
         engine.initHeadless();
         engine.state = std::make_unique<FixedState>();
         viewRect = Rect{0, 0, 800, 600};
-        clearFrame();
         beginOverlay();
     }
     void TearDown() override
@@ -77,38 +70,19 @@ protected:
         endOverlay();
         glDeleteTextures(static_cast<GLsizei>(made.size()), made.data());
         engine.state = nullptr;
-        SDL_Quit();
     }
 
-    GLuint plainTexture(const Colour& colour)
+    GLuint plain(const Rgb& colour)
     {
-        std::array<std::uint8_t, 3> pixel{};
-        std::copy(colour.begin(), colour.end(), pixel.begin());
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // one 3-byte pixel
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, pixel.data());
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        made.push_back(name);
-        return name;
+        made.push_back(plainTexture(1, 1, [colour](int, int) { return colour; }));
+        return made.back();
     }
     void load(const LevelFile& file)
     {
         file.write("map.mp");
-        ::testing::internal::CaptureStdout();
-        world.level->load("map.mp");
-        ::testing::internal::GetCapturedStdout();
+        logOf([&] { world.level->load("map.mp"); });
     }
-    static Colour pixelAt(int x, int yFromTop)
-    {
-        std::array<std::uint8_t, 4> rgba{};
-        glReadPixels(x, 600 - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return {rgba[0], rgba[1], rgba[2]};
-    }
-    static void expectNear(const Colour& seen, const Colour& wanted, const char* where)
+    static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
         for (std::size_t i = 0; i < 3; ++i) {
             EXPECT_LE(std::abs(seen[i] - wanted[i]), 3)
@@ -116,7 +90,7 @@ protected:
         }
     }
 
-    TempDir dir;
+    GlTestWindow window;
     GameEngine engine;
     Journal journal;
     World world;
@@ -125,8 +99,8 @@ protected:
 
 TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
 {
-    engine.textures->collision[2] = plainTexture(red);
-    engine.textures->collision[30] = plainTexture(blue);
+    engine.textures->collision[2] = plain(red);
+    engine.textures->collision[30] = plain(blue);
     LevelFile file;
     file.set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31);
     load(file);
@@ -136,23 +110,21 @@ TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
     expectNear(pixelAt(80, 16), blue, "column 1 alone");
 }
 
-TEST_F(LayersGlTest, BackgroundIsTintedByStyleAndUnknownStylesShowTheFirstPicture)
+TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 {
-    engine.textures->jee[0] = plainTexture(red);
-    engine.textures->jee[4] = plainTexture({255, 255, 255});
-    world.level->backgroundStyle = 4;
-    world.level->drawBackground(&engine);
-    expectNear(pixelAt(400, 300), {77, 26, 0}, "style 4");
-
-    world.level->backgroundStyle = 9;
-    world.level->drawBackground(&engine);
-    expectNear(pixelAt(400, 300), {51, 0, 0}, "style 9");
+    engine.textures->jee[0] = plain(red);
+    engine.textures->jee[4] = plain({255, 255, 255});
+    for (const auto& [style, seen] : {std::pair{4, Rgb{77, 26, 0}}, std::pair{9, Rgb{51, 0, 0}}}) {
+        world.level->backgroundStyle = style;
+        world.level->drawBackground(&engine);
+        expectNear(pixelAt(400, 300), seen, style == 4 ? "style 4" : "unknown style 9: the first picture");
+    }
 }
 
 TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
 {
-    engine.textures->jee[0] = plainTexture(black);
-    engine.textures->foreground[0] = plainTexture(green);
+    engine.textures->jee[0] = plain(black);
+    engine.textures->foreground[0] = plain(green);
     LevelFile file;
     file.set(LevelFile::Grid::Foreground, 0, 0, 1);  // 256 x 256 at the top-left
     load(file);

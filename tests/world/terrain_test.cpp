@@ -61,13 +61,4 @@ TEST_F(TerrainTest, SamplesOnTheFarEdgesLookPastTheGridAndFindFreeCells)
     EXPECT_TRUE(collidesAt(11999, 799, 1)) << "the samples left of and above the edge still count";
 }
 
-TEST_F(TerrainTest, AfterAFailedLoadOnlyTheLevelRectangleStopsEntities)
-{
-    ::testing::internal::CaptureStdout();
-    level.load("no-such-map.mp");
-    ::testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(collidesAt(100, 760)) << "no floor any more";
-    EXPECT_TRUE(collidesAt(100, 780));
-}
-
 }  // namespace

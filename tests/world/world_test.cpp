@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "engine/game_engine.hpp"
-#include "support/test_support.hpp"
-#include "world/level_file.hpp"
 #include "world/probe_world.hpp"
 
 using namespace testing_support;
@@ -104,21 +102,6 @@ TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentre)
     EXPECT_EQ(hat->position.y, 672.0f + ProbeWorld::objectSize / 2);
     EXPECT_EQ(world.objects.size(), 5);
     EXPECT_EQ(addProbe("other", 7)->position.x, 7.0f) << "only the hat is moved";
-}
-
-TEST_F(WorldTest, TwoStartPointsInALevelFileLeaveTheHatOnTheLowerOne)
-{
-    TempDir dir;
-    LevelFile file;
-    file.set(LevelFile::Grid::Objects, 300, 2, 1).set(LevelFile::Grid::Objects, 10, 20, -1);
-    file.write("map.mp");
-    ::testing::internal::CaptureStdout();
-    world.level->load("map.mp");
-    ::testing::internal::GetCapturedStdout();
-    const ProbeEntity* hat = addHat();
-    EXPECT_EQ(hat->position.x, 320.0f + 32.0f);
-    EXPECT_EQ(hat->position.y, 640.0f + 32.0f);
-    EXPECT_EQ(world.objects.size(), 3);
 }
 
 TEST_F(WorldTest, TheGameFactoryMakesNothingForIdsOutsideTheLevelObjectKinds)

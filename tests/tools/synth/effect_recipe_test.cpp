@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "effect_recipe.hpp"
-#include "mastering.hpp"
-#include "sample_rate.hpp"
 #include "parse_error.hpp"
 
 namespace synth {
@@ -52,38 +50,9 @@ TEST(EffectRecipe, MistakesNameTheirLine) {
     EXPECT_EQ(errorOf("voice a\n  osc sine\n  note 0 0.1 H4\nend\n"),
               "test.recipe:3: 'H4' is not a note name (C4, F#3, Bb5) or a frequency (300hz)");
     EXPECT_EQ(errorOf("voice a\n  osc sine\n  amp decay fast\nend\n"), "test.recipe:3: decay must be a number, not 'fast'");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  amp decay\nend\n"), "test.recipe:3: 'amp' needs decay");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  filter lowpass 900 q 0.7 slope 24\nend\n"),
-              "test.recipe:3: 'slope' is not a setting of filter");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  level -3 -4\nend\n"), "test.recipe:3: too many values for 'level'");
-    EXPECT_EQ(errorOf("voice a\n  osc organ\nend\n"),
-              "test.recipe:2: 'organ' is not a waveform (sine, triangle, square, saw, noise)");
-    EXPECT_EQ(errorOf("peak 3\n"), "test.recipe:1: peak 3 is outside -40 to -0.5");
     EXPECT_EQ(errorOf("voice a\n  osc sine\n  note 0 0.1 C4\n"), "test.recipe:1: voice 'a' has no 'end'");
     EXPECT_EQ(errorOf("voice a from b\n  osc sine\nend\n"), "test.recipe:1: no voice 'b' above to start from");
-    EXPECT_EQ(errorOf("voice a\n  note 0 0.1 C4\nend\n"), "test.recipe:1: voice 'a' has no osc");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\nend\n"), "test.recipe:0: the recipe plays no note");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  wobble 3\nend\n"), "test.recipe:3: 'wobble' is not a setting (in voice 'a')");
     EXPECT_EQ(errorOf("voice a\n  osc sine\nend\nvoice a\n  osc saw\nend\n"), "test.recipe:4: voice 'a' is defined twice");
-    EXPECT_EQ(errorOf("volume 3\n"), "test.recipe:1: expected 'peak', 'loudness' or 'voice', not 'volume'");
-}
-
-TEST(EffectRecipe, RendersToItsPeakAndEndsInSilence) {
-    const AudioBuffer sound = parse(twoVoices).render();
-    EXPECT_EQ(sound.channels, 1);
-    EXPECT_NEAR(gainToDecibels(sound.peak()), -6.0, 0.01);
-    EXPECT_GT(sound.seconds(), 0.18) << "the second voice starts at 0.1 s and rings 0.1 s";
-    EXPECT_LT(sound.seconds(), 0.25) << "silence after the last note is trimmed";
-    EXPECT_EQ(sound.samples.back(), 0.0f);
-}
-
-TEST(EffectRecipe, LoudnessIsReachedWithoutPassingThePeak) {
-    const std::string quiet = std::string("loudness -30\n") + twoVoices;
-    const AudioBuffer soft = parse(quiet).render();
-    EXPECT_NEAR(gainToDecibels(weightedForLoudness(soft).loudestRms(loudnessWindowSeconds)), -30.0, 0.05);
-
-    const std::string tooLoud = std::string("loudness -1\n") + twoVoices;
-    EXPECT_NEAR(gainToDecibels(parse(tooLoud).render().peak()), -6.0, 0.01) << "the peak is the ceiling";
 }
 
 }  // namespace
