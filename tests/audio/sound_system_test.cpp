@@ -252,8 +252,11 @@ TEST_F(SoundSystemTest, MusicFadesInOverOneAndAHalfSecondsAndLoopsForever)
 {
     writeSoundFiles(100, 500);
     start();
+    // Holding the mixer keeps it from running ahead between the count and the call.
+    SDL_LockAudio();
     const long begin = mixedFrames;
     sound.playMusic(1);
+    SDL_UnlockAudio();
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
     mixFor(3000);
     EXPECT_EQ(Mix_PlayingMusic(), 1) << "a 500 ms track still plays after 3 s";
@@ -271,8 +274,10 @@ TEST_F(SoundSystemTest, ANegativeFadeTakesTheDefaultAndACallDuringTheFadeOutChan
     start();
     sound.playMusic(0);
     ASSERT_TRUE(mixUntil([] { return Mix_FadingMusic() == MIX_NO_FADING; }, 2500));
+    SDL_LockAudio();
     const long fadeStart = mixedFrames;
     sound.fadeOutMusic(-5);
+    SDL_UnlockAudio();
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     sound.fadeOutMusic(0);  // the mixer itself would halt at once
     sound.fadeOutMusic(100);
