@@ -2,7 +2,7 @@
 // the 9375 object cells set. Prints, per level, the number of entities and the mean and slowest
 // frame over a stretch of play, with the broad phase and with every pair tested. Times are the
 // thread's processor time, so other work on the machine counts as little as it can.
-//   fezzle_world_bench [frames [name filter [frames of every pair]]]
+//   fezzle-world-bench [frames [name filter [frames of every pair]]]
 // (default 300 frames of 16 ms, every level, 5 frames testing every pair)
 #include <algorithm>
 #include <ctime>
