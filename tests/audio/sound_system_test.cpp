@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,26 +28,18 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* variable, const std::string& value) : name(variable)
     {
-        const char* old = std::getenv(variable);
-        hadValue = old != nullptr;
-        previous = hadValue ? old : "";
+        if (const char* old = std::getenv(variable)) {
+            previous = old;
+        }
         setenv(variable, value.c_str(), 1);
     }
-    ~ScopedEnv()
-    {
-        if (hadValue) {
-            setenv(name, previous.c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
+    ~ScopedEnv() { previous ? setenv(name, previous->c_str(), 1) : unsetenv(name); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
     const char* name;
-    bool hadValue = false;
-    std::string previous;
+    std::optional<std::string> previous;
 };
 
 // Counted on the mixer's thread after each buffer is mixed, just before the driver writes it.

@@ -16,6 +16,15 @@ protected:
     {
         log = logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); });
     }
+    // The fullscreen switch as a test can run it: Xvfb offers no fullscreen mode, so it reopens windowed.
+    std::string switchScreen()
+    {
+        return logOf([&] {
+            engine.toggleFullscreen();
+            engine.fullscreen = false;
+            engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
+        });
+    }
     void TearDown() override
     {
         logOf([&] { engine.cleanup(); });

@@ -127,11 +127,9 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot)
 {
     Fixture fixture;
     std::vector<std::string> rows = rowsWithFloor();
-    rows[10] = std::string(20, '.') + "######";
-    rows[11] = std::string(20, '.') + "######";
-    rows[12] = std::string(20, '.') + "######";
-    rows[13] = std::string(20, '.') + "######";
-    rows[14] = std::string(20, '.') + "######";
+    for (std::size_t row = 10; row <= 14; ++row) {
+        rows[row] = std::string(20, '.') + "######";
+    }
     const LevelSource source = LevelSourceParser::parse(sourceWithRows("tiles grass\n", rows), "cover.level");
     const MapData map = LevelCompiler::compile(source, &fixture.pictures);
     // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top.

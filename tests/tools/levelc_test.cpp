@@ -127,23 +127,26 @@ TEST(MapFile, RefusesBlocksTheGameCannotPlace)
     longFile.push_back(0);
     EXPECT_NE(faultOf(longFile).find("46881 bytes"), std::string::npos);
 
-    std::vector<std::uint8_t> style = good;
-    style[46879] = 5;
-    EXPECT_NE(faultOf(style).find("background style 5"), std::string::npos);
-    std::vector<std::uint8_t> parallax = good;
-    parallax[28129 + 3 * 25 + 4] = 6;
-    EXPECT_EQ(faultOf(parallax), "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures");
-    std::vector<std::uint8_t> collision = good;
-    collision[18754] = static_cast<std::uint8_t>(-51);
-    EXPECT_NE(faultOf(collision).find("picture 51 is past the 50 collision"), std::string::npos);
-    std::vector<std::uint8_t> foreground = good;
-    foreground[9379] = static_cast<std::uint8_t>(-128);
-    EXPECT_NE(faultOf(foreground).find("picture 128"), std::string::npos);
-    for (int value : {9, -9, 127}) {
-        std::vector<std::uint8_t> object = good;
-        object[37504 + 25 * 374 + 24] = static_cast<std::uint8_t>(value);
-        EXPECT_NE(faultOf(object).find("column 374, row 24 of the object grid: value " + std::to_string(value)),
-                  std::string::npos);
+    // Grid offsets: foreground 9379, collision 18754, parallax 28129, objects 37504; the style is last.
+    struct Damage {
+        std::size_t at;
+        int value;
+        const char* fault;
+    };
+    constexpr std::size_t lastObject = 37504 + 25 * 374 + 24;
+    const Damage damages[] = {
+        {46879, 5, "background style 5"},
+        {28129 + 3 * 25 + 4, 6, "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures"},
+        {18754, -51, "picture 51 is past the 50 collision"},
+        {9379, -128, "picture 128"},
+        {lastObject, 9, "column 374, row 24 of the object grid: value 9"},
+        {lastObject, -9, "column 374, row 24 of the object grid: value -9"},
+        {lastObject, 127, "column 374, row 24 of the object grid: value 127"},
+    };
+    for (const Damage& damage : damages) {
+        std::vector<std::uint8_t> bytes = good;
+        bytes[damage.at] = static_cast<std::uint8_t>(damage.value);
+        EXPECT_NE(faultOf(bytes).find(damage.fault), std::string::npos) << faultOf(bytes);
     }
 }
 

@@ -34,18 +34,6 @@ TEST(LayerGeometryTest, BackgroundFollowsTheViewAndShowsOnePointThreeTimesAsMuch
               (std::vector<int>{50, 30, 801, 601}));
 }
 
-TEST(LayerGeometryTest, StylesPickTintAndPictureAndUnknownStylesFallBackToTheFirstPicture)
-{
-    const BackgroundLook ember = backgroundLook(4);
-    EXPECT_EQ(ember.picture, 4);
-    EXPECT_FLOAT_EQ(ember.tint.r, 0.3f);
-    EXPECT_FLOAT_EQ(ember.tint.g, 0.1f);
-    for (int style : {-1, 5, 127}) {
-        EXPECT_EQ(backgroundLook(style).picture, 0) << style;
-        EXPECT_FLOAT_EQ(backgroundLook(style).tint.g, 0.2f) << style;
-    }
-}
-
 TEST(LayerGeometryTest, ParallaxPiecesShiftByOnePointOneTimesTheView)
 {
     const Rect view{4800, 100, 800, 600};

@@ -47,7 +47,6 @@ protected:
 
 TEST_F(LevelTest, NewLevelIsEmptyAboveAFloorTwoCellsHigh)
 {
-    EXPECT_EQ(level.world, &world);
     EXPECT_EQ(level.version, 1);
     for (int column : {0, 374}) {
         EXPECT_FALSE(level.solidAt(column, 22)) << column;
