@@ -1,6 +1,6 @@
 // The owning list of the game: entities, level pieces, effects and menu items. It deletes an
-// element when the element leaves the list. One cursor serves the step-by-step walks; an
-// iterator, which nothing but `erase` disturbs, serves the walks that may add at the tail.
+// element when the element leaves the list. Its iterator, which nothing but `erase` disturbs,
+// serves the walks that may add at the tail.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +36,7 @@ public:
     LinkedList(const LinkedList&) = delete;
     LinkedList& operator=(const LinkedList&) = delete;
 
-    // The list owns the element from here on. The cursor stays where it was.
+    // The list owns the element from here on.
     void pushBack(T* element)
     {
         Node* node = new Node{nullptr, tail, element};
@@ -77,56 +77,12 @@ public:
         }
     }
 
-    bool first()
-    {
-        cursor = head;
-        return head != nullptr;
-    }
-
-    bool next()
-    {
-        if (cursor == nullptr || cursor->next == nullptr) {
-            return false;
-        }
-        cursor = cursor->next;
-        return true;
-    }
-
-    bool previous()
-    {
-        if (cursor == nullptr || cursor->prev == nullptr) {
-            return false;
-        }
-        cursor = cursor->prev;
-        return true;
-    }
-
-    // An index past the end leaves the cursor on the tail.
-    void seek(std::int32_t index)
-    {
-        first();
-        for (std::int32_t i = 0; i < index && next(); ++i) {
-        }
-    }
-
-    // Null when the list is empty or the cursor was never placed.
-    T* current() const { return cursor != nullptr ? cursor->element : nullptr; }
-
     std::int32_t size() const { return count; }
-
-    // The cursor goes on to the following element, or back to the new tail when the tail went.
-    void removeCurrent()
-    {
-        if (cursor != nullptr) {
-            unlink(cursor);
-        }
-    }
 
     Iterator begin() const { return Iterator(head); }
     Iterator end() const { return Iterator(nullptr); }
 
-    // Deletes the element at `at` and returns the position after it. A cursor standing there
-    // moves on as removeCurrent would move it.
+    // Deletes the element at `at` and returns the position after it.
     Iterator erase(Iterator at)
     {
         Node* following = at.node->next;
@@ -137,9 +93,6 @@ public:
 private:
     void unlink(Node* node)
     {
-        if (cursor == node) {
-            cursor = node->next != nullptr ? node->next : node->prev;
-        }
         (node->prev != nullptr ? node->prev->next : head) = node->next;
         (node->next != nullptr ? node->next->prev : tail) = node->prev;
         --count;
@@ -150,6 +103,5 @@ private:
 
     std::int32_t count = 0;
     Node* head = nullptr;
-    Node* cursor = nullptr;
     Node* tail = nullptr;
 };
