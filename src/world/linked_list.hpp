@@ -1,4 +1,4 @@
-// The owning list of the game: entities, level pieces, effects and menu items. It deletes an
+// The owning list of the game: the world's entities and the level's pieces. It deletes an
 // element when the element leaves the list. Its iterator, which nothing but `erase` disturbs,
 // serves the walks that may add at the tail.
 #pragma once
