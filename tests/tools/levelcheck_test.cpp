@@ -8,15 +8,13 @@
 
 namespace {
 
-std::string trackFault(const std::string& text)
-{
+std::string trackFault(const std::string& text) {
     return testing_support::faultOf<LevelError>([&] { InputTrack::parse(text, "t.track"); });
 }
 
 }  // namespace
 
-TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText)
-{
+TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText) {
     InputTrack track;
     track.frames = {0, 0, HeldKeys::thrust, HeldKeys::left | HeldKeys::thrust, HeldKeys::all, HeldKeys::right, 0};
     const std::string text = track.format("a test");
@@ -27,8 +25,7 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText)
     EXPECT_EQ(track.at(100), 0) << "no keys past the end";
 }
 
-TEST(InputTrack, NamesTheLineAndColumnOfABadRun)
-{
+TEST(InputTrack, NamesTheLineAndColumnOfABadRun) {
     EXPECT_EQ(trackFault("2 T\nx T\n").substr(0, 12), "t.track:2:1:");
     EXPECT_EQ(trackFault("0 T\n").substr(0, 27), "t.track:1:1: expected a fra");
     EXPECT_EQ(trackFault("99999999 T\n").substr(0, 12), "t.track:1:1:");
@@ -39,8 +36,7 @@ TEST(InputTrack, NamesTheLineAndColumnOfABadRun)
     EXPECT_EQ(trackFault("4 T R\n"), "t.track:1:5: unexpected text after the keys");
 }
 
-TEST(LevelRoute, FindsTheNearestPlaceWithinTheSearchWindow)
-{
+TEST(LevelRoute, FindsTheNearestPlaceWithinTheSearchWindow) {
     testing_support::TempDir dir;
     testing_support::writeText("r.route", "; a hook\n0 0\n100 0\n100 100\n");
     const LevelRoute route = LevelRoute::load("r.route");
