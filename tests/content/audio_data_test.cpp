@@ -150,13 +150,6 @@ TEST_F(SoundData, EveryFileLoadsThroughTheMixerAtTheMixerRate) {
         EXPECT_EQ(wavRateAndBits(soundDir + e.file), std::make_pair(std::uint32_t{mixerRateHz}, std::uint16_t{16}))
             << e.file;
     }
-    for (const char* track : tracks) {
-        Mix_Music* music = Mix_LoadMUS((soundDir + track).c_str());
-        ASSERT_NE(music, nullptr) << track << ": " << Mix_GetError();
-        EXPECT_EQ(Mix_GetMusicType(music), MUS_OGG) << track << " is recognised by its content";
-        Mix_FreeMusic(music);
-        EXPECT_EQ(decodeOgg(track).rateHz, mixerRateHz) << track;
-    }
 }
 
 TEST_F(SoundData, EffectsAreShortCleanAndBelowClipping) {
@@ -186,6 +179,7 @@ TEST_F(SoundData, TracksLastAMinuteOrTwoAndLoopWithoutASeam) {
         const Sound music = decodeOgg(track);
         const std::vector<float>& s = music.samples;
         ASSERT_EQ(music.channels, 2) << track;
+        EXPECT_EQ(music.rateHz, mixerRateHz) << track;
         EXPECT_GE(music.seconds(), shortestTrackSeconds) << track;
         EXPECT_LE(music.seconds(), longestTrackSeconds) << track;
         EXPECT_LE(peakDb(s), ceilingDb) << track;
