@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "picture.hpp"
+#include "graphics/tables.hpp"
 #include "world/layer_geometry.hpp"
 
 namespace {
@@ -65,28 +65,30 @@ double meanAlpha(const Picture& picture) {
     return covered / static_cast<double>(std::max<size_t>(1, picture.pixels.size()));
 }
 
-struct Family {
-    const char* prefix;
-    int first, last;
-    int pixelW, pixelH;  // picture size
-    int levelW, levelH;  // size it is drawn at
+struct Piece {
+    std::string file;
+    Rect drawn;  // the size the game draws it at
 };
 
-constexpr std::array<Family, 12> families = {{
-    //  prefix        first last  pixels     drawn at
-    {"jee", 1, 5, 512, 512, 512, 512},
-    {"parallax", 1, 1, 256, 256, 200, 200},
-    {"parallax", 2, 5, 512, 512, 400, 400},
-    {"foreground", 1, 2, 256, 256, 256, 256},
-    {"foreground", 3, 12, 512, 512, 400, 400},
-    {"collision", 1, 1, 256, 512, 256, 512},
-    {"collision", 2, 2, 512, 64, 512, 64},
-    {"collision", 3, 3, 64, 64, 64, 64},
-    {"collision", 4, 4, 128, 64, 100, 64},
-    {"collision", 5, 30, 512, 512, 400, 400},
-    {"collision", 31, 40, 64, 64, 64, 64},
-    {"collision", 41, 50, 128, 128, 128, 128},
-}};
+// Every world picture, with the sizes from the game's own piece tables; backgrounds are drawn at 512.
+std::vector<Piece> everyPiece() {
+    std::vector<Piece> all;
+    for (int n = 1; n <= 5; ++n) all.push_back({nameOf("jee", n), {0, 0, 512, 512}});
+    auto add = [&](const char* family, const auto& rects) {
+        for (std::size_t i = 0; i < rects.size(); ++i) all.push_back({nameOf(family, static_cast<int>(i) + 1), rects[i]});
+    };
+    add("foreground", foregroundRects);
+    add("parallax", parallaxRects);
+    add("collision", collisionRects);
+    return all;
+}
+
+// The smallest power of two that holds a drawn size: nothing smaller shows it sharp, anything larger wastes memory.
+int pictureSide(int drawn) {
+    int side = 1;
+    while (side < drawn) side *= 2;
+    return side;
+}
 
 constexpr int cellPixels = 32;
 constexpr double solidCell = 0.9;
@@ -100,15 +102,13 @@ protected:
 }  // namespace
 
 TEST_F(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
-    for (const Family& family : families)
-        for (int n = family.first; n <= family.last; ++n) {
-            const std::string file = nameOf(family.prefix, n);
-            const Surface surface = loadSurface(file);
-            expectLoadsAsTheGameLoads(file, surface.get());
-            if (!surface) continue;
-            EXPECT_EQ(surface->w, family.pixelW) << file;
-            EXPECT_EQ(surface->h, family.pixelH) << file;
-        }
+    for (const Piece& piece : everyPiece()) {
+        const Surface surface = loadSurface(piece.file);
+        expectLoadsAsTheGameLoads(piece.file, surface.get());
+        if (!surface) continue;
+        EXPECT_EQ(surface->w, pictureSide(piece.drawn.w)) << piece.file << " drawn " << piece.drawn.w << " wide";
+        EXPECT_EQ(surface->h, pictureSide(piece.drawn.h)) << piece.file << " drawn " << piece.drawn.h << " high";
+    }
 }
 
 TEST_F(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
@@ -154,32 +154,29 @@ TEST_F(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
 }
 
 TEST_F(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
-    for (const Family& family : families) {
-        if (std::string(family.prefix) != "collision" || family.first > 30) continue;
-        for (int n = family.first; n <= family.last; ++n) {
-            const std::string file = nameOf(family.prefix, n);
-            const Picture picture = readPicture(file);
-            if (picture.pixels.empty()) continue;
-            auto cover = [&](double x0, double y0, double x1, double y1) {
-                return coverage(picture, family.levelW, family.levelH, x0, y0, x1, y1);
-            };
-            const int columns = family.levelW / cellPixels, rows = family.levelH / cellPixels;
-            int solidCells = 0;
-            for (int row = 0; row < rows; ++row)
-                for (int column = 0; column < columns; ++column) {
-                    const double x = column * cellPixels, y = row * cellPixels;
-                    const double c = cover(x, y, x + cellPixels, y + cellPixels);
-                    EXPECT_TRUE(c >= solidCell || c <= freeCell)
-                        << file << " cell (" << column << ", " << row << ") is " << c * 100 << "% opaque";
-                    solidCells += c >= solidCell ? 1 : 0;
-                }
-            EXPECT_GT(solidCells, 0) << file << " has no solid cell";
-            // Sizes that are no multiple of 32 end in a part cell, which must stay clear.
-            EXPECT_LE(cover(columns * cellPixels, 0, family.levelW, family.levelH), 0.02)
-                << file << ": its part cell on the right is not clear";
-            EXPECT_LE(cover(0, rows * cellPixels, family.levelW, family.levelH), 0.02)
-                << file << ": its part cell at the bottom is not clear";
-        }
+    // Terrain shapes 1 to 30; the square tiles past them are checked as wholly opaque.
+    for (int n = 1; n <= 30; ++n) {
+        const std::string file = nameOf("collision", n);
+        const Picture picture = readPicture(file);
+        if (picture.pixels.empty()) continue;
+        const Rect drawn = collisionRects[static_cast<std::size_t>(n - 1)];
+        auto cover = [&](double x0, double y0, double x1, double y1) {
+            return coverage(picture, drawn.w, drawn.h, x0, y0, x1, y1);
+        };
+        const int columns = drawn.w / cellPixels, rows = drawn.h / cellPixels;
+        int solidCells = 0;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const double x = column * cellPixels, y = row * cellPixels;
+                const double c = cover(x, y, x + cellPixels, y + cellPixels);
+                EXPECT_TRUE(c >= solidCell || c <= freeCell)
+                    << file << " cell (" << column << ", " << row << ") is " << c * 100 << "% opaque";
+                solidCells += c >= solidCell ? 1 : 0;
+            }
+        EXPECT_GT(solidCells, 0) << file << " has no solid cell";
+        // Sizes that are no multiple of 32 end in a part cell, which must stay clear.
+        EXPECT_LE(cover(columns * cellPixels, 0, drawn.w, drawn.h), 0.02) << file << ": its right part cell is not clear";
+        EXPECT_LE(cover(0, rows * cellPixels, drawn.w, drawn.h), 0.02) << file << ": its bottom part cell is not clear";
     }
 }
 
