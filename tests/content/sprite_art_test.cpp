@@ -242,7 +242,7 @@ TEST(SpriteArt, GlyphSheetIsStoredUpsideDownAndSetsDiffer) {
     int differing = 0;
     for (int g = 1; g < 95; ++g) {
         const std::vector<Rgba> a = inkOf(font, glyphCellBox(g)), b = inkOf(font, glyphCellBox(g + firstSet1Glyph));
-        differing += !std::equal(a.begin(), a.end(), b.begin(), [](const Rgba& x, const Rgba& y) { return x.a == y.a; });
+        differing += !std::equal(a.begin(), a.end(), b.begin(), [](Rgba x, Rgba y) { return x.a == y.a; });
     }
     EXPECT_GT(differing, 90);
     std::vector<double> solid;

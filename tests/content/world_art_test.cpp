@@ -75,7 +75,8 @@ std::vector<Piece> everyPiece() {
     std::vector<Piece> all;
     for (int n = 1; n <= 5; ++n) all.push_back({nameOf("jee", n), {0, 0, 512, 512}});
     auto add = [&](const char* family, const auto& rects) {
-        for (std::size_t i = 0; i < rects.size(); ++i) all.push_back({nameOf(family, static_cast<int>(i) + 1), rects[i]});
+        for (std::size_t i = 0; i < rects.size(); ++i)
+            all.push_back({nameOf(family, static_cast<int>(i) + 1), rects[i]});
     };
     add("foreground", foregroundRects);
     add("parallax", parallaxRects);
@@ -175,8 +176,8 @@ TEST_F(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
             }
         EXPECT_GT(solidCells, 0) << file << " has no solid cell";
         // Sizes that are no multiple of 32 end in a part cell, which must stay clear.
-        EXPECT_LE(cover(columns * cellPixels, 0, drawn.w, drawn.h), 0.02) << file << ": its right part cell is not clear";
-        EXPECT_LE(cover(0, rows * cellPixels, drawn.w, drawn.h), 0.02) << file << ": its bottom part cell is not clear";
+        EXPECT_LE(cover(columns * cellPixels, 0, drawn.w, drawn.h), 0.02) << file << ": its right part cell has ink";
+        EXPECT_LE(cover(0, rows * cellPixels, drawn.w, drawn.h), 0.02) << file << ": its bottom part cell has ink";
     }
 }
 

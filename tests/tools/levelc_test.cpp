@@ -35,7 +35,8 @@ MapData everythingMap() {
     put(map.terrain, {{0, 0, -128}, {374, 5, 127}, {7, 7, 1}});
     // Objects on a solid cell, at the last cell, and every kind with both signs.
     put(map.objects, {{7, 7, -6}, {374, 24, 8}, {3, 2, 1}, {4, 2, -1}});
-    for (int kind = 1; kind <= objectKindCount; ++kind) put(map.objects, {{100 + kind, 10, kind}, {100 + kind, 11, -kind}});
+    for (int kind = 1; kind <= objectKindCount; ++kind)
+        put(map.objects, {{100 + kind, 10, kind}, {100 + kind, 11, -kind}});
     put(map.foreground, {{0, 0, 12}, {374, 24, -1}});
     put(map.pieces, {{0, 24, 50}, {12, 20, -31}});
     put(map.parallax, {{200, 3, -5}, {201, 3, 1}});

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "effect_recipe.hpp"
-#include "parse_error.hpp"
+#include "source_error.hpp"
 
 namespace synth {
 namespace {
@@ -12,7 +12,12 @@ namespace {
 EffectRecipe parse(const std::string& text) { return EffectRecipe::parse(SourceText::fromString(text, "test.recipe")); }
 
 std::string errorOf(const std::string& text) {
-    return parseError([&] { parse(text); });
+    try {
+        parse(text);
+    } catch (const SourceError& e) {
+        return e.what();
+    }
+    return "";
 }
 
 const char* const twoVoices = R"(# a comment line
