@@ -1,5 +1,5 @@
 // The world picture generator's parts that the built pictures cannot show plainly: cell outlines and the
-// piece catalogue with its faults.
+// piece catalogue's faults.
 #include "cell_mask.hpp"
 #include "piece_catalog.hpp"
 
@@ -87,23 +87,6 @@ TEST(CellMaskOutline, RejectsMalformedMasks) {
     EXPECT_THROW(CellMask(std::vector<std::string>{}), std::runtime_error);
     CellMask mask({"#"});
     EXPECT_THROW(mask.setOpenSides("LQ"), std::runtime_error);
-}
-
-TEST(PieceCatalogue, ReadsFormationsAndTiles) {
-    const PieceCatalog catalogue = PieceCatalog::parse("# a comment\nformation 7 grass LB\n##..\n####\n\n"
-                                                       "# another comment\nformation 8 tiles -\n  ##  \n"
-                                                       "tile 31 grass fill\ntile 32 grass cap\n");
-    const PieceRecipe& hill = catalogue.recipe(7);
-    EXPECT_EQ(hill.material, "grass");
-    EXPECT_EQ(hill.openSides, "LB");
-    EXPECT_EQ(hill.cells, (std::vector<std::string>{"##..", "####"}));
-    EXPECT_FALSE(hill.tile);
-    EXPECT_EQ(catalogue.recipe(8).openSides, "");
-    EXPECT_EQ(catalogue.recipe(8).cells, std::vector<std::string>{"##"});
-    EXPECT_TRUE(catalogue.recipe(31).tile);
-    EXPECT_FALSE(catalogue.recipe(31).capped);
-    EXPECT_TRUE(catalogue.recipe(32).capped);
-    EXPECT_THROW(catalogue.recipe(9), std::runtime_error);
 }
 
 TEST(PieceCatalogue, NamesTheLineOfEachFault) {
