@@ -139,23 +139,15 @@ protected:
         return sound;
     }
 
-    static bool mixerOpen;
+    inline static bool mixerOpen = false;
 };
 
-bool SoundData::mixerOpen = false;
-
-TEST_F(SoundData, EveryFileLoadsThroughTheMixerAtTheMixerRate) {
-    for (const EffectLimits& e : effects) {
-        EXPECT_FALSE(loadEffect(e.file).samples.empty()) << e.file << ": " << Mix_GetError();
-        EXPECT_EQ(wavRateAndBits(soundDir + e.file), std::make_pair(std::uint32_t{mixerRateHz}, std::uint16_t{16}))
-            << e.file;
-    }
-}
-
-TEST_F(SoundData, EffectsAreShortCleanAndBelowClipping) {
+TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
     for (const EffectLimits& e : effects) {
         const Sound sound = loadEffect(e.file);
-        ASSERT_FALSE(sound.samples.empty()) << e.file;
+        ASSERT_FALSE(sound.samples.empty()) << e.file << ": " << Mix_GetError();
+        EXPECT_EQ(wavRateAndBits(soundDir + e.file), std::make_pair(std::uint32_t{mixerRateHz}, std::uint16_t{16}))
+            << e.file;
         const std::vector<float>& s = sound.samples;
         EXPECT_GE(sound.seconds(), e.shortestSeconds) << e.file;
         EXPECT_LE(sound.seconds(), e.longestSeconds) << e.file;

@@ -41,17 +41,28 @@ Box inkBounds(const Picture& p, const Box& region) {
            << " in a region from " << region.x << "," << region.y << " to " << region.right() << "," << region.bottom();
 }
 
+// The pixels of a region, row by row.
+std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
+    std::vector<Rgba> pixels;
+    for (int y = region.y; y < region.bottom(); ++y)
+        pixels.insert(pixels.end(), &p.at(region.x, y), &p.at(region.x, y) + region.w);
+    return pixels;
+}
+
+// Luminance of the region's pixels at least `alpha` opaque.
+std::vector<double> solidLuminances(const Picture& p, const Box& region, Uint8 alpha) {
+    std::vector<double> luminances;
+    for (const Rgba& pixel : pixelsOf(p, region))
+        if (pixel.a >= alpha) luminances.push_back(pixel.luminance());
+    return luminances;
+}
+
 // Share of the solid ink that is light: a tint multiplies the colours, so it only shows on light ink. Outlines
 // are dark on purpose, which is why this is a share and not an average.
 double lightInkShare(const Picture& p, const Box& region) {
-    int solid = 0, light = 0;
-    for (int y = region.y; y < region.bottom(); ++y)
-        for (int x = region.x; x < region.right(); ++x) {
-            if (p.at(x, y).a < 128) continue;
-            ++solid;
-            light += p.at(x, y).luminance() >= 0.7 ? 1 : 0;
-        }
-    return solid > 0 ? static_cast<double>(light) / solid : 0.0;
+    const std::vector<double> solid = solidLuminances(p, region, 128);
+    const auto light = std::count_if(solid.begin(), solid.end(), [](double l) { return l >= 0.7; });
+    return solid.empty() ? 0.0 : static_cast<double>(light) / static_cast<double>(solid.size());
 }
 
 std::string kuva(int n) { return "kuva" + std::to_string(n) + ".png"; }
@@ -109,13 +120,13 @@ std::vector<Box> grid(int x0, int y0, int w, int h, int columns, int rows) {
 }
 
 TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
-    std::vector<Box> thrower = grid(0, 0, 256, 170, 1, 3);
-    for (const Box& item : grid(340, 0, 170, 170, 1, 3)) thrower.push_back(item);
-    std::vector<Box> effects = grid(0, 0, 128, 128, 4, 1);
-    effects.push_back({0, 128, 128, 128});
-    effects.push_back({256, 128, 128, 128});
     const std::pair<std::string, std::vector<Box>> sheets[] = {
-        {kuva(11), thrower}, {kuva(12), grid(0, 0, 128, 256, 4, 2)}, {"effect1.png", effects}};
+        {kuva(11), {{0, 0, 256, 170}, {0, 170, 256, 170}, {0, 340, 256, 170},      // thrower
+                    {340, 0, 170, 170}, {340, 170, 170, 170}, {340, 340, 170, 170}}},  // its items
+        {kuva(12), grid(0, 0, 128, 256, 4, 2)},
+        {"effect1.png", {{0, 0, 128, 128}, {128, 0, 128, 128}, {256, 0, 128, 128}, {384, 0, 128, 128},  // puff
+                         {0, 128, 128, 128}, {256, 128, 128, 128}}},  // ember, bubble
+    };
     for (const auto& [file, cells] : sheets) {
         const Picture p = readPicture(file);
         if (p.pixels.empty()) continue;
@@ -202,14 +213,6 @@ Box glyphCellBox(int glyph) {
     return {(glyph % 16) * glyphCell, 512 - (glyph / 16 + 1) * glyphCell, glyphCell, glyphCell};
 }
 
-// The pixels of a region, row by row.
-std::vector<Rgba> inkOf(const Picture& p, const Box& region) {
-    std::vector<Rgba> pixels;
-    for (int y = region.y; y < region.bottom(); ++y)
-        pixels.insert(pixels.end(), &p.at(region.x, y), &p.at(region.x, y) + region.w);
-    return pixels;
-}
-
 TEST(SpriteArt, GlyphSheetHasTwoSetsInsideTheirAdvance) {
     const Picture font = readPicture("font.png");
     ASSERT_EQ(font.width, 512);
@@ -239,16 +242,15 @@ TEST(SpriteArt, GlyphSheetIsStoredUpsideDownAndSetsDiffer) {
     // keeps it readable.
     int differing = 0;
     for (int g = 1; g < 95; ++g) {
-        const std::vector<Rgba> a = inkOf(font, glyphCellBox(g)), b = inkOf(font, glyphCellBox(g + firstSet1Glyph));
+        const std::vector<Rgba> a = pixelsOf(font, glyphCellBox(g)), b = pixelsOf(font, glyphCellBox(g + firstSet1Glyph));
         differing += !std::equal(a.begin(), a.end(), b.begin(), [](Rgba x, Rgba y) { return x.a == y.a; });
     }
     EXPECT_GT(differing, 90);
-    std::vector<double> solid;
-    for (const Rgba& p : inkOf(font, glyphCellBox('A' - ' ')))
-        if (p.a >= 200) solid.push_back(p.luminance());
+    const std::vector<double> solid = solidLuminances(font, glyphCellBox('A' - ' '), 200);
     ASSERT_FALSE(solid.empty());
-    EXPECT_GT(*std::max_element(solid.begin(), solid.end()), 0.95);
-    EXPECT_LT(*std::min_element(solid.begin(), solid.end()), 0.3);
+    const auto [darkest, brightest] = std::minmax_element(solid.begin(), solid.end());
+    EXPECT_GT(*brightest, 0.95);
+    EXPECT_LT(*darkest, 0.3);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -77,14 +78,12 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame) {
     put(map.objects, {{10, 20, 1}});
     const std::vector<std::uint8_t> bytes = MapFile::encode(map);
     ASSERT_EQ(bytes.size(), 46880u);
-    EXPECT_EQ(bytes[0], 0x04);
-    EXPECT_EQ(bytes[3], 0x01);
-    EXPECT_EQ(bytes[4 + 1], 1) << "terrain is column by column";
-    EXPECT_EQ(bytes[9379 + 25], 0xFD) << "foreground -3 at column 1";
-    EXPECT_EQ(bytes[18754 + 2 * 25 + 2], 4);
-    EXPECT_EQ(bytes[28129 + 9374], 5);
-    EXPECT_EQ(bytes[37504 + 10 * 25 + 20], 1);
-    EXPECT_EQ(bytes[46879], 3);
+    // The version little-endian, then the grids column by column (foreground -3 at column 1), the style last.
+    const std::pair<std::size_t, int> expected[] = {{0, 0x04}, {3, 0x01}, {4 + 1, 1}, {9379 + 25, 0xFD},
+                                                    {18754 + 2 * 25 + 2, 4}, {28129 + 9374, 5},
+                                                    {37504 + 10 * 25 + 20, 1}, {46879, 3}};
+    for (const auto& [offset, value] : expected) EXPECT_EQ(bytes[offset], value) << "byte " << offset;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 46880 - 10) << "nothing else set";
     EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
 }
 

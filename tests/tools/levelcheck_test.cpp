@@ -41,19 +41,16 @@ TEST(LevelRoute, FindsTheNearestPlaceWithinTheSearchWindow) {
     testing_support::writeText("r.route", "; a hook\n0 0\n100 0\n100 100\n");
     const LevelRoute route = LevelRoute::load("r.route");
     EXPECT_FLOAT_EQ(route.length(), 200.0f);
-    LevelRoute::Place place = route.locate(50.0f, 10.0f, 0.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 50.0f);
-    EXPECT_FLOAT_EQ(place.distance, 10.0f);
-    place = route.locate(90.0f, 60.0f, 0.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 160.0f);
+    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 0.0f, 200.0f).along, 50.0f);
+    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 0.0f, 200.0f).distance, 10.0f);
+    EXPECT_FLOAT_EQ(route.locate(90.0f, 60.0f, 0.0f, 200.0f).along, 160.0f);
     // Kept out of the first leg, the nearest place is on the second.
-    place = route.locate(50.0f, 10.0f, 120.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 120.0f);
+    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 120.0f, 200.0f).along, 120.0f);
     EXPECT_FLOAT_EQ(route.pointAt(150.0f).y, 50.0f);
     EXPECT_FLOAT_EQ(route.pointAt(999.0f).y, 100.0f);
 
-    testing_support::writeText("bad.route", "0 0\n10 zz\n");
-    EXPECT_THROW(LevelRoute::load("bad.route"), LevelError);
-    testing_support::writeText("short.route", "0 0\n");
-    EXPECT_THROW(LevelRoute::load("short.route"), LevelError);
+    for (const char* bad : {"0 0\n10 zz\n", "0 0\n"}) {
+        testing_support::writeText("bad.route", bad);
+        EXPECT_THROW(LevelRoute::load("bad.route"), LevelError) << bad;
+    }
 }
