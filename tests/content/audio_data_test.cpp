@@ -152,7 +152,6 @@ TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
         EXPECT_GE(sound.seconds(), e.shortestSeconds) << e.file;
         EXPECT_LE(sound.seconds(), e.longestSeconds) << e.file;
         EXPECT_LE(peakDb(s), ceilingDb) << e.file;
-        EXPECT_GE(peakDb(s), -24.0) << e.file << " is audible";
         EXPECT_GT(peakDb(s, 0, sound.samplesIn(0.005)), -40.0) << e.file << " starts at once, not after a silence";
         EXPECT_LT(peakDb(s, s.size() - sound.samplesIn(0.002), s.size()), -50.0)
             << e.file << " has died away by its end instead of stopping with a click";
