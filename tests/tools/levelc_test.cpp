@@ -67,7 +67,7 @@ int levelc(const std::string& arguments) {
 
 }  // namespace
 
-TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame) {
+TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPlace) {
     MapData map;
     map.version = 0x01020304;
     map.backgroundStyle = 3;
@@ -85,12 +85,11 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame) {
     for (const auto& [offset, value] : expected) EXPECT_EQ(bytes[offset], value) << "byte " << offset;
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 46880 - 10) << "nothing else set";
     EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
-}
 
-TEST(MapFile, RefusesBlocksTheGameCannotPlace) {
+    // Refused: any other length, and values the game cannot place.
     const std::vector<std::uint8_t> good = MapFile::encode(MapData());
-    auto faultOf = [](const std::vector<std::uint8_t>& bytes) {
-        return testing_support::faultOf<LevelError>([&] { MapFile::decode(bytes, "bad.mp"); });
+    auto faultOf = [](const std::vector<std::uint8_t>& file) {
+        return testing_support::faultOf<LevelError>([&] { MapFile::decode(file, "bad.mp"); });
     };
     EXPECT_EQ(faultOf({good.begin(), good.end() - 1}), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");
     std::vector<std::uint8_t> longFile = good;
@@ -109,9 +108,9 @@ TEST(MapFile, RefusesBlocksTheGameCannotPlace) {
         {lastObject, 127, "column 374, row 24 of the object grid: value 127"},
     };
     for (const auto& [offset, value, fault] : damages) {
-        std::vector<std::uint8_t> bytes = good;
-        bytes[offset] = static_cast<std::uint8_t>(value);
-        EXPECT_THAT(faultOf(bytes), testing::HasSubstr(fault));
+        std::vector<std::uint8_t> damaged = good;
+        damaged[offset] = static_cast<std::uint8_t>(value);
+        EXPECT_THAT(faultOf(damaged), testing::HasSubstr(fault));
     }
 }
 

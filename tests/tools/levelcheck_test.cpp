@@ -14,7 +14,7 @@ std::string trackFault(const std::string& text) {
 
 }  // namespace
 
-TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText) {
+TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns) {
     InputTrack track;
     track.frames = {0, 0, HeldKeys::thrust, HeldKeys::left | HeldKeys::thrust, HeldKeys::all, HeldKeys::right, 0};
     const std::string text = track.format("a test");
@@ -23,9 +23,7 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText) {
     EXPECT_EQ(InputTrack::parse("  3 TL\r\n\n; note\n1 -\n", "t.track").frames,
               (std::vector<std::uint8_t>{5, 5, 5, 0}));
     EXPECT_EQ(track.at(100), 0) << "no keys past the end";
-}
-
-TEST(InputTrack, NamesTheLineAndColumnOfABadRun) {
+    // A bad run is named by its line and column.
     EXPECT_EQ(trackFault("2 T\nx T\n").substr(0, 12), "t.track:2:1:");
     EXPECT_EQ(trackFault("0 T\n").substr(0, 27), "t.track:1:1: expected a fra");
     EXPECT_EQ(trackFault("99999999 T\n").substr(0, 12), "t.track:1:1:");
