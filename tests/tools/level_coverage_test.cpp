@@ -93,18 +93,11 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
     level.pieces[at(0, 0)] = formation;
     for (int column = 0; column <= 6; ++column)
         for (int row = 0; row < 12; ++row) level.terrain[at(column, row)] = 1;
-    const CoverageMap levelCoverage(level.pieces, fixture.pictures);
-    CoverageReport report = CoverageReport::measure(level, levelCoverage);
-    EXPECT_EQ(report.solidCells, 84);
+    const CoverageReport report = CoverageReport::measure(level, CoverageMap(level.pieces, fixture.pictures));
     EXPECT_EQ(report.bareSolidCells.size(), 12u);
-    EXPECT_EQ(report.bareSolidCells.front(), MapData::cellIndex(6, 0));
-    EXPECT_EQ(report.ghostCells.size(), 6u);
-    for (int row = 0; row < 12; ++row) level.terrain[at(6, row)] = 0;
-    report = CoverageReport::measure(level, levelCoverage);
-    EXPECT_TRUE(report.bareSolidCells.empty());
     EXPECT_EQ(report.ghostCells.size(), 6u);
     EXPECT_FALSE(report.clean());
-    EXPECT_EQ(report.summary().substr(0, 19), "solid 72/72 covered");
+    EXPECT_THAT(report.summary(), testing::StartsWith("solid 72/84 covered"));
 }
 
 TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {

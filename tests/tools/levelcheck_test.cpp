@@ -1,9 +1,8 @@
-// Input tracks and routes, the two files the level checker and the autopilot read.
+// Input tracks, the files the level checker replays.
 #include <gtest/gtest.h>
 
 #include "input_track.hpp"
 #include "level_error.hpp"
-#include "level_route.hpp"
 #include "support/test_support.hpp"
 
 namespace {
@@ -32,23 +31,4 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns) {
     EXPECT_EQ(trackFault("4 TX\n").substr(0, 30), "t.track:1:4: 'X' is no key (L,");
     EXPECT_EQ(trackFault("4 T-\n").substr(0, 17), "t.track:1:4: '-' ");
     EXPECT_EQ(trackFault("4 T R\n"), "t.track:1:5: unexpected text after the keys");
-}
-
-TEST(LevelRoute, FindsTheNearestPlaceWithinTheSearchWindow) {
-    testing_support::TempDir dir;
-    testing_support::writeText("r.route", "; a hook\n0 0\n100 0\n100 100\n");
-    const LevelRoute route = LevelRoute::load("r.route");
-    EXPECT_FLOAT_EQ(route.length(), 200.0f);
-    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 0.0f, 200.0f).along, 50.0f);
-    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 0.0f, 200.0f).distance, 10.0f);
-    EXPECT_FLOAT_EQ(route.locate(90.0f, 60.0f, 0.0f, 200.0f).along, 160.0f);
-    // Kept out of the first leg, the nearest place is on the second.
-    EXPECT_FLOAT_EQ(route.locate(50.0f, 10.0f, 120.0f, 200.0f).along, 120.0f);
-    EXPECT_FLOAT_EQ(route.pointAt(150.0f).y, 50.0f);
-    EXPECT_FLOAT_EQ(route.pointAt(999.0f).y, 100.0f);
-
-    for (const char* bad : {"0 0\n10 zz\n", "0 0\n"}) {
-        testing_support::writeText("bad.route", bad);
-        EXPECT_THROW(LevelRoute::load("bad.route"), LevelError) << bad;
-    }
 }

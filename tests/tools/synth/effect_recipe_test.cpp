@@ -36,7 +36,6 @@ end
 
 TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     const EffectRecipe r = parse(twoVoices);
-    EXPECT_DOUBLE_EQ(r.peakDb, -6.0);
     ASSERT_EQ(r.voices.size(), 2u);
     const Patch& echo = r.voices[1].patch;
     ASSERT_EQ(echo.oscillators.size(), 1u) << "'from' copies the sound";
@@ -45,7 +44,6 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     ASSERT_EQ(echo.filters.size(), 1u);
     EXPECT_TRUE(echo.filters[0].followsPitch);
     EXPECT_DOUBLE_EQ(echo.filters[0].cutoff, 4.0);
-    EXPECT_DOUBLE_EQ(echo.levelDb, -6.0);
     ASSERT_EQ(r.voices[1].notes.size(), 1u) << "but none of the notes";
     EXPECT_DOUBLE_EQ(r.voices[1].notes[0].startSeconds, 0.1);
     EXPECT_NEAR(r.voices[1].notes[0].note.velocity, std::pow(10.0, -3.0 / 20.0), 1e-9);
