@@ -18,20 +18,6 @@ struct SurfaceFree {
 };
 using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
-inline Surface loadSurface(const std::string& file) {
-    return Surface(IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()));
-}
-
-inline bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
-
-// The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
-inline void expectLoadsAsTheGameLoads(const std::string& file, const SDL_Surface* s) {
-    ASSERT_TRUE(s) << file << ": " << IMG_GetError();
-    const int bytes = s->format->BytesPerPixel;
-    EXPECT_TRUE(bytes == 3 || bytes == 4) << file << " has " << bytes << " bytes per pixel";
-    EXPECT_TRUE(isPowerOfTwo(s->w) && isPowerOfTwo(s->h)) << file << " is " << s->w << "x" << s->h;
-}
-
 struct Rgba {
     Uint8 r, g, b, a;
     double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
@@ -44,7 +30,7 @@ struct Box {
 };
 
 struct Picture {
-    int width = 0, height = 0;
+    int width = 0, height = 0, bytesPerPixel = 0;
     std::vector<Rgba> pixels;
     const Rgba& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     Box whole() const { return {0, 0, width, height}; }
@@ -52,14 +38,14 @@ struct Picture {
 
 inline Picture readPicture(const std::string& file) {
     Picture picture;
-    const Surface s = loadSurface(file);
+    const Surface s(IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()));
     if (!s) {
         ADD_FAILURE() << file << " does not load: " << IMG_GetError();
         return picture;
     }
     picture.width = s->w;
     picture.height = s->h;
-    const int bytes = s->format->BytesPerPixel;
+    const int bytes = picture.bytesPerPixel = s->format->BytesPerPixel;
     for (int y = 0; y < s->h; ++y)
         for (int x = 0; x < s->w; ++x) {
             Uint32 value = 0;
@@ -70,6 +56,14 @@ inline Picture readPicture(const std::string& file) {
             picture.pixels.push_back(p);
         }
     return picture;
+}
+
+inline bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
+inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p) {
+    EXPECT_TRUE(p.bytesPerPixel == 3 || p.bytesPerPixel == 4) << file << ": " << p.bytesPerPixel << " bytes per pixel";
+    EXPECT_TRUE(isPowerOfTwo(p.width) && isPowerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;
 }
 
 }  // namespace content
