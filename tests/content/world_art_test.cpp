@@ -90,14 +90,9 @@ constexpr int cellPixels = 32;
 constexpr double solidCell = 0.9;
 constexpr double freeCell = 0.1;
 
-class WorldArt : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { IMG_Init(IMG_INIT_PNG); }
-};
-
 }  // namespace
 
-TEST_F(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
+TEST(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
     for (const Piece& piece : everyPiece()) {
         const Picture p = readPicture(piece.file);
         expectLoadsAsTheGameLoads(piece.file, p);
@@ -106,7 +101,7 @@ TEST_F(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
     }
 }
 
-TEST_F(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
+TEST(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
     for (int n = 1; n <= 5; ++n) {
         expectSeamless(nameOf("jee", n), true);
         expectSeamless(nameOf("jee", n), false);
@@ -119,7 +114,7 @@ TEST_F(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
     }
 }
 
-TEST_F(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
+TEST(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
     for (int n = 1; n <= 5; ++n) {
         const Picture picture = readPicture(nameOf("jee", n));
         if (picture.pixels.empty()) continue;
@@ -138,7 +133,7 @@ TEST_F(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
     }
 }
 
-TEST_F(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
+TEST(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
     std::vector<int> numbers = {2, 3};
     for (int n = 31; n <= 50; ++n) numbers.push_back(n);
     for (int n : numbers) {
@@ -148,7 +143,7 @@ TEST_F(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
     }
 }
 
-TEST_F(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
+TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
     // Terrain shapes 1 to 30; the square tiles past them are checked as wholly opaque.
     for (int n = 1; n <= 30; ++n) {
         const std::string file = nameOf("collision", n);
@@ -174,7 +169,7 @@ TEST_F(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
     }
 }
 
-TEST_F(WorldArt, SceneryIsMostlyClearAndFarSceneryIsSeeThrough) {
+TEST(WorldArt, SceneryIsMostlyClearAndFarSceneryIsSeeThrough) {
     // Drawn over the hat: it may never hide a route.
     for (int n = 1; n <= 12; ++n)
         EXPECT_LE(coverage(readPicture(nameOf("foreground", n)), {0, 0, 1, 1}, 0, 0, 1, 1), 0.25)
@@ -187,7 +182,7 @@ TEST_F(WorldArt, SceneryIsMostlyClearAndFarSceneryIsSeeThrough) {
     }
 }
 
-TEST_F(WorldArt, HalfClearPixelsKeepTheirFullColour) {
+TEST(WorldArt, HalfClearPixelsKeepTheirFullColour) {
     // A pale cloud at half opacity: with straight alpha its colour stays pale; a picture saved with
     // premultiplied colour would turn grey and draw as a dark smudge.
     const Picture picture = readPicture("parallax1.png");
