@@ -25,7 +25,6 @@ double colourDistance(const Rgba& a, const Rgba& b) {
 // neighbouring columns (or rows) inside. A seamless tile's edge is like any other step.
 void expectSeamless(const std::string& file, bool acrossColumns) {
     const Picture picture = readPicture(file);
-    if (picture.pixels.empty()) return;
     const int along = acrossColumns ? picture.height : picture.width;
     const int across = acrossColumns ? picture.width : picture.height;
     auto pixel = [&](int a, int b) { return acrossColumns ? picture.at(b, a) : picture.at(a, b); };
@@ -117,7 +116,6 @@ TEST(WorldArt, BackgroundsAndFillTilesRepeatWithoutSeams) {
 TEST(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
     for (int n = 1; n <= 5; ++n) {
         const Picture picture = readPicture(nameOf("jee", n));
-        if (picture.pixels.empty()) continue;
         const Tint tint = backgroundLook(n - 1).tint;  // as the level draws style n - 1
         double sum = 0.0, squares = 0.0;
         for (const Rgba& p : picture.pixels) {
@@ -148,7 +146,6 @@ TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
     for (int n = 1; n <= 30; ++n) {
         const std::string file = nameOf("collision", n);
         const Picture picture = readPicture(file);
-        if (picture.pixels.empty()) continue;
         const Rect drawn = collisionRects[static_cast<std::size_t>(n - 1)];
         const int columns = drawn.w / cellPixels, rows = drawn.h / cellPixels;
         int solidCells = 0;

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "coverage_report.hpp"
 #include "level_compiler.hpp"
 #include "level_error.hpp"
 #include "level_source.hpp"
 #include "support/test_support.hpp"
-
-using testing_support::TempDir;
 
 namespace {
 
@@ -40,7 +39,7 @@ CollisionPictures testPictures() {
 }
 
 struct Fixture {
-    TempDir dir;
+    testing_support::TempDir dir;
     CollisionPictures pictures = testPictures();
 };
 
@@ -73,11 +72,7 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
     map.pieces[at(40, 0)] = -formation;
     map.pieces[at(0, 20)] = shelf;
     const CoverageMap coverage(map.pieces, fixture.pictures);
-    struct Cell {
-        int column, row;
-        double fraction;
-    };
-    const Cell cells[] = {
+    const std::tuple<int, int, double> cells[] = {
         // Six cells wide, and 400 px tall from row 0: rows 0 to 11 whole, half of row 12.
         {5, 3, 1.0}, {6, 3, 0.0}, {0, 11, 1.0}, {0, 12, 0.5},
         // Mirrored at column 40: it spans x 880 to 1280, flipped, so its opaque part is 1088 to 1280.
@@ -85,8 +80,8 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
         // The shelf: three quarters of 100 px opaque, so two cells and 11 px of the third.
         {1, 21, 1.0}, {2, 21, 11.0 / 32.0}, {0, 22, 0.0},
     };
-    for (const Cell& cell : cells)
-        EXPECT_DOUBLE_EQ(coverage.fraction(cell.column, cell.row), cell.fraction) << cell.column << "," << cell.row;
+    for (const auto& [column, row, fraction] : cells)
+        EXPECT_DOUBLE_EQ(coverage.fraction(column, row), fraction) << column << "," << row;
 
     // Columns 0 to 6 of rows 0 to 11 solid: column 6 is bare; the half-covered row 12 is ghost terrain.
     MapData level;

@@ -16,8 +16,6 @@
 #include "map_file.hpp"
 #include "support/test_support.hpp"
 
-using testing_support::TempDir;
-
 namespace {
 
 std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
@@ -172,7 +170,7 @@ TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
 }
 
 TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput) {
-    TempDir dir;
+    testing_support::TempDir dir;
     MapFile::write("original.mp", everythingMap());
     ASSERT_EQ(levelc("decompile original.mp back.level"), 0);
     ASSERT_EQ(levelc("compile back.level again.mp"), 0);
