@@ -1,4 +1,5 @@
 // Recipes as an author writes them: mistakes are reported with their line, good ones render as asked.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,15 +11,6 @@ namespace synth {
 namespace {
 
 EffectRecipe parse(const std::string& text) { return EffectRecipe::parse(SourceText::fromString(text, "test.recipe")); }
-
-std::string errorOf(const std::string& text) {
-    try {
-        parse(text);
-    } catch (const SourceError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 const char* const twoVoices = R"(# a comment line
 peak -6
@@ -50,12 +42,15 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
 }
 
 TEST(EffectRecipe, MistakesNameTheirLine) {
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  note 0 0.1 H4\nend\n"),
-              "test.recipe:3: 'H4' is not a note name (C4, F#3, Bb5) or a frequency (300hz)");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  amp decay fast\nend\n"), "test.recipe:3: decay must be a number, not 'fast'");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\n  note 0 0.1 C4\n"), "test.recipe:1: voice 'a' has no 'end'");
-    EXPECT_EQ(errorOf("voice a from b\n  osc sine\nend\n"), "test.recipe:1: no voice 'b' above to start from");
-    EXPECT_EQ(errorOf("voice a\n  osc sine\nend\nvoice a\n  osc saw\nend\n"), "test.recipe:4: voice 'a' is defined twice");
+    const std::pair<const char*, std::string> mistakes[] = {
+        {"voice a\n  osc sine\n  note 0 0.1 H4\nend\n",
+         "test.recipe:3: 'H4' is not a note name (C4, F#3, Bb5) or a frequency (300hz)"},
+        {"voice a\n  osc sine\n  amp decay fast\nend\n", "test.recipe:3: decay must be a number, not 'fast'"},
+        {"voice a\n  osc sine\n  note 0 0.1 C4\n", "test.recipe:1: voice 'a' has no 'end'"},
+        {"voice a from b\n  osc sine\nend\n", "test.recipe:1: no voice 'b' above to start from"},
+        {"voice a\n  osc sine\nend\nvoice a\n  osc saw\nend\n", "test.recipe:4: voice 'a' is defined twice"},
+    };
+    for (const auto& m : mistakes) EXPECT_THAT([&] { parse(m.first); }, testing::ThrowsMessage<SourceError>(m.second));
 }
 
 }  // namespace

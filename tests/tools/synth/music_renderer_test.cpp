@@ -1,4 +1,5 @@
 // Scores as an author writes them: note timing, holds, chords, transposition and swing.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -27,15 +28,6 @@ end
 
 Score parse(const std::string& body) {
     return Score::parse(SourceText::fromString(std::string(instruments) + body, "test.score"));
-}
-
-std::string errorOf(const std::string& body) {
-    try {
-        parse(body);
-    } catch (const SourceError& e) {
-        return e.what();
-    }
-    return "";
 }
 
 constexpr double stepSecondsAt120 = 0.125;
@@ -84,12 +76,16 @@ song p p+2
 
 TEST(MusicRenderer, MistakesNameTheirLine) {
     // The score header (tempo, steps, two instruments) takes the first 11 lines.
-    EXPECT_EQ(errorOf("pattern p\n  piano C4\nend\nsong p\n"), "test.score:13: no instrument 'piano' defined above");
-    EXPECT_EQ(errorOf("pattern p\n  keys - C4\nend\nsong p\n"), "test.score:13: lane 'keys' starts with a hold");
-    EXPECT_EQ(errorOf("pattern p\n  keys C4 . .\n  drum x x\nend\nsong p\n"),
-              "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly");
-    EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\n"), "test.score:0: the score has no 'song' line");
-    EXPECT_EQ(errorOf("tempo 1000\n"), "test.score:12: tempo 1000 is outside 40 to 300");
+    const std::pair<const char*, std::string> mistakes[] = {
+        {"pattern p\n  piano C4\nend\nsong p\n", "test.score:13: no instrument 'piano' defined above"},
+        {"pattern p\n  keys - C4\nend\nsong p\n", "test.score:13: lane 'keys' starts with a hold"},
+        {"pattern p\n  keys C4 . .\n  drum x x\nend\nsong p\n",
+         "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly"},
+        {"pattern p\n  keys C4\nend\n", "test.score:0: the score has no 'song' line"},
+        {"tempo 1000\n", "test.score:12: tempo 1000 is outside 40 to 300"},
+    };
+    for (const auto& m : mistakes)
+        EXPECT_THAT([&] { parse(m.first); }, testing::ThrowsMessage<SourceError>(m.second));
 }
 
 TEST(MusicRenderer, SharpsAreNotComments) {
