@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -106,14 +105,13 @@ Sound decodeOgg(const char* track) {
     return sound;
 }
 
-// Rate and sample size straight from the WAV header: the mixer would quietly convert anything else, badly.
-std::pair<std::uint32_t, std::uint16_t> wavRateAndBits(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    unsigned char h[44] = {};
-    in.read(reinterpret_cast<char*>(h), sizeof h);
-    if (!in) return {0, 0};
-    return {static_cast<std::uint32_t>(h[24] | (h[25] << 8) | (h[26] << 16) | (h[27] << 24)),
-            static_cast<std::uint16_t>(h[34] | (h[35] << 8))};
+// The file's own rate and sample format: the mixer would quietly convert anything else, badly.
+SDL_AudioSpec wavSpec(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes)) SDL_FreeWAV(samples);
+    return spec;
 }
 
 class SoundData : public ::testing::Test {
@@ -146,8 +144,9 @@ TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
     for (const EffectLimits& e : effects) {
         const Sound sound = loadEffect(e.file);
         ASSERT_FALSE(sound.samples.empty()) << e.file << ": " << Mix_GetError();
-        EXPECT_EQ(wavRateAndBits(soundDir + e.file), std::make_pair(std::uint32_t{mixerRateHz}, std::uint16_t{16}))
-            << e.file;
+        const SDL_AudioSpec spec = wavSpec(soundDir + e.file);
+        EXPECT_EQ(spec.freq, mixerRateHz) << e.file;
+        EXPECT_EQ(spec.format, mixerFormat) << e.file << " is not 16-bit";
         const std::vector<float>& s = sound.samples;
         EXPECT_GE(sound.seconds(), e.shortestSeconds) << e.file;
         EXPECT_LE(sound.seconds(), e.longestSeconds) << e.file;

@@ -6,7 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,18 +23,13 @@ double signedArea(const std::vector<Point>& loop) {
     return twice / 2.0;
 }
 
-bool hasCorner(const std::vector<Point>& loop, double x, double y) {
-    return std::any_of(loop.begin(), loop.end(), [&](Point p) { return p.x == x && p.y == y; });
-}
-
 }  // namespace
 
 TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
     const auto block = CellMask({"##", "##"}).outlineLoops();
     ASSERT_EQ(block.size(), 1u);
     EXPECT_EQ(block[0].size(), 4u) << "straight runs must merge into one edge";
-    for (const Point corner : {Point{0, 0}, Point{2, 0}, Point{2, 2}, Point{0, 2}})
-        EXPECT_TRUE(hasCorner(block[0], corner.x, corner.y)) << corner.x << ", " << corner.y;
+    EXPECT_DOUBLE_EQ(std::abs(signedArea(block[0])), 4.0);
 
     const auto lShape = CellMask({"#.", "##"}).outlineLoops();
     ASSERT_EQ(lShape.size(), 1u);
