@@ -5,7 +5,6 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
