@@ -11,8 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -54,12 +53,12 @@ constexpr std::array<EffectLimits, 8> effects = {{
 constexpr std::array<const char*, 3> tracks = {"menu.o", "easy.o", "hard.o"};
 
 struct Sound {
-    int channels = 0;
-    int rateHz = 0;
-    std::vector<float> samples;
+    int channels = mixerChannels;
+    int rateHz = mixerRateHz;
+    std::vector<float> samples;  // interleaved, full scale 1
 
-    std::size_t frames() const { return channels ? samples.size() / static_cast<std::size_t>(channels) : 0; }
-    double seconds() const { return rateHz ? static_cast<double>(frames()) / rateHz : 0.0; }
+    double seconds() const { return static_cast<double>(samples.size()) / channels / rateHz; }
+    std::size_t samplesIn(double s) const { return static_cast<std::size_t>(s * rateHz) * channels; }
 };
 
 double toDb(double level) { return 20.0 * std::log10(std::max(level, 1e-9)); }
@@ -69,59 +68,50 @@ double peakDb(const std::vector<float>& s, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) peak = std::max(peak, std::abs(s[i]));
     return toDb(peak);
 }
+double peakDb(const std::vector<float>& s) { return peakDb(s, 0, s.size()); }
 
 double rmsDb(const std::vector<float>& s, std::size_t from, std::size_t to) {
     double sum = 0.0;
     for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(s[i]) * s[i];
     return toDb(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(to - from, 1))));
 }
+double rmsDb(const std::vector<float>& s) { return rmsDb(s, 0, s.size()); }
 
-double loudestWindowDb(const Sound& sound, double windowSeconds) {
-    const std::size_t window = static_cast<std::size_t>(windowSeconds * sound.rateHz) * sound.channels;
-    if (sound.samples.size() <= window) return rmsDb(sound.samples, 0, sound.samples.size());
-    double loudest = -200.0;
+double loudestWindowDb(const Sound& sound) {
+    const std::size_t window = sound.samplesIn(loudnessWindowSeconds);
+    double loudest = rmsDb(sound.samples, 0, std::min(window, sound.samples.size()));
     for (std::size_t from = 0; from + window <= sound.samples.size(); from += window / 4)
         loudest = std::max(loudest, rmsDb(sound.samples, from, from + window));
     return loudest;
 }
 
-// The chunk as the mixer holds it: already in the device format it was opened with.
-Sound fromChunk(const Mix_Chunk& chunk) {
-    Sound sound{mixerChannels, mixerRateHz, {}};
-    const auto* pcm = reinterpret_cast<const std::int16_t*>(chunk.abuf);
-    sound.samples.reserve(chunk.alen / sizeof(std::int16_t));
-    for (Uint32 i = 0; i < chunk.alen / sizeof(std::int16_t); ++i) sound.samples.push_back(static_cast<float>(pcm[i] / fullScale));
-    return sound;
+void appendPcm16(std::vector<float>& out, const void* bytes, std::size_t count) {
+    const auto* pcm = static_cast<const unsigned char*>(bytes);
+    for (std::size_t i = 0; i + 1 < count; i += 2)
+        out.push_back(static_cast<float>(static_cast<std::int16_t>(pcm[i] | (pcm[i + 1] << 8)) / fullScale));
 }
 
-Sound decodeOgg(const std::string& path) {
-    Sound sound;
+Sound decodeOgg(const char* track) {
+    Sound sound{0, 0, {}};
     OggVorbis_File vf;
-    if (ov_fopen(path.c_str(), &vf) != 0) return sound;
+    if (ov_fopen((soundDir + track).c_str(), &vf) != 0) return sound;
     sound.channels = ov_info(&vf, -1)->channels;
     sound.rateHz = static_cast<int>(ov_info(&vf, -1)->rate);
     char buffer[8192];
     int section = 0;
-    long got = 0;
-    while ((got = ov_read(&vf, buffer, sizeof buffer, 0, 2, 1, &section)) > 0) {
-        for (long i = 0; i + 1 < got; i += 2) {
-            const auto value = static_cast<std::int16_t>(static_cast<unsigned char>(buffer[i]) |
-                                                         (static_cast<unsigned char>(buffer[i + 1]) << 8));
-            sound.samples.push_back(static_cast<float>(value / fullScale));
-        }
-    }
+    for (long got = 0; (got = ov_read(&vf, buffer, sizeof buffer, 0, 2, 1, &section)) > 0;)
+        appendPcm16(sound.samples, buffer, static_cast<std::size_t>(got));
     ov_clear(&vf);
     return sound;
 }
 
-// Rate and sample size straight from the WAV header: the mixer would quietly convert anything else, badly.
-std::pair<std::uint32_t, std::uint16_t> wavRateAndBits(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    constexpr std::size_t rateAt = 24, bitsAt = 34, headerBytes = 44;
-    if (d.size() < headerBytes) return {0, 0};
-    const auto u16 = [&](std::size_t at) { return static_cast<std::uint16_t>(d[at] | (d[at + 1] << 8)); };
-    return {static_cast<std::uint32_t>(u16(rateAt) | (u16(rateAt + 2) << 16)), u16(bitsAt)};
+// The file's own rate and sample format: the mixer would quietly convert anything else, badly.
+SDL_AudioSpec wavSpec(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes)) SDL_FreeWAV(samples);
+    return spec;
 }
 
 class SoundData : public ::testing::Test {
@@ -135,113 +125,74 @@ protected:
         if (mixerOpen) Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    void SetUp() override {
-        ASSERT_TRUE(mixerOpen) << "the mixer did not open: " << Mix_GetError();
-    }
+    void SetUp() override { ASSERT_TRUE(mixerOpen) << "the mixer did not open: " << Mix_GetError(); }
 
+    // The chunk as the mixer holds it: already in the device format it was opened with.
     static Sound loadEffect(const char* file) {
-        Mix_Chunk* chunk = Mix_LoadWAV((soundDir + file).c_str());
-        if (!chunk) return {};
-        Sound sound = fromChunk(*chunk);
-        Mix_FreeChunk(chunk);
+        Sound sound;
+        if (Mix_Chunk* chunk = Mix_LoadWAV((soundDir + file).c_str())) {
+            appendPcm16(sound.samples, chunk->abuf, chunk->alen);
+            Mix_FreeChunk(chunk);
+        }
         return sound;
     }
 
-    static double musicRmsDb() {
-        double sum = 0.0;
-        for (const char* track : tracks) {
-            const Sound music = decodeOgg(soundDir + track);
-            sum += rmsDb(music.samples, 0, music.samples.size());
-        }
-        return sum / tracks.size();
-    }
-
-    static bool mixerOpen;
+    inline static bool mixerOpen = false;
 };
 
-bool SoundData::mixerOpen = false;
-
-TEST_F(SoundData, EveryFileLoadsThroughTheMixerAtTheMixerRate) {
-    for (const EffectLimits& e : effects) {
-        Mix_Chunk* chunk = Mix_LoadWAV((soundDir + e.file).c_str());
-        EXPECT_NE(chunk, nullptr) << e.file << ": " << Mix_GetError();
-        if (chunk) Mix_FreeChunk(chunk);
-        const auto [rate, bits] = wavRateAndBits(soundDir + e.file);
-        EXPECT_EQ(rate, static_cast<std::uint32_t>(mixerRateHz)) << e.file;
-        EXPECT_EQ(bits, 16) << e.file;
-    }
-    for (const char* track : tracks) {
-        Mix_Music* music = Mix_LoadMUS((soundDir + track).c_str());
-        ASSERT_NE(music, nullptr) << track << ": " << Mix_GetError();
-        EXPECT_EQ(Mix_GetMusicType(music), MUS_OGG) << track << " is recognised by its content";
-        Mix_FreeMusic(music);
-        EXPECT_EQ(decodeOgg(soundDir + track).rateHz, mixerRateHz) << track;
-    }
-}
-
-TEST_F(SoundData, EffectsAreShortCleanAndBelowClipping) {
+TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
     for (const EffectLimits& e : effects) {
         const Sound sound = loadEffect(e.file);
-        ASSERT_FALSE(sound.samples.empty()) << e.file;
+        ASSERT_FALSE(sound.samples.empty()) << e.file << ": " << Mix_GetError();
+        const SDL_AudioSpec spec = wavSpec(soundDir + e.file);
+        EXPECT_EQ(spec.freq, mixerRateHz) << e.file;
+        EXPECT_EQ(spec.format, mixerFormat) << e.file << " is not 16-bit";
+        const std::vector<float>& s = sound.samples;
         EXPECT_GE(sound.seconds(), e.shortestSeconds) << e.file;
         EXPECT_LE(sound.seconds(), e.longestSeconds) << e.file;
-        EXPECT_LE(peakDb(sound.samples, 0, sound.samples.size()), ceilingDb) << e.file;
-        EXPECT_GE(peakDb(sound.samples, 0, sound.samples.size()), -24.0) << e.file << " is audible";
-        const std::size_t fiveMs = static_cast<std::size_t>(0.005 * mixerRateHz) * mixerChannels;
-        EXPECT_GT(peakDb(sound.samples, 0, fiveMs), -40.0) << e.file << " starts at once, not after a silence";
-        const std::size_t twoMs = static_cast<std::size_t>(0.002 * mixerRateHz) * mixerChannels;
-        EXPECT_LT(peakDb(sound.samples, sound.samples.size() - twoMs, sound.samples.size()), -50.0)
+        EXPECT_LE(peakDb(s), ceilingDb) << e.file;
+        EXPECT_GT(peakDb(s, 0, sound.samplesIn(0.005)), -40.0) << e.file << " starts at once, not after a silence";
+        EXPECT_LT(peakDb(s, s.size() - sound.samplesIn(0.002), s.size()), -50.0)
             << e.file << " has died away by its end instead of stopping with a click";
-    }
-}
-
-TEST_F(SoundData, EffectsRestartedOnConsecutiveFramesDoNotClip) {
-    for (const EffectLimits& e : effects) {
         if (!e.restartsEveryFrame) continue;
-        const Sound sound = loadEffect(e.file);
-        ASSERT_FALSE(sound.samples.empty()) << e.file;
         // Each restart lands on a new mixer channel while the earlier copies still play: they add up.
-        const std::size_t offset = static_cast<std::size_t>(frameSeconds * mixerRateHz) * mixerChannels;
-        std::vector<float> stacked(sound.samples.size() + offset * (restartsInARow - 1), 0.0f);
+        const std::size_t offset = sound.samplesIn(frameSeconds);
+        std::vector<float> stacked(s.size() + offset * (restartsInARow - 1), 0.0f);
         for (int copy = 0; copy < restartsInARow; ++copy)
-            for (std::size_t i = 0; i < sound.samples.size(); ++i) stacked[i + offset * copy] += sound.samples[i];
-        EXPECT_LT(peakDb(stacked, 0, stacked.size()), 0.0) << e.file << " restarted " << restartsInARow << " frames in a row";
+            for (std::size_t i = 0; i < s.size(); ++i) stacked[i + offset * copy] += s[i];
+        EXPECT_LT(peakDb(stacked), 0.0) << e.file << " restarted " << restartsInARow << " frames in a row";
     }
 }
 
 TEST_F(SoundData, TracksLastAMinuteOrTwoAndLoopWithoutASeam) {
     for (const char* track : tracks) {
-        const Sound music = decodeOgg(soundDir + track);
+        const Sound music = decodeOgg(track);
+        const std::vector<float>& s = music.samples;
         ASSERT_EQ(music.channels, 2) << track;
+        EXPECT_EQ(music.rateHz, mixerRateHz) << track;
         EXPECT_GE(music.seconds(), shortestTrackSeconds) << track;
         EXPECT_LE(music.seconds(), longestTrackSeconds) << track;
-        EXPECT_LE(peakDb(music.samples, 0, music.samples.size()), ceilingDb) << track;
-
-        const std::size_t last = music.samples.size() - 2;
+        EXPECT_LE(peakDb(s), ceilingDb) << track;
         for (std::size_t c = 0; c < 2; ++c) {
             std::vector<float> steps;
-            for (std::size_t i = c + 2; i < music.samples.size(); i += 2)
-                steps.push_back(std::abs(music.samples[i] - music.samples[i - 2]));
+            for (std::size_t i = c + 2; i < s.size(); i += 2) steps.push_back(std::abs(s[i] - s[i - 2]));
             std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
-            const float ordinaryStep = steps[steps.size() * 99 / 100];
-            EXPECT_LE(std::abs(music.samples[c] - music.samples[last + c]), ordinaryStep)
+            EXPECT_LE(std::abs(s[c] - s[s.size() - 2 + c]), steps[steps.size() * 99 / 100])
                 << track << " channel " << c << ": the last sample jumps to the first";
         }
-        const std::size_t tenthOfASecond = static_cast<std::size_t>(0.1 * mixerRateHz) * 2;
-        EXPECT_GT(rmsDb(music.samples, 0, tenthOfASecond), -45.0) << track << " starts without a gap";
-        EXPECT_GT(rmsDb(music.samples, music.samples.size() - tenthOfASecond, music.samples.size()), -45.0)
-            << track << " ends without fading into a gap";
+        const std::size_t tenthOfASecond = music.samplesIn(0.1);
+        EXPECT_GT(rmsDb(s, 0, tenthOfASecond), -45.0) << track << " starts without a gap";
+        EXPECT_GT(rmsDb(s, s.size() - tenthOfASecond, s.size()), -45.0) << track << " ends without fading into a gap";
     }
 }
 
 TEST_F(SoundData, TracksShareALoudnessAndEffectsSitAboveIt) {
-    const double music = musicRmsDb();
-    for (const char* track : tracks) {
-        const Sound sound = decodeOgg(soundDir + track);
-        EXPECT_NEAR(rmsDb(sound.samples, 0, sound.samples.size()), music, 2.0) << track;
-    }
+    std::vector<double> trackDb;
+    for (const char* track : tracks) trackDb.push_back(rmsDb(decodeOgg(track).samples));
+    const double music = std::accumulate(trackDb.begin(), trackDb.end(), 0.0) / tracks.size();
+    for (std::size_t t = 0; t < tracks.size(); ++t) EXPECT_NEAR(trackDb[t], music, 2.0) << tracks[t];
     for (const EffectLimits& e : effects) {
-        const double loudest = loudestWindowDb(loadEffect(e.file), loudnessWindowSeconds);
+        const double loudest = loudestWindowDb(loadEffect(e.file));
         EXPECT_GE(loudest - music, 0.0) << e.file << " is heard over the music";
         EXPECT_LE(loudest - music, 12.0) << e.file << " does not drown the music";
     }

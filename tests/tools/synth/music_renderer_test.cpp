@@ -1,4 +1,5 @@
 // Scores as an author writes them: note timing, holds, chords, transposition and swing.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +8,7 @@
 #include "pitch.hpp"
 #include "sample_rate.hpp"
 #include "score.hpp"
-#include "parse_error.hpp"
+#include "source_error.hpp"
 
 namespace synth {
 namespace {
@@ -29,12 +30,11 @@ Score parse(const std::string& body) {
     return Score::parse(SourceText::fromString(std::string(instruments) + body, "test.score"));
 }
 
-std::string errorOf(const std::string& body) {
-    return parseError([&] { parse(body); });
-}
-
 constexpr double stepSecondsAt120 = 0.125;
-constexpr double stepFrames = stepSecondsAt120 * sampleRateHz;
+
+std::size_t frameOfStep(double step) {
+    return static_cast<std::size_t>(std::llround(step * stepSecondsAt120 * sampleRateHz));
+}
 
 TEST(MusicRenderer, HoldsRestsAndRepeatingLanes) {
     const Score score = parse(R"(pattern p
@@ -43,18 +43,17 @@ TEST(MusicRenderer, HoldsRestsAndRepeatingLanes) {
 end
 song p
 )");
-    EXPECT_EQ(score.songSteps(), 8u);
     const std::vector<ScheduledNote> notes = MusicRenderer(score).schedule();
     ASSERT_EQ(notes.size(), 7u) << "three keys notes and the drum lane played twice";
     EXPECT_EQ(notes[0].startFrame, 0u);
     EXPECT_NEAR(notes[0].note.gateSeconds, 3 * stepSecondsAt120, 1e-9) << "two holds make a note three steps long";
     EXPECT_NEAR(notes[0].note.frequencyHz, *parsePitch("C4"), 1e-9);
-    EXPECT_EQ(notes[1].startFrame, static_cast<std::size_t>(std::llround(4 * stepFrames)));
+    EXPECT_EQ(notes[1].startFrame, frameOfStep(4));
     EXPECT_NEAR(notes[1].note.gateSeconds, stepSecondsAt120, 1e-9) << "a rest ends the note";
     EXPECT_NEAR(notes[2].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "the last note lasts to the pattern end";
-    EXPECT_EQ(notes[5].startFrame, static_cast<std::size_t>(std::llround(4 * stepFrames)));
+    EXPECT_EQ(notes[5].startFrame, frameOfStep(4));
     EXPECT_LT(notes[3].note.velocity, notes[4].note.velocity) << "'X' hits harder than 'x'";
-    EXPECT_EQ(MusicRenderer(score).loopFrames(), static_cast<std::size_t>(std::llround(8 * stepFrames)));
+    EXPECT_EQ(MusicRenderer(score).loopFrames(), frameOfStep(8));
 }
 
 TEST(MusicRenderer, ChordsTranspositionAndSwing) {
@@ -69,20 +68,24 @@ song p p+2
     ASSERT_EQ(notes.size(), 16u);
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(notes[i].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "chord note " << i;
     EXPECT_EQ(notes[1].startFrame, 0u) << "a chord's notes start together";
-    EXPECT_EQ(notes[3].startFrame, static_cast<std::size_t>(std::llround(2 * stepFrames)));
-    EXPECT_EQ(notes[5].startFrame, static_cast<std::size_t>(std::llround(1.2 * stepFrames))) << "odd steps swing late";
+    EXPECT_EQ(notes[3].startFrame, frameOfStep(2));
+    EXPECT_EQ(notes[5].startFrame, frameOfStep(1.2)) << "odd steps swing late";
     EXPECT_NEAR(notes[8].note.frequencyHz, transposed(*parsePitch("C4"), 2), 1e-9) << "'p+2' is two semitones up";
     EXPECT_NEAR(notes[12].note.frequencyHz, 100.0, 1e-9) << "drum hits keep their pitch";
 }
 
 TEST(MusicRenderer, MistakesNameTheirLine) {
     // The score header (tempo, steps, two instruments) takes the first 11 lines.
-    EXPECT_EQ(errorOf("pattern p\n  piano C4\nend\nsong p\n"), "test.score:13: no instrument 'piano' defined above");
-    EXPECT_EQ(errorOf("pattern p\n  keys - C4\nend\nsong p\n"), "test.score:13: lane 'keys' starts with a hold");
-    EXPECT_EQ(errorOf("pattern p\n  keys C4 . .\n  drum x x\nend\nsong p\n"),
-              "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly");
-    EXPECT_EQ(errorOf("pattern p\n  keys C4\nend\n"), "test.score:0: the score has no 'song' line");
-    EXPECT_EQ(errorOf("tempo 1000\n"), "test.score:12: tempo 1000 is outside 40 to 300");
+    const std::pair<const char*, std::string> mistakes[] = {
+        {"pattern p\n  piano C4\nend\nsong p\n", "test.score:13: no instrument 'piano' defined above"},
+        {"pattern p\n  keys - C4\nend\nsong p\n", "test.score:13: lane 'keys' starts with a hold"},
+        {"pattern p\n  keys C4 . .\n  drum x x\nend\nsong p\n",
+         "test.score:12: lane 'drum' of pattern 'p' has 2 steps, which do not fill 3 evenly"},
+        {"pattern p\n  keys C4\nend\n", "test.score:0: the score has no 'song' line"},
+        {"tempo 1000\n", "test.score:12: tempo 1000 is outside 40 to 300"},
+    };
+    for (const auto& m : mistakes)
+        EXPECT_THAT([&] { parse(m.first); }, testing::ThrowsMessage<SourceError>(m.second));
 }
 
 TEST(MusicRenderer, SharpsAreNotComments) {

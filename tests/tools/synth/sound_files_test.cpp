@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 
 #include "sample_rate.hpp"
@@ -22,28 +21,22 @@ AudioBuffer tone(int channels, std::size_t frames, double hz, double level) {
 
 std::string tempPath(const std::string& name) { return ::testing::TempDir() + name; }
 
-TEST(SoundFiles, WavRoundTripAndClamping) {
-    AudioBuffer b = tone(1, 1000, 440.0, 0.5);
-    b.samples[10] = 1.7f;   // beyond full scale: clamped, never wrapped round
+TEST(SoundFiles, WavRoundTripClampingAndDamage) {
+    AudioBuffer b = tone(2, 1000, 440.0, 0.5);
+    b.samples[10] = 1.7f;  // beyond full scale: clamped, never wrapped round
     b.samples[11] = -1.7f;
     const std::string path = tempPath("round.wav");
     ASSERT_TRUE(writeWav(path, b));
     const AudioBuffer back = readWav(path);
-    ASSERT_EQ(back.channels, 1);
+    ASSERT_EQ(back.channels, 2);
     ASSERT_EQ(back.samples.size(), b.samples.size());
     EXPECT_NEAR(back.samples[10], 1.0f, 1e-4);
     EXPECT_NEAR(back.samples[11], -1.0f, 1e-4);
     for (std::size_t i = 20; i < b.samples.size(); ++i) ASSERT_NEAR(back.samples[i], b.samples[i], 1.0 / 32767) << i;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    EXPECT_EQ(static_cast<std::size_t>(in.tellg()), 44 + 2 * b.samples.size()) << "plain 44-byte header";
-}
-
-TEST(SoundFiles, DamagedWavReadsAsNothing) {
-    const AudioBuffer b = tone(2, 500, 300.0, 0.3);
-    const std::string path = tempPath("cut.wav");
-    ASSERT_TRUE(writeWav(path, b));
     std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.size(), 44 + 2 * b.samples.size()) << "plain 44-byte header";
+    // A cut file reads as nothing.
     for (std::size_t keep : {std::size_t(0), std::size_t(10), std::size_t(40), bytes.size() - 7}) {
         std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<long>(keep));
         EXPECT_TRUE(readWav(path).samples.empty()) << "cut to " << keep << " bytes";

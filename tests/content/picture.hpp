@@ -1,0 +1,68 @@
+// A built picture loaded the way the game loads it, read into plain pixels for the content checks.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace content {
+
+struct SurfaceFree {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
+
+struct Rgba {
+    Uint8 r, g, b, a;
+    double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
+};
+
+struct Box {
+    int x, y, w, h;
+    int right() const { return x + w; }
+    int bottom() const { return y + h; }
+};
+
+struct Picture {
+    int width = 0, height = 0, bytesPerPixel = 0;
+    std::vector<Rgba> pixels;
+    const Rgba& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    Box whole() const { return {0, 0, width, height}; }
+};
+
+inline Picture readPicture(const std::string& file) {
+    Picture picture;
+    const Surface s(IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()));
+    if (!s) {
+        ADD_FAILURE() << file << " does not load: " << IMG_GetError();
+        return picture;
+    }
+    picture.width = s->w;
+    picture.height = s->h;
+    const int bytes = picture.bytesPerPixel = s->format->BytesPerPixel;
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            Uint32 value = 0;
+            std::memcpy(&value, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes,
+                        static_cast<std::size_t>(bytes));
+            Rgba p{};
+            SDL_GetRGBA(value, s->format, &p.r, &p.g, &p.b, &p.a);
+            picture.pixels.push_back(p);
+        }
+    return picture;
+}
+
+inline bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
+inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p) {
+    EXPECT_TRUE(p.bytesPerPixel == 3 || p.bytesPerPixel == 4) << file << ": " << p.bytesPerPixel << " bytes per pixel";
+    EXPECT_TRUE(isPowerOfTwo(p.width) && isPowerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;
+}
+
+}  // namespace content
