@@ -1,37 +1,26 @@
-// What the hat does on touching terrain, items and bubbles: rebounds, shared pushes, hard bumps with
-// their dust and damage, the catch by a bubble, and a burst hat that no longer reacts.
+// What the hat does on touching terrain, items, bubbles and the goal: rebounds, shared pushes, hard
+// bumps with their dust and damage, the catch by a bubble, the fanfare, and a burst hat that no
+// longer reacts.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 #include "entities/dust_effect.hpp"
 #include "entities/fading_bumper.hpp"
 #include "entities/hat_fixture.hpp"
 #include "entities/rising_bubble.hpp"
 #include "entities/thrown_item.hpp"
-#include "world/world.hpp"
 
 using namespace testing_support;
 
 namespace {
 
+constexpr int fanfareSound = 0;
 constexpr int caughtSound = 2;
 constexpr int bumpSound = 5;
 
-// A test-only bubble on the shared base that moves where the test's step puts it.
-class ScriptedBubble : public Bubble {
-public:
-    ScriptedBubble(int x, int y) : Bubble(x, y, EntityType::RisingBubble) {}
-    void update(GameEngine*) override
-    {
-        if (step) {
-            step(*this);
-        }
-    }
-    std::function<void(ScriptedBubble&)> step;
-};
-
 using HatContactTest = HatFixture;
+using ToiletTest = HatFixture;
 
 TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
 {
@@ -44,7 +33,7 @@ TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
     EXPECT_EQ(hat.position.x, hat.oldPosition.x);
     EXPECT_FLOAT_EQ(hat.velocityX, -60.0f);
     EXPECT_FLOAT_EQ(hat.velocityY, -12.0f);
-    EXPECT_EQ(heard(), onlyPlayed(bumpSound));
+    EXPECT_TRUE(heardOnly(bumpSound));
     EXPECT_EQ(effectsOf<DustEffect>(), 21) << "int(|int(-72)| x 0.3)";
     EXPECT_EQ(hat.capacity, 7500);
     EXPECT_EQ(hat.pressure, 4500);
@@ -91,7 +80,7 @@ TEST_F(HatContactTest, OnlyAnUnpoppedLiveBubbleCatchesTheHat)
     EXPECT_TRUE(bubble.popped);
     EXPECT_EQ(bubble.poppedAt, engine.timer->lastTicks);
     EXPECT_EQ(hat.carrier, &bubble);
-    EXPECT_EQ(heard(), onlyPlayed(caughtSound));
+    EXPECT_TRUE(heardOnly(caughtSound));
 
     // Popped, dead: still bubbles to the caller, but neither catches.
     hat.carrier = nullptr;
@@ -104,16 +93,18 @@ TEST_F(HatContactTest, OnlyAnUnpoppedLiveBubbleCatchesTheHat)
     EXPECT_EQ(sounds->plays(caughtSound), 1);
 }
 
+// A bubble that, in its own turn, drops onto the level's floor (which begins at y 736) and dies.
+class SinkingBubble : public Bubble {
+public:
+    SinkingBubble() : Bubble(400, 300, EntityType::RisingBubble) {}
+    void update(GameEngine*) override { position.set(95.0f, 700.0f, 0.0f); }
+};
+
 TEST_F(HatContactTest, ABubbleThatDiedBesideTheHatIsDeletedWithoutCatchingIt)
 {
-    World world;
-    auto* flying = new Hat();
-    world.add(flying);
-    flying->position.set(100.0f, 680.0f, 0.0f);  // above the level's floor, which begins at y 736
-    auto* sinking = new ScriptedBubble(400, 300);
+    Hat* flying = flyingAt(100.0f, 680.0f);
+    auto* sinking = new SinkingBubble();
     world.add(sinking);
-    // In its own turn, after the hat's, it drops onto the floor right beside the hat and dies.
-    sinking->step = [](ScriptedBubble& self) { self.position.set(95.0f, 700.0f, 0.0f); };
     world.update(&engine);
     ASSERT_FALSE(sinking->alive);
 
@@ -132,15 +123,41 @@ TEST_F(HatContactTest, ABurstHatPassesThroughEverything)
     hat.savePosition(&engine);
     hat.position.x += 3.0f;
     hat.velocityX = 100.0f;
-    for (Entity* other : {static_cast<Entity*>(nullptr), static_cast<Entity*>(&bumper), static_cast<Entity*>(&bubble)}) {
+    for (Entity* other : std::vector<Entity*>{nullptr, &bumper, &bubble}) {
         EXPECT_FALSE(hat.collide(&engine, other, nullptr));
     }
     EXPECT_EQ(hat.position.x, hat.oldPosition.x + 3.0f);
     EXPECT_EQ(hat.velocityX, 100.0f);
     EXPECT_EQ(bumper.touchedAt, 0xFFFFFFFFu);
     EXPECT_FALSE(bubble.popped);
-    EXPECT_EQ(effectCount(), 0u);
-    EXPECT_EQ(heard(), (std::array<int, 8>{}));
+    EXPECT_TRUE(engine.effects->effects.empty());
+    EXPECT_EQ(sounds->totalPlays(), 0);
+}
+
+TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnIt)
+{
+    world.spawnObject(320, 320, typeId(EntityType::Toilet));
+    const Hat* flying = flyingAt(350.0f, 350.0f);
+    for (int i = 0; i < 6; ++i) {
+        world.update(&engine);
+    }
+    EXPECT_TRUE(flying->goalReached);
+    EXPECT_TRUE(heardOnly(fanfareSound)) << "six frames of contact, one fanfare";
+}
+
+TEST_F(ToiletTest, ABurstHatNeverFinishes)
+{
+    // The burst check comes before the move: this frame bursts the hat and drops it onto the bowl.
+    world.spawnObject(320, 320, typeId(EntityType::Toilet));
+    Hat* flying = flyingAt(300.0f, 285.0f);
+    flying->capacity = flying->pressure;
+    flying->velocityY = 450.0f;
+    world.update(&engine);
+    ASSERT_TRUE(flying->failed);
+    ASSERT_TRUE(flying->overlaps(*world.objects.begin()));
+    world.update(&engine);
+    EXPECT_FALSE(flying->goalReached);
+    EXPECT_EQ(sounds->plays(fanfareSound), 0);
 }
 
 }  // namespace

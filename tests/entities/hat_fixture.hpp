@@ -1,30 +1,27 @@
-// A hat in a headless engine whose frames are exactly 16 ms, with the sounds it starts heard and its
-// effects sorted by kind.
+// A hat in a headless engine whose frames are exactly 16 ms, with the sounds it starts heard.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <memory>
 
 #include "engine/game_engine.hpp"
 #include "entities/hat.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
+#include "world/world.hpp"
 
 namespace testing_support {
 
 class HatFixture : public ::testing::Test {
 protected:
-    static constexpr std::uint32_t frameMs = 16;
-    using Plays = std::array<int, SoundSystem::effectCount>;
-
     void SetUp() override
     {
         engine.initHeadless();
         sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
         ASSERT_TRUE(sounds->ready());
-        engine.timer->frameMs = frameMs;
+        engine.timer->frameMs = 16;
         engine.timer->frameSeconds = 0.016f;
         engine.timer->lastTicks = 10000;
         engine.timer->frameCount = 1;  // neither puffs nor embers fall on this frame number
@@ -35,40 +32,32 @@ protected:
     void frames(int count = 1)
     {
         for (int i = 0; i < count; ++i) {
-            engine.timer->lastTicks += frameMs;
+            engine.timer->lastTicks += 16;
             hat.savePosition(&engine);
             hat.update(&engine);
         }
     }
     template <typename Kind>
-    int effectsOf() const
+    long effectsOf() const
     {
-        int found = 0;
-        for (const auto& effect : engine.effects->effects) {
-            found += dynamic_cast<const Kind*>(effect.get()) != nullptr ? 1 : 0;
-        }
-        return found;
+        const auto& all = engine.effects->effects;
+        return std::count_if(all.begin(), all.end(), [](const auto& e) { return dynamic_cast<const Kind*>(e.get()); });
     }
-    std::size_t effectCount() const { return engine.effects->effects.size(); }
-    Plays heard() const
+    bool heardOnly(int effect) const { return sounds->plays(effect) == 1 && sounds->totalPlays() == 1; }
+    // A second hat, flying in the fixture's world.
+    Hat* flyingAt(float x, float y)
     {
-        Plays all{};
-        for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
-            all[static_cast<std::size_t>(effect)] = sounds->plays(effect);
-        }
-        return all;
-    }
-    static Plays onlyPlayed(int effect)
-    {
-        Plays all{};
-        all[static_cast<std::size_t>(effect)] = 1;
-        return all;
+        auto* flying = new Hat();
+        world.add(flying);
+        flying->position.set(x, y, 0.0f);
+        return flying;
     }
 
     TempDir dir;
     GameEngine engine;
     std::unique_ptr<SoundProbe> sounds;
     Hat hat;
+    World world;
 };
 
 }  // namespace testing_support
