@@ -1,5 +1,5 @@
 // A headless engine and an empty world on one manual clock, the frame's time set by hand: what
-// every level object test stands on.
+// every level object test stands on; and a stand-in hat for the objects that react to the hat.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -51,6 +51,25 @@ protected:
     ManualClock clock{0};
     GameEngine engine;
     World world;
+};
+
+// A solid box of the hat's type: it moves only where the test puts it and keeps what it touched.
+class StandInHat : public Entity {
+public:
+    StandInHat(float x, float y, float size = 50.0f)
+    {
+        position.set(x, y, 0.0f);
+        width = height = size;
+        type = typeId(EntityType::Hat);
+    }
+    void update(GameEngine*) override {}
+    bool collide(GameEngine*, Entity* other, Level*) override
+    {
+        touched.push_back(other);
+        return false;
+    }
+
+    std::vector<Entity*> touched;
 };
 
 }  // namespace testing_support

@@ -13,7 +13,6 @@
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
 #include "object_test.hpp"
-#include "stand_in_hat.hpp"
 #include "world/level_file.hpp"
 
 using namespace testing_support;
