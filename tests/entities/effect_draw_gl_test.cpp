@@ -30,11 +30,6 @@ protected:
         glDeleteTextures(1, &white);
     }
 
-    void drawEffects()
-    {
-        drawFrame([this] { engine.effects->draw(&engine); });
-    }
-
     GlTestWindow window;
     GameEngine engine;
     GLuint white = 0;
@@ -43,17 +38,13 @@ protected:
 TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsReset)
 {
     engine.effects->spawn(1104, 304, 4, 0, 0.0f);
-    Effect& dust = *engine.effects->effects[0];
-    dust.elapsed = 300;  // fully faded in
-
-    drawEffects();
-    const Rgb speck = pixelAt(104, 104);
-    EXPECT_NEAR(speck[0], 153, 4) << "0.6 grey at full alpha";
-    EXPECT_NEAR(speck[1], 153, 4);
-    EXPECT_NEAR(speck[2], 153, 4);
+    engine.effects->effects[0]->elapsed = 300;  // fully faded in
+    drawFrame([this] { engine.effects->draw(&engine); });
+    for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_NEAR(pixelAt(104, 104)[channel], 153, 4) << "0.6 grey at full alpha";
+    }
     EXPECT_EQ(pixelAt(110, 104), (Rgb{0, 0, 0})) << "an 8-pixel square";
     EXPECT_EQ(pixelAt(104, 96), (Rgb{0, 0, 0}));
-
     std::array<float, 4> colour{};
     glGetFloatv(GL_CURRENT_COLOR, colour.data());
     EXPECT_EQ(colour, (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
@@ -62,15 +53,13 @@ TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsRe
 TEST_F(EffectDrawGlTest, AShardOffScreenKeepsItsSpin)
 {
     engine.timer->frameSeconds = 0.016f;
-    engine.effects->spawn(1400, 500, 5, 0, 0.0f);
-    engine.effects->spawn(100, 500, 5, 0, 0.0f);  // left of the view
-    auto& seen = static_cast<ShardEffect&>(*engine.effects->effects[0]);
-    auto& unseen = static_cast<ShardEffect&>(*engine.effects->effects[1]);
-    seen.spinSpeed = 100.0f;
-    unseen.spinSpeed = 100.0f;
-    drawEffects();
-    EXPECT_FLOAT_EQ(seen.spinSpeed, 90.0f);
-    EXPECT_FLOAT_EQ(unseen.spinSpeed, 100.0f);
+    for (int x : {1400, 100}) {  // in the view and left of it
+        engine.effects->spawn(x, 500, 5, 0, 0.0f);
+        static_cast<ShardEffect&>(*engine.effects->effects.back()).spinSpeed = 100.0f;
+    }
+    drawFrame([this] { engine.effects->draw(&engine); });
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[0]).spinSpeed, 90.0f);
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[1]).spinSpeed, 100.0f);
 }
 
 }  // namespace

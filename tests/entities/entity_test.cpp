@@ -27,20 +27,6 @@ TEST(EntityTest, BoxesThatOnlyTouchOverlap)
     EXPECT_FALSE(corner.overlaps(&left));
 }
 
-TEST(EntityTest, ViewRectTruncatesTheCentreTowardZeroAndAnglesHaveYDown)
-{
-    ProbeEntity entity("entity", 10.9f, -3.7f, 0);
-    const Rect view = entity.getViewRect();
-    EXPECT_EQ(view.x, 10 - 400);
-    EXPECT_EQ(view.y, -3 - 300) << "not floored to -4";
-    EXPECT_EQ(view.w, 800);
-    EXPECT_EQ(view.h, 600);
-
-    ProbeEntity box("box", 100, 100, 30);
-    EXPECT_FLOAT_EQ(box.angleTo(115, 200), static_cast<float>(M_PI / 2)) << "straight below";
-    EXPECT_FLOAT_EQ(box.angleTo(0, 115), static_cast<float>(M_PI));
-}
-
 constexpr std::uint32_t past2To31 = static_cast<std::uint32_t>(-50);  // a negative int as a start
 
 TEST(TimingTest, FractionsAndPulsesHoldTheirBoundsAndReadTheStartAsSigned)

@@ -32,46 +32,37 @@ protected:
         viewRect = view;
         drawFrame([this] { hat.draw(&engine); });
     }
-    void drawHud()
+    void drawHud(int capacity, int pressure)
     {
+        hat.capacity = capacity;
+        hat.pressure = pressure;
         drawFrame([this] { hat.drawHud(&engine); });
     }
+    bool red(int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; }
+    bool green(int x, int y) { return pixelAt(x, y)[1] > 100 && pixelAt(x, y)[0] < 100; }
 
     GlTestWindow window;
     GameEngine engine;
     Hat hat;
 };
 
-bool red(const Rgb& c)
-{
-    return c[0] > 100 && c[1] < 30;
-}
-bool green(const Rgb& c)
-{
-    return c[1] > 100 && c[0] < 100;
-}
-
 TEST_F(HatDrawTest, GasMeterBarsStandOn590AtTheLeftEdge)
 {
     // Capacity 10000: red from 340; pressure 5000: green from 465; both from x 10 to 25.
-    hat.pressure = 5000;
-    drawHud();
+    drawHud(10000, 5000);
     EXPECT_FALSE(lit(17, 339) || lit(17, 590) || lit(9, 500) || lit(25, 500));
-    EXPECT_TRUE(red(pixelAt(17, 340)) && red(pixelAt(17, 464)));
-    EXPECT_TRUE(green(pixelAt(17, 465)) && green(pixelAt(24, 589)));
+    EXPECT_TRUE(red(17, 340) && red(17, 464));
+    EXPECT_TRUE(green(17, 465) && green(24, 589));
 
     // After a hard bump in easy mode: red from 402.5, and green keeps its half of the red.
-    hat.capacity = 7500;
-    hat.pressure = 3750;
-    drawHud();
+    drawHud(7500, 3750);
     EXPECT_FALSE(lit(17, 401));
-    EXPECT_TRUE(red(pixelAt(17, 495)) && green(pixelAt(17, 497)));
+    EXPECT_TRUE(red(17, 495) && green(17, 497));
 
     // 1500 ms after a burst the full bar has turned red.
-    hat.pressure = 7500;
     hat.failed = true;
     hat.failedAt = engine.timer->lastTicks - 1500;
-    drawHud();
+    drawHud(7500, 7500);
     EXPECT_EQ(pixelAt(17, 403)[1], 0);
 }
 

@@ -23,11 +23,7 @@ protected:
         frame();
         return static_cast<Bubble*>(ofType(EntityType::RisingBubble).front());
     }
-    void frame()
-    {
-        engine.timer->tick();
-        world.update(&engine);
-    }
+    void frame() { engine.timer->tick(); world.update(&engine); }
 
     Hat& hat = *place(new Hat);
 };
@@ -40,8 +36,7 @@ TEST_F(HatObjectsTest, BumpersThrowTheHatBack1Point6TimesAsHardAsTheBlowerAndThe
     BubbleBlower blower(6, 24);
     at(5000);
     std::vector<float> rebound;
-    for (Entity* obstacle : {static_cast<Entity*>(&bumper), static_cast<Entity*>(&fading),
-                             static_cast<Entity*>(&blower)}) {
+    for (Entity* obstacle : std::vector<Entity*>{&bumper, &fading, &blower}) {
         hat.position.set(0.0f, 100.0f, 0.0f);
         hat.oldPosition = hat.position;
         hat.velocityX = 10.0f;
