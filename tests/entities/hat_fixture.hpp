@@ -1,32 +1,30 @@
-// A hat in a headless engine whose frames are exactly 16 ms, with the sounds it starts heard.
+// A hat on the object fixture, its frames exactly 16 ms, with the sounds it starts heard.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "engine/game_engine.hpp"
 #include "entities/hat.hpp"
+#include "object_test.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
-#include "world/world.hpp"
 
 namespace testing_support {
 
-class HatFixture : public ::testing::Test {
+class HatFixture : public ObjectTest {
 protected:
     void SetUp() override
     {
-        engine.initHeadless();
+        ObjectTest::SetUp();
         sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
         ASSERT_TRUE(sounds->ready());
-        engine.timer->frameMs = 16;
-        engine.timer->frameSeconds = 0.016f;
-        engine.timer->lastTicks = 10000;
-        engine.timer->frameCount = 1;  // neither puffs nor embers fall on this frame number
+        at(10000);  // frame 1: neither puffs nor embers fall on it
     }
-    void TearDown() override { sounds = nullptr; }
+    void TearDown() override
+    {
+        sounds = nullptr;
+        ObjectTest::TearDown();
+    }
 
     // The hat's turn as the world takes it, without terrain or neighbours; the frame number stays.
     void frames(int count = 1)
@@ -47,17 +45,14 @@ protected:
     // A second hat, flying in the fixture's world.
     Hat* flyingAt(float x, float y)
     {
-        auto* flying = new Hat();
-        world.add(flying);
+        Hat* flying = place(new Hat());
         flying->position.set(x, y, 0.0f);
         return flying;
     }
 
     TempDir dir;
-    GameEngine engine;
     std::unique_ptr<SoundProbe> sounds;
     Hat hat;
-    World world;
 };
 
 }  // namespace testing_support

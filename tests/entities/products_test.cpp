@@ -1,6 +1,5 @@
 // What the objects make: thrown and dropped items (their random start, landing after the grace time,
-// removal, the dropped item's sounds on touching the hat) and bubbles (the blown drift, their end on
-// terrain with a hat held).
+// removal, the dropped item's sounds on touching the hat) and the blown bubbles' drift.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,7 +8,6 @@
 
 #include "entities/blown_bubble.hpp"
 #include "entities/dropped_item.hpp"
-#include "entities/rising_bubble.hpp"
 #include "entities/thrown_item.hpp"
 #include "object_test.hpp"
 #include "support/sound_probe.hpp"
@@ -129,29 +127,6 @@ TEST_F(BubbleTest, BubblesBlownEitherWayDriftAsFarAndThenStop)
     EXPECT_GT(right.baseX - 2980, 20);
     EXPECT_LT(right.baseX - 2980, 40);
     EXPECT_EQ(2980 - left.baseX, right.baseX - 2980) << "left " << left.baseX << ", right " << right.baseX;
-}
-
-TEST_F(BubbleTest, ABubbleRisingIntoTheCeilingDiesInItsOwnTurnAndLeavesAtItsNext)
-{
-    for (int column = 0; column < Level::columns; ++column) {
-        world.level->terrainGrid[static_cast<std::size_t>(Level::cellIndex(column, 2))] = 1;
-    }
-    auto* hat = place(new StandInHat(200, 300));
-    auto* bubble = place(new RisingBubble(220, 320));
-    std::uint32_t frame = 1;
-    for (; frame < 200 && bubble->alive; ++frame) {
-        at(frame * 16, frame);
-        hat->position = bubble->position;  // carried along, as the hat would be
-        world.update(&engine);
-    }
-    ASSERT_FALSE(bubble->alive) << "never reached the ceiling";
-    EXPECT_LT(bubble->position.y, 3.0f * 32.0f);
-    EXPECT_EQ(hat->touched.back(), bubble) << "touching the hat did not end it";
-    EXPECT_EQ(world.objects.size(), 2) << "still there for the hat to see it gone";
-    at(frame * 16, frame);
-    world.update(&engine);
-    ASSERT_EQ(world.objects.size(), 1);
-    EXPECT_EQ(*world.objects.begin(), hat);
 }
 
 }  // namespace
