@@ -1,6 +1,5 @@
 target_sources(fezzle_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/effect_kinds_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/effect_manager_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/effect_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entity_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hat_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ignored_contacts_test.cpp
@@ -8,7 +7,5 @@ target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/products_test.cpp
 )
 target_sources(fezzle_gl_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/effect_draw_gl_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hat_draw_gl_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/objects_gl_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/draw_gl_test.cpp
 )

@@ -1,13 +1,16 @@
-// The level objects on a real OpenGL frame: the blower's box and the fading bumper's end, which their
-// draws decide, and a minute of play with every kind.
+// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel, what draws decide, and a minute of play.
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
 #include <algorithm>
 #include <array>
 #include <utility>
 
+#include "engine/game_engine.hpp"
 #include "entities/bubble_blower.hpp"
 #include "entities/fading_bumper.hpp"
+#include "entities/hat.hpp"
+#include "entities/shard_effect.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
@@ -17,6 +20,114 @@
 using namespace testing_support;
 
 namespace {
+
+class EffectDrawGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        engine.initHeadless();
+        white = plainTexture(1, 1, [](int, int) { return Rgb{255, 255, 255}; });
+        engine.textures->flare = engine.textures->effect = white;
+        engine.textures->kuva.fill(white);
+        viewRect = {1000, 200, 800, 600};
+    }
+    void TearDown() override
+    {
+        viewRect = {0, 0, 800, 600};
+        glDeleteTextures(1, &white);
+    }
+
+    GlTestWindow window;
+    GameEngine engine;
+    GLuint white = 0;
+};
+
+TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsReset)
+{
+    engine.effects->spawn(1104, 304, 4, 0, 0.0f);
+    engine.effects->effects[0]->elapsed = 300;  // fully faded in
+    drawFrame([this] { engine.effects->draw(&engine); });
+    for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_NEAR(pixelAt(104, 104)[channel], 153, 4) << "0.6 grey at full alpha";
+    }
+    EXPECT_EQ(pixelAt(110, 104), (Rgb{0, 0, 0})) << "an 8-pixel square";
+    EXPECT_EQ(pixelAt(104, 96), (Rgb{0, 0, 0}));
+    std::array<float, 4> colour{};
+    glGetFloatv(GL_CURRENT_COLOR, colour.data());
+    EXPECT_EQ(colour, (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+}
+
+TEST_F(EffectDrawGlTest, AShardOffScreenKeepsItsSpin)
+{
+    engine.timer->frameSeconds = 0.016f;
+    for (int x : {1400, 100}) {  // in the view and left of it
+        engine.effects->spawn(x, 500, 5, 0, 0.0f);
+        static_cast<ShardEffect&>(*engine.effects->effects.back()).spinSpeed = 100.0f;
+    }
+    drawFrame([this] { engine.effects->draw(&engine); });
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[0]).spinSpeed, 90.0f);
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[1]).spinSpeed, 100.0f);
+}
+
+class HatDrawTest : public EffectDrawGlTest {
+protected:
+    void SetUp() override
+    {
+        EffectDrawGlTest::SetUp();  // the hat's picture is white too
+        engine.timer->lastTicks = 50000;
+        hat.pressure = 0;  // untinted
+    }
+
+    // The hat with its centre at (cx, 300) in the level, seen through the view.
+    void drawAt(float cx, Rect view)
+    {
+        hat.position.set(cx - 15.0f, 285.0f, 0.0f);
+        viewRect = view;
+        drawFrame([this] { hat.draw(&engine); });
+    }
+    void drawHud(int capacity, int pressure)
+    {
+        hat.capacity = capacity;
+        hat.pressure = pressure;
+        drawFrame([this] { hat.drawHud(&engine); });
+    }
+    bool red(int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; }
+    bool green(int x, int y) { return pixelAt(x, y)[1] > 100 && pixelAt(x, y)[0] < 100; }
+
+    Hat hat;
+};
+
+TEST_F(HatDrawTest, GasMeterBarsStandOn590AtTheLeftEdge)
+{
+    // Capacity 10000: red from 340; pressure 5000: green from 465; both from x 10 to 25.
+    drawHud(10000, 5000);
+    EXPECT_FALSE(lit(17, 339) || lit(17, 590) || lit(9, 500) || lit(25, 500));
+    EXPECT_TRUE(red(17, 340) && red(17, 464));
+    EXPECT_TRUE(green(17, 465) && green(24, 589));
+
+    // After a hard bump in easy mode: red from 402.5, and green keeps its half of the red.
+    drawHud(7500, 3750);
+    EXPECT_FALSE(lit(17, 401));
+    EXPECT_TRUE(red(17, 495) && green(17, 497));
+
+    // 1500 ms after a burst the full bar has turned red.
+    hat.failed = true;
+    hat.failedAt = engine.timer->lastTicks - 1500;
+    drawHud(7500, 7500);
+    EXPECT_EQ(pixelAt(17, 403)[1], 0);
+}
+
+TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAtTheLeftEdge)
+{
+    drawAt(6000.0f, {5600, 100, 800, 600});
+    EXPECT_FALSE(lit(353, 300));
+    EXPECT_TRUE(lit(357, 300)) << "followed: the picture starts at 400 - 45";
+
+    drawAt(100.0f, {0, 100, 800, 600});
+    EXPECT_FALSE(lit(53, 300));
+    EXPECT_TRUE(lit(57, 300)) << "held at the left edge: 100 - 45";
+    EXPECT_FALSE(lit(147, 300));
+}
 
 class ObjectsGlTest : public ObjectTest {
 protected:
