@@ -42,10 +42,16 @@ protected:
     GLuint white = 0;
 };
 
-TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsReset)
+TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScreenKeepsItsSpin)
 {
+    engine.timer->frameSeconds = 0.016f;
     engine.effects->spawn(1104, 304, 4, 0, 0.0f);
     engine.effects->effects[0]->elapsed = 300;  // fully faded in
+    // Shards in the view and left of it: only the drawn one spins down.
+    for (int x : {1400, 100}) {
+        engine.effects->spawn(x, 500, 5, 0, 0.0f);
+        static_cast<ShardEffect&>(*engine.effects->effects.back()).spinSpeed = 100.0f;
+    }
     drawFrame([this] { engine.effects->draw(&engine); });
     for (int channel = 0; channel < 3; ++channel) {
         EXPECT_NEAR(pixelAt(104, 104)[channel], 153, 4) << "0.6 grey at full alpha";
@@ -55,18 +61,8 @@ TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndTheColourIsRe
     std::array<float, 4> colour{};
     glGetFloatv(GL_CURRENT_COLOR, colour.data());
     EXPECT_EQ(colour, (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
-}
-
-TEST_F(EffectDrawGlTest, AShardOffScreenKeepsItsSpin)
-{
-    engine.timer->frameSeconds = 0.016f;
-    for (int x : {1400, 100}) {  // in the view and left of it
-        engine.effects->spawn(x, 500, 5, 0, 0.0f);
-        static_cast<ShardEffect&>(*engine.effects->effects.back()).spinSpeed = 100.0f;
-    }
-    drawFrame([this] { engine.effects->draw(&engine); });
-    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[0]).spinSpeed, 90.0f);
-    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[1]).spinSpeed, 100.0f);
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[1]).spinSpeed, 90.0f);
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[2]).spinSpeed, 100.0f) << "off screen";
 }
 
 class HatDrawTest : public EffectDrawGlTest {
@@ -227,7 +223,6 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
         }
         mostEntities = std::max(mostEntities, world.objects.size());
     }
-    EXPECT_EQ(engine.timer->lastTicks, frames * 16u) << "exact 16 ms frames";
     for (std::size_t i = 0; i < products.size(); ++i) {
         EXPECT_GT(mostAlive[i], 0u) << typeId(products[i]) << " was never made";
         EXPECT_LE(mostAlive[i], 8u) << typeId(products[i]) << " piles up";

@@ -42,7 +42,9 @@ class EffectKindsTest : public ::testing::Test {
 protected:
     void SetUp() override { engine.initHeadless(); }
     GameEngine engine;
+    EffectManager manager;
 };
+using EffectManagerTest = EffectKindsTest;
 
 TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
 {
@@ -101,9 +103,8 @@ TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
     EXPECT_FLOAT_EQ(ember.look(&engine).alpha, 0.5f) << "fades from 1000 ms to 150 ms past its end";
 }
 
-TEST(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndAnEffectGoesOneMillisecondAfterItsLifetime)
+TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndAnEffectGoesOneMillisecondAfterItsLifetime)
 {
-    EffectManager manager;
     for (int kind : {0, 7, -1, 100}) {
         manager.spawn(10, 10, kind, now, 0.0f);
     }
@@ -129,9 +130,8 @@ TEST(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndAnEffectGoesOneMillis
     EXPECT_EQ(typeid(*manager.effects[0]), typeid(EmberEffect)) << "and gone 1 ms later";
 }
 
-TEST(EffectManagerTest, ExpiredEffectsLeaveAtTheirTurnAndTheRestKeepTheirOrder)
+TEST_F(EffectManagerTest, ExpiredEffectsLeaveAtTheirTurnAndTheRestKeepTheirOrder)
 {
-    EffectManager manager;
     for (int kind : {4, 1, 5, 1}) {  // dust 1000 ms, puff 350 ms, shard 1800 ms, puff
         manager.spawn(0, 0, kind, now, 0.0f);
     }
@@ -147,9 +147,8 @@ TEST(EffectManagerTest, ExpiredEffectsLeaveAtTheirTurnAndTheRestKeepTheirOrder)
     EXPECT_TRUE(manager.effects.empty());
 }
 
-TEST(EffectManagerTest, SwitchedOffNothingNewAppearsButLivingEffectsRunOut)
+TEST_F(EffectManagerTest, SwitchedOffNothingNewAppearsButLivingEffectsRunOut)
 {
-    EffectManager manager;
     manager.spawn(0, 0, 2, now, 0.0f);  // an ember, 1500 ms
     manager.effectsOff = true;
     for (int kind = 1; kind <= 6; ++kind) {
@@ -161,11 +160,8 @@ TEST(EffectManagerTest, SwitchedOffNothingNewAppearsButLivingEffectsRunOut)
     EXPECT_TRUE(manager.effects.empty());
 }
 
-TEST(EffectManagerTest, EffectsBornJustBeforeTheClockWrapsLiveTheirFullTime)
+TEST_F(EffectManagerTest, EffectsBornJustBeforeTheClockWrapsLiveTheirFullTime)
 {
-    GameEngine engine;
-    engine.initHeadless();
-    EffectManager manager;
     manager.spawn(0, 0, 1, 0xFFFFFF00u, 0.0f);
     manager.update(175);
     ASSERT_EQ(manager.effects.size(), 1u);

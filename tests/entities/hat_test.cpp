@@ -8,11 +8,11 @@
 #include "entities/bubble_blower.hpp"
 #include "entities/dust_effect.hpp"
 #include "entities/fading_bumper.hpp"
-#include "entities/hat_fixture.hpp"
 #include "entities/puff_effect.hpp"
 #include "entities/rising_bubble.hpp"
 #include "entities/shard_effect.hpp"
 #include "entities/thrown_item.hpp"
+#include "object_test.hpp"
 
 using namespace testing_support;
 

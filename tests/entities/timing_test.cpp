@@ -1,31 +1,12 @@
-// The entity base's box rules, and the fractions and pulses behind every fade: their bounds, their
-// clamps and the signed clock.
+// The fractions and pulses behind every fade: their bounds, their clamps and the signed clock.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 
 #include "entities/timing.hpp"
-#include "support/probe_entity.hpp"
-
-using testing_support::ProbeEntity;
 
 namespace {
-
-TEST(EntityTest, BoxesThatOnlyTouchOverlap)
-{
-    ProbeEntity left("left", 0, 0, 30);
-    ProbeEntity right("right", 30, 0, 30);
-    ProbeEntity corner("corner", 30, 30, 30);
-    EXPECT_TRUE(left.overlaps(&right));
-    EXPECT_TRUE(right.overlaps(&left));
-    EXPECT_TRUE(left.overlaps(&corner));
-    right.position.x = 30.01f;
-    corner.position.y = 30.01f;
-    EXPECT_FALSE(left.overlaps(&right));
-    EXPECT_FALSE(right.overlaps(&left));
-    EXPECT_FALSE(corner.overlaps(&left));
-}
 
 constexpr std::uint32_t past2To31 = static_cast<std::uint32_t>(-50);  // a negative int as a start
 
