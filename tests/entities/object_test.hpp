@@ -28,12 +28,11 @@ protected:
     void TearDown() override { TickSource::install(nullptr); }
 
     // The frame as the timer gives it; constructors read the same time from the clock.
-    void at(std::uint32_t now, std::uint32_t frameCount = 1, std::uint32_t frameMs = 16)
+    void at(std::uint32_t now, std::uint32_t frameCount = 1)
     {
-        clock.now = now;
-        engine.timer->lastTicks = now;
-        engine.timer->frameMs = frameMs;
-        engine.timer->frameSeconds = static_cast<float>(frameMs) * 0.001f;
+        clock.now = engine.timer->lastTicks = now;
+        engine.timer->frameMs = 16;
+        engine.timer->frameSeconds = 0.016f;
         engine.timer->frameCount = frameCount;
     }
     template <typename T>
