@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int framesPlayed = 500;
-
 // Hats falling through a crowd of every kind the factory makes: droppers over them, the other
 // kinds between them, a toilet under every other hat.
 std::vector<Hat*> crowd(World& world)
@@ -71,7 +69,7 @@ std::vector<std::string> play(bool indexed, bool skipping)
     world.skipsIgnoredContacts = skipping;
     const std::vector<Hat*> hats = crowd(world);
     std::vector<std::string> frames;
-    for (int frame = 0; frame < framesPlayed; ++frame) {
+    for (int frame = 0; frame < 500; ++frame) {
         clock.now += 16;
         engine.update();
         // Some hats fall freely, the others blow in bursts, turning one way and then the other.

@@ -95,11 +95,6 @@ protected:
         ASSERT_TRUE(sounds->ready());
         at(10000);  // frame 1: neither puffs nor embers fall on it
     }
-    void TearDown() override
-    {
-        sounds = nullptr;
-        ObjectTest::TearDown();
-    }
 
     // The hat's turn as the world takes it, without terrain or neighbours; the frame number stays.
     void frames(int count = 1)

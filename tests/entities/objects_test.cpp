@@ -28,13 +28,12 @@ TEST_F(EmitterTest, EmitsStrictlyAfterEachIntervalAtItsMouth)
     // Placed at (96, 64). Vent: a bubble centred at (centre x + 30, top + 75); dropper: an item
     // centred at (centre x, top + 300).
     const struct {
-        EntityType kind;
+        EntityType kind, product;
         std::uint32_t intervalMs;
-        EntityType product;
         float productX, productY;  // top-left
     } cases[] = {
-        {EntityType::BubbleVent, 2500, EntityType::RisingBubble, 96 + 225 + 30 - 20, 64 + 75 - 20},
-        {EntityType::Dropper, 1500, EntityType::Item, 96 + 225 - 40, 64 + 300 - 40},
+        {EntityType::BubbleVent, EntityType::RisingBubble, 2500, 96 + 225 + 30 - 20, 64 + 75 - 20},
+        {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(typeId(c.kind));
@@ -187,13 +186,9 @@ TEST_F(ItemTest, ADroppedItemSoundsOnEveryFrameItTouchesTheHatByItsVariant)
     ASSERT_TRUE(sound.ready()) << SDL_GetError();
     auto* hat = place(new StandInHat(100, 100, 300));
     // Three frames each; a landed item, and one away from the hat, are silent.
-    const struct {
-        std::uint8_t variant;
-        bool landed;
-        float hatX;
-        int sound, plays;
-    } cases[] = {{0, false, 100, 0, 3}, {1, false, 100, 4, 3}, {2, false, 100, 4, 3},
-                 {0, true, 100, 0, 0},  {0, false, 5000, 0, 0}};
+    const struct { std::uint8_t variant; bool landed; float hatX; int sound, plays; } cases[] = {
+        {0, false, 100, 0, 3}, {1, false, 100, 4, 3}, {2, false, 100, 4, 3},
+        {0, true, 100, 0, 0},  {0, false, 5000, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         sound.clear();
