@@ -127,11 +127,6 @@ TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAtTheLeftEd
 
 class ObjectsGlTest : public ObjectTest {
 protected:
-    void SetUp() override
-    {
-        ObjectTest::SetUp();
-        viewRect = Rect{0, 0, 800, 600};
-    }
     void drawOnly(Entity& entity) { drawFrame([&] { entity.draw(&engine); }); }
 
     GlTestWindow window;

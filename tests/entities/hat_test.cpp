@@ -30,8 +30,7 @@ using ToiletTest = HatFixture;
 
 TEST_F(HatFlightTest, BothTurningKeysCancelInEitherMode)
 {
-    hat.keyLeft = true;
-    hat.keyRight = true;
+    hat.keyLeft = hat.keyRight = true;
     frames();
     EXPECT_NEAR(hat.angle, halfPi, 1e-6f);
     hat.keyRight = false;
@@ -277,7 +276,6 @@ TEST_F(HatObjectsTest, AVentsBubbleCarriesTheHatUpUntilItIs75PixelsFromTheTop)
     Bubble* bubble = ventWithHatInItsFirstBubble();
     frame();
     ASSERT_EQ(hat.carrier, bubble);
-    EXPECT_TRUE(bubble->popped);
     EXPECT_EQ(bubble->poppedAt, hat.carriedSince);
     float heightAtRelease = 1000.0f;
     for (int i = 0; i < 600 && hat.carrier != nullptr; ++i) {

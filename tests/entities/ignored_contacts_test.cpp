@@ -18,25 +18,6 @@
 
 namespace {
 
-// Hats falling through a crowd of every kind the factory makes: droppers over them, the other
-// kinds between them, a toilet under every other hat.
-std::vector<Hat*> crowd(World& world)
-{
-    std::vector<Hat*> hats;
-    for (int i = 0; i < 8; ++i) {
-        const int x = 100 + i * 260;
-        world.spawnObject(x - 210, 0, typeId(EntityType::Dropper));
-        world.spawnObject(x + 40, 150 + (i % 3) * 120, typeId(EntityType::Thrower) + i % 6);
-        if (i % 2 == 0) {
-            world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
-        }
-        hats.push_back(new Hat);
-        world.add(hats.back());
-        hats.back()->position.set(static_cast<float>(x), 250.0f, 0.0f);
-    }
-    return hats;
-}
-
 // What can be seen of a frame: the hats, the crowd's size, the fading bumpers' touches, the sounds.
 std::string frameOf(const World& world, const std::vector<Hat*>& hats, const testing_support::SoundProbe& sound)
 {
@@ -67,7 +48,20 @@ std::vector<std::string> play(bool indexed, bool skipping)
     World world;
     world.pairIndexFrom = indexed ? World::defaultPairIndexFrom : INT32_MAX;
     world.skipsIgnoredContacts = skipping;
-    const std::vector<Hat*> hats = crowd(world);
+    // Hats falling through a crowd of every kind the factory makes: droppers over them, the other
+    // kinds between them, a toilet under every other hat.
+    std::vector<Hat*> hats;
+    for (int i = 0; i < 8; ++i) {
+        const int x = 100 + i * 260;
+        world.spawnObject(x - 210, 0, typeId(EntityType::Dropper));
+        world.spawnObject(x + 40, 150 + (i % 3) * 120, typeId(EntityType::Thrower) + i % 6);
+        if (i % 2 == 0) {
+            world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
+        }
+        hats.push_back(new Hat);
+        world.add(hats.back());
+        hats.back()->position.set(static_cast<float>(x), 250.0f, 0.0f);
+    }
     std::vector<std::string> frames;
     for (int frame = 0; frame < 500; ++frame) {
         clock.now += 16;

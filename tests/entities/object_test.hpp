@@ -12,6 +12,7 @@
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
 #include "entities/hat.hpp"
+#include "graphics/sprite.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
 #include "world/world.hpp"
@@ -24,6 +25,7 @@ protected:
     {
         TickSource::install(&clock);
         engine.initHeadless();
+        viewRect = Rect{0, 0, 800, 600};
     }
     void TearDown() override { TickSource::install(nullptr); }
 

@@ -11,7 +11,6 @@
 #include "entities/dropped_item.hpp"
 #include "entities/thrower.hpp"
 #include "entities/thrown_item.hpp"
-#include "graphics/sprite.hpp"
 #include "object_test.hpp"
 #include "support/sound_probe.hpp"
 
@@ -53,7 +52,6 @@ TEST_F(ThrowerTest, ThrowsOncePerCycleFromBehindAndTurnsAtEachCycleFromPast4500O
 {
     Thrower& thrower = *place(new Thrower(400, 300));
     const auto throwsAt = [&](std::uint32_t now) { return madeBy(thrower, EntityType::Item, now); };
-    viewRect = Rect{0, 0, 800, 600};
     SoundProbe sound(*engine.soundSystem);
     ASSERT_TRUE(sound.ready());
     ASSERT_EQ(throwsAt(4500), 1u);
