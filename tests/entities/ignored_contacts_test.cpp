@@ -18,31 +18,6 @@
 
 namespace {
 
-constexpr int framesPlayed = 500;
-
-constexpr int hatCount = 8;
-constexpr int hatSpacing = 260;
-
-// Hats falling through a crowd of every kind the factory makes: droppers over them, the other
-// kinds between them, a toilet under every other hat.
-std::vector<Hat*> crowd(World& world)
-{
-    std::vector<Hat*> hats;
-    for (int i = 0; i < hatCount; ++i) {
-        const int x = 100 + i * hatSpacing;
-        world.spawnObject(x - 210, 0, typeId(EntityType::Dropper));
-        world.spawnObject(x + 40, 150 + (i % 3) * 120, typeId(EntityType::Thrower) + i % 6);
-        if (i % 2 == 0) {
-            world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
-        }
-        auto* hat = new Hat;
-        world.add(hat);
-        hat->position.set(static_cast<float>(x), 250.0f, 0.0f);
-        hats.push_back(hat);
-    }
-    return hats;
-}
-
 // What can be seen of a frame: the hats, the crowd's size, the fading bumpers' touches, the sounds.
 std::string frameOf(const World& world, const std::vector<Hat*>& hats, const testing_support::SoundProbe& sound)
 {
@@ -73,10 +48,22 @@ std::vector<std::string> play(bool indexed, bool skipping)
     World world;
     world.pairIndexFrom = indexed ? World::defaultPairIndexFrom : INT32_MAX;
     world.skipsIgnoredContacts = skipping;
-    const std::vector<Hat*> hats = crowd(world);
-
+    // Hats falling through a crowd of every kind the factory makes: droppers over them, the other
+    // kinds between them, a toilet under every other hat.
+    std::vector<Hat*> hats;
+    for (int i = 0; i < 8; ++i) {
+        const int x = 100 + i * 260;
+        world.spawnObject(x - 210, 0, typeId(EntityType::Dropper));
+        world.spawnObject(x + 40, 150 + (i % 3) * 120, typeId(EntityType::Thrower) + i % 6);
+        if (i % 2 == 0) {
+            world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
+        }
+        hats.push_back(new Hat);
+        world.add(hats.back());
+        hats.back()->position.set(static_cast<float>(x), 250.0f, 0.0f);
+    }
     std::vector<std::string> frames;
-    for (int frame = 0; frame < framesPlayed; ++frame) {
+    for (int frame = 0; frame < 500; ++frame) {
         clock.now += 16;
         engine.update();
         // Some hats fall freely, the others blow in bursts, turning one way and then the other.
@@ -99,9 +86,7 @@ TEST(IgnoredContactsTest, SkippingTheContactsKindsIgnoreChangesNothingAPlayerCou
     const std::vector<std::string> everyPair = play(false, false);
     // The crowd does meet the hats: some reach a toilet, items fall on them.
     ASSERT_NE(everyPair.back().find(" home"), std::string::npos);
-    ASSERT_GT(std::count_if(everyPair.begin(), everyPair.end(),
-                            [](const std::string& frame) { return frame.find(" s0") == std::string::npos; }),
-              3);
+    ASSERT_GT(std::count_if(everyPair.begin(), everyPair.end(), [](auto& f) { return f.find(" s0") == f.npos; }), 3);
     EXPECT_EQ(play(false, true), everyPair) << "the plain walk";
     EXPECT_EQ(play(true, false), everyPair) << "the broad phase";
     EXPECT_EQ(play(true, true), everyPair) << "the broad phase, skipping";

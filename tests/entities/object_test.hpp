@@ -1,14 +1,20 @@
-// A headless engine and an empty world on one manual clock, the frame's time set by hand: what
-// every level object test stands on.
+// What the entity tests stand on: a headless engine and an empty world on one manual clock, the
+// frame's time set by hand; a stand-in hat for the objects that react to it; and the real hat.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
+#include "entities/hat.hpp"
+#include "graphics/sprite.hpp"
+#include "support/sound_probe.hpp"
+#include "support/test_support.hpp"
 #include "world/world.hpp"
 
 namespace testing_support {
@@ -19,16 +25,16 @@ protected:
     {
         TickSource::install(&clock);
         engine.initHeadless();
+        viewRect = Rect{0, 0, 800, 600};
     }
     void TearDown() override { TickSource::install(nullptr); }
 
     // The frame as the timer gives it; constructors read the same time from the clock.
-    void at(std::uint32_t now, std::uint32_t frameCount = 1, std::uint32_t frameMs = 16)
+    void at(std::uint32_t now, std::uint32_t frameCount = 1)
     {
-        clock.now = now;
-        engine.timer->lastTicks = now;
-        engine.timer->frameMs = frameMs;
-        engine.timer->frameSeconds = static_cast<float>(frameMs) * 0.001f;
+        clock.now = engine.timer->lastTicks = now;
+        engine.timer->frameMs = 16;
+        engine.timer->frameSeconds = 0.016f;
         engine.timer->frameCount = frameCount;
     }
     template <typename T>
@@ -47,10 +53,78 @@ protected:
         }
         return found;
     }
+    const Entity& last(EntityType kind) const { return *ofType(kind).back(); }
+    // How many of the product one update of the entity at `now` makes.
+    std::size_t madeBy(Entity& entity, EntityType product, std::uint32_t now, std::uint32_t frameCount = 1)
+    {
+        at(now, frameCount);
+        const std::size_t before = ofType(product).size();
+        entity.update(&engine);
+        return ofType(product).size() - before;
+    }
 
     ManualClock clock{0};
     GameEngine engine;
     World world;
+};
+
+// A solid box of the hat's type: it moves only where the test puts it and keeps what it touched.
+class StandInHat : public Entity {
+public:
+    StandInHat(float x, float y, float size = 50.0f)
+    {
+        position.set(x, y, 0.0f);
+        width = height = size;
+        type = typeId(EntityType::Hat);
+    }
+    void update(GameEngine*) override {}
+    bool collide(GameEngine*, Entity* other, Level*) override
+    {
+        touched.push_back(other);
+        return false;
+    }
+
+    std::vector<Entity*> touched;
+};
+
+// A hat in that world, its frames exactly 16 ms, with the sounds it starts heard.
+class HatFixture : public ObjectTest {
+protected:
+    void SetUp() override
+    {
+        ObjectTest::SetUp();
+        sounds = std::make_unique<SoundProbe>(*engine.soundSystem);
+        ASSERT_TRUE(sounds->ready());
+        at(10000);  // frame 1: neither puffs nor embers fall on it
+    }
+
+    // The hat's turn as the world takes it, without terrain or neighbours; the frame number stays.
+    void frames(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            engine.timer->lastTicks += 16;
+            hat.savePosition(&engine);
+            hat.update(&engine);
+        }
+    }
+    template <typename Kind>
+    long effectsOf() const
+    {
+        const auto& all = engine.effects->effects;
+        return std::count_if(all.begin(), all.end(), [](const auto& e) { return dynamic_cast<const Kind*>(e.get()); });
+    }
+    bool heardOnly(int effect) const { return sounds->plays(effect) == 1 && sounds->totalPlays() == 1; }
+    // A second hat, flying in the fixture's world.
+    Hat* flyingAt(float x, float y)
+    {
+        Hat* flying = place(new Hat());
+        flying->position.set(x, y, 0.0f);
+        return flying;
+    }
+
+    TempDir dir;
+    std::unique_ptr<SoundProbe> sounds;
+    Hat hat;
 };
 
 }  // namespace testing_support

@@ -1,24 +1,10 @@
 target_sources(fezzle_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/bubble_blower_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/bubble_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/effect_kinds_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/effect_manager_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/emitter_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/entity_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hat_contact_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hat_flight_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/projectile_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/thrower_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/effect_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hat_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ignored_contacts_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/objects_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timing_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/toilet_test.cpp
 )
 target_sources(fezzle_gl_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/effect_draw_gl_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hat_draw_gl_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/objects_gl_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/draw_gl_test.cpp
 )
-# The hat with the real objects, once the hat is in the game.
-if(EXISTS ${PROJECT_SOURCE_DIR}/src/entities/hat.hpp)
-  target_sources(fezzle_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hat_objects_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ignored_contacts_test.cpp)
-endif()

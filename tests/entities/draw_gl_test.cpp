@@ -1,0 +1,230 @@
+// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel, what draws decide, and a minute of play.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "engine/game_engine.hpp"
+#include "entities/bubble_blower.hpp"
+#include "entities/fading_bumper.hpp"
+#include "entities/hat.hpp"
+#include "entities/shard_effect.hpp"
+#include "graphics/gl_test_window.hpp"
+#include "graphics/sprite.hpp"
+#include "graphics/video.hpp"
+#include "object_test.hpp"
+#include "world/level_file.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+class EffectDrawGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        engine.initHeadless();
+        white = plainTexture(1, 1, [](int, int) { return Rgb{255, 255, 255}; });
+        engine.textures->flare = engine.textures->effect = white;
+        engine.textures->kuva.fill(white);
+        viewRect = {1000, 200, 800, 600};
+    }
+    void TearDown() override
+    {
+        viewRect = {0, 0, 800, 600};
+        glDeleteTextures(1, &white);
+    }
+
+    GlTestWindow window;
+    GameEngine engine;
+    GLuint white = 0;
+};
+
+TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScreenKeepsItsSpin)
+{
+    engine.timer->frameSeconds = 0.016f;
+    engine.effects->spawn(1104, 304, 4, 0, 0.0f);
+    engine.effects->effects[0]->elapsed = 300;  // fully faded in
+    // Shards in the view and left of it: only the drawn one spins down.
+    for (int x : {1400, 100}) {
+        engine.effects->spawn(x, 500, 5, 0, 0.0f);
+        static_cast<ShardEffect&>(*engine.effects->effects.back()).spinSpeed = 100.0f;
+    }
+    drawFrame([this] { engine.effects->draw(&engine); });
+    for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_NEAR(pixelAt(104, 104)[channel], 153, 4) << "0.6 grey at full alpha";
+    }
+    EXPECT_EQ(pixelAt(110, 104), (Rgb{0, 0, 0})) << "an 8-pixel square";
+    EXPECT_EQ(pixelAt(104, 96), (Rgb{0, 0, 0}));
+    std::array<float, 4> colour{};
+    glGetFloatv(GL_CURRENT_COLOR, colour.data());
+    EXPECT_EQ(colour, (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[1]).spinSpeed, 90.0f);
+    EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[2]).spinSpeed, 100.0f) << "off screen";
+}
+
+class HatDrawTest : public EffectDrawGlTest {
+protected:
+    void SetUp() override
+    {
+        EffectDrawGlTest::SetUp();  // the hat's picture is white too
+        engine.timer->lastTicks = 50000;
+        hat.pressure = 0;  // untinted
+    }
+
+    // The hat with its centre at (cx, 300) in the level, seen through the view.
+    void drawAt(float cx, Rect view)
+    {
+        hat.position.set(cx - 15.0f, 285.0f, 0.0f);
+        viewRect = view;
+        drawFrame([this] { hat.draw(&engine); });
+    }
+    void drawHud(int capacity, int pressure)
+    {
+        hat.capacity = capacity;
+        hat.pressure = pressure;
+        drawFrame([this] { hat.drawHud(&engine); });
+    }
+    bool red(int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; }
+    bool green(int x, int y) { return pixelAt(x, y)[1] > 100 && pixelAt(x, y)[0] < 100; }
+
+    Hat hat;
+};
+
+TEST_F(HatDrawTest, GasMeterBarsStandOn590AtTheLeftEdge)
+{
+    // Capacity 10000: red from 340; pressure 5000: green from 465; both from x 10 to 25.
+    drawHud(10000, 5000);
+    EXPECT_FALSE(lit(17, 339) || lit(17, 590) || lit(9, 500) || lit(25, 500));
+    EXPECT_TRUE(red(17, 340) && red(17, 464));
+    EXPECT_TRUE(green(17, 465) && green(24, 589));
+
+    // After a hard bump in easy mode: red from 402.5, and green keeps its half of the red.
+    drawHud(7500, 3750);
+    EXPECT_FALSE(lit(17, 401));
+    EXPECT_TRUE(red(17, 495) && green(17, 497));
+
+    // 1500 ms after a burst the full bar has turned red.
+    hat.failed = true;
+    hat.failedAt = engine.timer->lastTicks - 1500;
+    drawHud(7500, 7500);
+    EXPECT_EQ(pixelAt(17, 403)[1], 0);
+}
+
+TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAtTheLeftEdge)
+{
+    drawAt(6000.0f, {5600, 100, 800, 600});
+    EXPECT_FALSE(lit(353, 300));
+    EXPECT_TRUE(lit(357, 300)) << "followed: the picture starts at 400 - 45";
+
+    drawAt(100.0f, {0, 100, 800, 600});
+    EXPECT_FALSE(lit(53, 300));
+    EXPECT_TRUE(lit(57, 300)) << "held at the left edge: 100 - 45";
+    EXPECT_FALSE(lit(147, 300));
+}
+
+class ObjectsGlTest : public ObjectTest {
+protected:
+    void drawOnly(Entity& entity) { drawFrame([&] { entity.draw(&engine); }); }
+
+    GlTestWindow window;
+};
+
+TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
+{
+    // The box the hat bounces off grows upwards while it blows; its draw sets it.
+    BubbleBlower blower(300, 200);
+    const std::uint32_t start = 10000;
+    blower.cycleStart = start;
+    // ms into the cycle, height, top
+    const float cases[][3] = {{500, 182, 200}, {1380, 256, 126}, {2701, 220, 126}, {3000, 182, 200}};
+    for (const auto& c : cases) {
+        at(start + static_cast<std::uint32_t>(c[0]));
+        drawOnly(blower);
+        EXPECT_EQ(blower.height, c[1]) << c[0] << " ms into the cycle";
+        EXPECT_EQ(blower.position.y, c[2]) << c[0] << " ms into the cycle";
+    }
+    at(start + 1500);
+    viewRect.x = 5000;
+    drawOnly(blower);
+    EXPECT_EQ(blower.height, 182.0f) << "off screen nothing changes";
+}
+
+TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
+{
+    StandInHat hat(0, 0);
+    StandInHat notAHat(0, 0);
+    notAHat.type = typeId(EntityType::Bumper);
+    const std::uint32_t touch = 20000;
+    FadingBumper onScreen(100, 100);
+    FadingBumper offScreen(100, 100);
+    // Terrain and other kinds do not count; the hat's first touch does, its later ones do not.
+    const std::pair<std::uint32_t, Entity*> touches[] = {{touch - 500, nullptr}, {touch - 400, &notAHat},
+                                                         {touch, &hat}, {touch + 100, &hat}};
+    for (const auto& [now, other] : touches) {
+        at(now);
+        onScreen.collide(&engine, other, world.level.get());
+    }
+    offScreen.collide(&engine, &hat, world.level.get());
+    EXPECT_EQ(onScreen.touchedAt, touch);
+    at(touch + 1799);
+    drawOnly(onScreen);
+    EXPECT_TRUE(onScreen.alive) << "kept at 1799 ms";
+    at(touch + 1801);
+    drawOnly(onScreen);
+    EXPECT_FALSE(onScreen.alive) << "gone by 1801 ms";
+
+    viewRect.x = 5000;
+    at(touch + 5000);
+    drawOnly(offScreen);
+    EXPECT_TRUE(offScreen.alive) << "off screen it does not shrink away";
+    viewRect.x = 0;
+    drawOnly(offScreen);
+    EXPECT_FALSE(offScreen.alive) << "back on screen, long past its time";
+}
+
+TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
+{
+    LevelFile file;
+    for (int column = 0; column < Level::columns; ++column) {
+        file.set(LevelFile::Grid::Terrain, column, 23, 1).set(LevelFile::Grid::Terrain, column, 24, 1);
+    }
+    // column, row, type id (the file stores it plus one)
+    const int placed[][3] = {{2, 15, 0}, {5, 20, 2}, {15, 8, 3}, {35, 17, 4}, {50, 2, 5}, {70, 10, 6}, {75, 10, 7}, {90, 15, 1}};
+    for (const auto& object : placed) {
+        file.set(LevelFile::Grid::Objects, object[0], object[1], object[2] + 1);
+    }
+    file.write("map.mp");
+    EXPECT_EQ(logOf([&] { world.level->load("map.mp"); }), "Loaded map.mp\n");
+    auto* hat = place(new StandInHat(0, 330));
+
+    const std::array<EntityType, 3> products{EntityType::Item, EntityType::RisingBubble, EntityType::BlownBubble};
+    std::array<std::size_t, 3> mostAlive{};
+    int mostEntities = 0;
+    const std::uint32_t frames = 60 * 1000 / 16;
+    for (std::uint32_t frame = 0; frame < frames; ++frame) {
+        engine.timer->tick();
+        // Sweeps the level's left part again and again, through everything placed there.
+        hat->position.set(static_cast<float>(frame * 4 % 3200), 330.0f, 0.0f);
+        world.update(&engine);
+        const Rect view = hat->getViewRect();
+        viewRect.x = std::clamp(view.x, 0, 12000 - 800);
+        viewRect.y = std::clamp(view.y, 0, 800 - 600);
+        drawFrame([&] { world.draw(&engine); });
+        for (std::size_t i = 0; i < products.size(); ++i) {
+            mostAlive[i] = std::max(mostAlive[i], ofType(products[i]).size());
+        }
+        mostEntities = std::max(mostEntities, world.objects.size());
+    }
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        EXPECT_GT(mostAlive[i], 0u) << typeId(products[i]) << " was never made";
+        EXPECT_LE(mostAlive[i], 8u) << typeId(products[i]) << " piles up";
+    }
+    EXPECT_LE(mostEntities, 30);
+    EXPECT_TRUE(ofType(EntityType::FadingBumper).empty()) << "the swept fading bumper is gone";
+    EXPECT_EQ(ofType(EntityType::Bumper).size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// The effect list and its six kinds: start draws, whole-number speeds, spawning, expiry, the switch.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <typeinfo>
+#include <vector>
+
+#include "engine/game_engine.hpp"
+#include "entities/bubble_effect.hpp"
+#include "entities/dust_effect.hpp"
+#include "entities/effect_manager.hpp"
+#include "entities/ember_effect.hpp"
+#include "entities/puff_effect.hpp"
+#include "entities/rising_picture_effect.hpp"
+#include "entities/shard_effect.hpp"
+
+namespace {
+
+constexpr std::uint32_t bornAt = 5000;
+constexpr std::uint32_t now = 20000;
+
+// Starts an effect with the sequence restarted from the seed, checks the start took exactly `count`
+// draws (by the draw that follows), and gives the draws it had.
+template <typename Start>
+std::vector<int> drawsTakenBy(unsigned seed, int count, Start start)
+{
+    std::srand(seed);
+    std::vector<int> draws(static_cast<std::size_t>(count) + 1);
+    std::generate(draws.begin(), draws.end(), std::rand);
+    std::srand(seed);
+    start();
+    EXPECT_EQ(std::rand(), draws.back()) << "the start took other than " << count << " draws";
+    return draws;
+}
+
+class EffectKindsTest : public ::testing::Test {
+protected:
+    void SetUp() override { engine.initHeadless(); }
+    GameEngine engine;
+    EffectManager manager;
+};
+using EffectManagerTest = EffectKindsTest;
+
+TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
+{
+    // Each kind takes exactly its draws, in its order: the one draw each check names is enough to tell.
+    const Vector3 at(100.0f, 100.0f, 0.0f);
+    for (unsigned seed : {1u, 2u, 7u, 42u, 1234u, 99999u}) {
+        SCOPED_TRACE(seed);
+        EmberEffect aimed, ember;
+        BubbleEffect bubble;
+        DustEffect dust;
+        ShardEffect shard;
+        RisingPictureEffect picture;
+        PuffEffect puff;
+        std::vector<int> r = drawsTakenBy(seed, 5, [&] { aimed.startAimed(at, bornAt, 0.8f); });
+        const double a = 0.8 + 0.7 * (0.06666667 * (r[2] % 15) - 0.5);
+        EXPECT_EQ(aimed.reversed, static_cast<int>((0.1 * (r[1] % 10) - 0.5) * 150) >= 1) << "kept from the unaimed start";
+        EXPECT_EQ(aimed.velocityY, static_cast<int>(0.1 * (r[4] % 10) * 200 * std::sin(a)));
+
+        r = drawsTakenBy(seed, 2, [&] { ember.start(at, bornAt); });
+        EXPECT_EQ(ember.velocityX, static_cast<int>((0.1 * (r[0] % 10) - 0.5) * 200));
+
+        r = drawsTakenBy(seed, 1, [&] { bubble.start(Vector3(100.5f, 100.0f, 0.0f), bornAt); });
+        EXPECT_EQ(bubble.velocityY, static_cast<int>(0.1 * (r[0] % 10) * -300));
+
+        r = drawsTakenBy(seed, 2, [&] { dust.start(at, bornAt); });
+        EXPECT_EQ(dust.velocityY, static_cast<int>(std::sin(2 * 0.01 * (r[1] % 100) * 3.1415927) *
+                                                   ((0.01 * (r[0] % 100) - 0.5) * 200 + 30)));
+
+        r = drawsTakenBy(seed, 3, [&] { shard.start(at, bornAt); });
+        EXPECT_EQ(shard.picture, r[2] % 10);
+        EXPECT_FLOAT_EQ(shard.rotation, static_cast<float>(2 * 0.01 * (r[1] % 100) * 3.1415927));
+
+        r = drawsTakenBy(seed, 2, [&] { picture.start(at, bornAt); });
+        EXPECT_EQ(picture.picture, r[1] % 10);
+
+        drawsTakenBy(seed, 0, [&] { puff.startAimed(at, bornAt, 0.8f); });
+        EXPECT_FLOAT_EQ(puff.rotation, 0.8f * 57.29f);
+    }
+}
+
+TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
+{
+    EmberEffect ember;
+    ember.start(Vector3(0.0f, 0.0f, 0.0f), bornAt);
+    ember.velocityX = 100;
+    ember.velocityY = -5;
+    // +1.28 px/s per 16 ms frame, truncated toward zero: +2 while well below zero, +1 from -1 on.
+    for (int expected : {-3, -1, 0, 1, 2, 3}) {
+        const float y = ember.position.y;
+        ASSERT_TRUE(ember.update(16));
+        EXPECT_EQ(ember.velocityY, expected);
+        EXPECT_FLOAT_EQ(ember.position.y, static_cast<float>(y + expected * 0.016)) << "moved at the new speed";
+    }
+    EXPECT_NEAR(ember.position.x, -16.0f + 6 * 1.6f, 1e-4);
+    ember.elapsed = 1325;
+    EXPECT_FLOAT_EQ(ember.look(&engine).alpha, 0.5f) << "fades from 1000 ms to 150 ms past its end";
+}
+
+TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndAnEffectGoesOneMillisecondAfterItsLifetime)
+{
+    for (int kind : {0, 7, -1, 100}) {
+        manager.spawn(10, 10, kind, now, 0.0f);
+    }
+    EXPECT_TRUE(manager.effects.empty());
+
+    for (int kind = 1; kind <= 6; ++kind) {
+        manager.spawn(400, 300, kind, now, 0.5f);
+    }
+    ASSERT_EQ(manager.effects.size(), 6u);
+    const std::type_info* expected[] = {&typeid(PuffEffect), &typeid(EmberEffect), &typeid(BubbleEffect),
+                                        &typeid(DustEffect), &typeid(ShardEffect), &typeid(RisingPictureEffect)};
+    for (std::size_t i = 0; i < 6; ++i) {
+        const Effect& effect = *manager.effects[i];
+        EXPECT_EQ(typeid(effect), *expected[i]);
+        EXPECT_FLOAT_EQ(effect.position.x + static_cast<float>(effect.width / 2), 400.0f) << "centred";
+        EXPECT_FLOAT_EQ(effect.position.y + static_cast<float>(effect.height / 2), 300.0f);
+    }
+    EXPECT_FLOAT_EQ(static_cast<const PuffEffect&>(*manager.effects[0]).rotation, 0.5f * 57.29f) << "aimed";
+
+    manager.update(350);
+    EXPECT_EQ(manager.effects.size(), 6u) << "the puff is alive at exactly its 350 ms";
+    manager.update(1);
+    EXPECT_EQ(typeid(*manager.effects[0]), typeid(EmberEffect)) << "and gone 1 ms later";
+}
+
+TEST_F(EffectManagerTest, ExpiredEffectsLeaveAtTheirTurnAndTheRestKeepTheirOrderAndSwitchedOffNothingNewAppears)
+{
+    for (int kind : {4, 1, 5, 1}) {  // dust 1000 ms, puff 350 ms, shard 1800 ms, puff
+        manager.spawn(0, 0, kind, now, 0.0f);
+    }
+    manager.update(400);
+    ASSERT_EQ(manager.effects.size(), 2u);
+    EXPECT_EQ(typeid(*manager.effects[0]), typeid(DustEffect));
+    EXPECT_EQ(typeid(*manager.effects[1]), typeid(ShardEffect));
+    EXPECT_EQ(manager.effects[1]->elapsed, 400) << "the one after a removal is still updated";
+    manager.update(700);
+    ASSERT_EQ(manager.effects.size(), 1u);
+    EXPECT_EQ(typeid(*manager.effects[0]), typeid(ShardEffect));
+
+    manager.effectsOff = true;
+    for (int kind = 1; kind <= 6; ++kind) {
+        manager.spawn(0, 0, kind, now, 0.0f);
+    }
+    manager.update(700);
+    EXPECT_EQ(manager.effects.size(), 1u) << "nothing new, and the shard runs on to its 1800 ms";
+    manager.update(1);
+    EXPECT_TRUE(manager.effects.empty());
+}
+
+TEST_F(EffectManagerTest, EffectsBornJustBeforeTheClockWrapsLiveTheirFullTime)
+{
+    manager.spawn(0, 0, 1, 0xFFFFFF00u, 0.0f);
+    manager.update(175);
+    ASSERT_EQ(manager.effects.size(), 1u);
+    EXPECT_NEAR(manager.effects[0]->look(&engine).alpha, 1.0f, 1e-5) << "the puff's fade runs across the wrap";
+    manager.update(175);
+    EXPECT_EQ(manager.effects.size(), 1u);
+    manager.update(1);
+    EXPECT_TRUE(manager.effects.empty());
+}
+
+}  // namespace

@@ -1,0 +1,310 @@
+// The hat: its steering and gas meter (both turning keys, pressure growth, the cost of thrust, the
+// burst; its flight numbers are replayed frame for frame by the level tracks), what it does on
+// touching terrain, items, bubbles and the goal, and how it meets the real objects in a world.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "entities/bubble_blower.hpp"
+#include "entities/dust_effect.hpp"
+#include "entities/fading_bumper.hpp"
+#include "entities/puff_effect.hpp"
+#include "entities/rising_bubble.hpp"
+#include "entities/shard_effect.hpp"
+#include "entities/thrown_item.hpp"
+#include "object_test.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr float halfPi = 1.5707964f;
+constexpr int fanfareSound = 0;
+constexpr int puffSound = 1;
+constexpr int caughtSound = 2;
+constexpr int bumpSound = 5;
+
+using HatFlightTest = HatFixture;
+using HatContactTest = HatFixture;
+using ToiletTest = HatFixture;
+
+TEST_F(HatFlightTest, BothTurningKeysCancelInEitherMode)
+{
+    hat.keyLeft = hat.keyRight = true;
+    frames();
+    EXPECT_NEAR(hat.angle, halfPi, 1e-6f);
+    hat.keyRight = false;
+    hat.angle = 0.02f;
+    frames();
+    EXPECT_NEAR(hat.angle, 0.02f - 0.0448f + 6.2831855f, 1e-5f) << "wrapped into 0 to 2 pi";
+
+    hat.hardMode = true;
+    hat.keyRight = true;
+    hat.angle = halfPi;
+    frames();
+    EXPECT_EQ(hat.angularVelocity, 0.0f);
+}
+
+TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278)
+{
+    for (int frame = 1; frame <= 277; ++frame) {
+        frames();
+        ASSERT_EQ(hat.pressure, 5000 + 18 * frame) << "frame " << frame;
+    }
+    ASSERT_FALSE(hat.failed);
+    frames();
+    EXPECT_EQ(hat.pressure, 10000) << "never above the capacity";
+    EXPECT_TRUE(hat.failed);
+    EXPECT_EQ(hat.failedAt, engine.timer->lastTicks);
+    EXPECT_EQ(effectsOf<ShardEffect>(), 80);
+    EXPECT_EQ(sounds->totalPlays(), 0) << "a burst makes no sound";
+
+    // Frozen where it blew up, deaf to keys, but the clock runs on until the goal.
+    const float y = hat.position.y;
+    const std::int32_t time = hat.levelTime;
+    hat.keyThrust = true;
+    engine.timer->frameCount = 120;
+    frames(3);
+    EXPECT_EQ(hat.position.y, y);
+    EXPECT_EQ(engine.effects->effects.size(), 80u) << "no embers or puffs";
+    EXPECT_EQ(hat.levelTime, time + 48);
+    hat.goalReached = true;
+    frames();
+    EXPECT_EQ(hat.levelTime, time + 48);
+}
+
+TEST_F(HatFlightTest, ThrustNeedsMoreGasThanTheFrameLastsAndPuffsEveryFifteenthFrame)
+{
+    // Growth comes first: -8 becomes 10 at the thrust check, 2 becomes 20.
+    hat.keyThrust = true;
+    hat.pressure = -8;
+    frames();
+    EXPECT_EQ(hat.pressure, 10) << "10 is not above 16: refused";
+    hat.pressure = 2;
+    frames();
+    EXPECT_EQ(hat.pressure, 0) << "20 - 40 is floored at 0";
+
+    hat.hardMode = true;
+    hat.pressure = 5000;
+    engine.timer->frameCount = 30;
+    frames();
+    EXPECT_EQ(hat.pressure, 5000 + 20 - 40);
+    EXPECT_EQ(effectsOf<PuffEffect>(), 1);
+    EXPECT_TRUE(heardOnly(puffSound));
+    engine.timer->frameCount = 31;
+    frames();
+    EXPECT_EQ(effectsOf<PuffEffect>(), 1);
+}
+
+TEST_F(HatContactTest, TerrainSendsTheHatBackAndAHardHitCostsGasRoom)
+{
+    hat.savePosition(&engine);
+    hat.position.x += 3.0f;
+    hat.velocityX = 100.0f;
+    hat.velocityY = 20.0f;
+    hat.pressure = 6000;
+    EXPECT_FALSE(hat.collide(&engine, nullptr, nullptr));
+    EXPECT_EQ(hat.position.x, hat.oldPosition.x);
+    EXPECT_FLOAT_EQ(hat.velocityX, -60.0f);
+    EXPECT_FLOAT_EQ(hat.velocityY, -12.0f);
+    EXPECT_TRUE(heardOnly(bumpSound));
+    EXPECT_EQ(effectsOf<DustEffect>(), 21) << "int(|int(-72)| x 0.3)";
+    EXPECT_EQ(hat.capacity, 7500);
+    EXPECT_EQ(hat.pressure, 4500);
+
+    // 45 whole px/s or less is soft: truncation, not rounding, decides.
+    hat.velocityX = 75.9f;
+    hat.velocityY = 0.0f;
+    hat.collide(&engine, nullptr, nullptr);
+    EXPECT_EQ(hat.capacity, 7500);
+    EXPECT_EQ(sounds->plays(bumpSound), 1);
+
+    // Hard mode: 3000 x 0.6 is raised to the floor of 2000; the pressure is not floored.
+    hat.hardMode = true;
+    hat.capacity = 3000;
+    hat.pressure = 2000;
+    hat.velocityY = -100.0f;
+    hat.collide(&engine, nullptr, nullptr);
+    EXPECT_EQ(hat.capacity, 2000);
+    EXPECT_EQ(hat.pressure, 1200);
+}
+
+TEST_F(HatContactTest, AnItemAndTheHatShareTheirClosingSpeedAlongTheLineBetweenThem)
+{
+    // The item's centre (115, 200) is straight below the hat's (115, 115); head on, s = 200.
+    ThrownItem item(115, 200);
+    item.velocityX = 0.0f;
+    item.velocityY = -100.0f;
+    hat.position.set(100.0f, 100.0f, 0.0f);
+    hat.savePosition(&engine);
+    hat.position.y += 4.0f;
+    hat.velocityY = 100.0f;
+    EXPECT_FALSE(hat.collide(&engine, &item, nullptr));
+    EXPECT_EQ(hat.position.y, 100.0f) << "sent back";
+    EXPECT_FLOAT_EQ(hat.velocityY, 100.0f - 199.0f);
+    EXPECT_FLOAT_EQ(item.velocityY, -100.0f + 199.0f);
+    EXPECT_FLOAT_EQ(item.velocityX, 0.0f);
+    EXPECT_EQ(hat.capacity, 7500) << "-99 is a hard bump";
+}
+
+TEST_F(HatContactTest, OnlyAnUnpoppedLiveBubbleCatchesTheHat)
+{
+    RisingBubble bubble(420, 520);
+    EXPECT_TRUE(hat.collide(&engine, &bubble, nullptr));
+    EXPECT_TRUE(bubble.popped);
+    EXPECT_EQ(hat.carrier, &bubble);
+    EXPECT_TRUE(heardOnly(caughtSound));
+
+    // Popped, dead: still bubbles to the caller, but neither catches.
+    hat.carrier = nullptr;
+    EXPECT_TRUE(hat.collide(&engine, &bubble, nullptr));
+    RisingBubble dead(420, 520);
+    dead.alive = false;
+    EXPECT_TRUE(hat.collide(&engine, &dead, nullptr));
+    EXPECT_EQ(hat.carrier, nullptr);
+    EXPECT_FALSE(dead.popped);
+    EXPECT_EQ(sounds->plays(caughtSound), 1);
+}
+
+// A bubble that, in its own turn, drops onto the level's floor (which begins at y 736) and dies.
+class SinkingBubble : public Bubble {
+public:
+    SinkingBubble() : Bubble(400, 300, EntityType::RisingBubble) {}
+    void update(GameEngine*) override { position.set(95.0f, 700.0f, 0.0f); }
+};
+
+TEST_F(HatContactTest, ABubbleThatDiedBesideTheHatIsDeletedWithoutCatchingIt)
+{
+    Hat* flying = flyingAt(100.0f, 680.0f);
+    auto* sinking = new SinkingBubble();
+    world.add(sinking);
+    world.update(&engine);
+    ASSERT_FALSE(sinking->alive);
+
+    // The next walk: the hat meets the dead bubble, then the bubble's turn deletes it.
+    world.update(&engine);
+    EXPECT_EQ(flying->carrier, nullptr);
+    EXPECT_EQ(world.objects.size(), 1);
+    world.update(&engine);  // a carrier held on would be read here, after it was freed
+}
+
+TEST_F(HatContactTest, ABurstHatPassesThroughEverything)
+{
+    hat.failed = true;
+    FadingBumper bumper(40, 85);
+    RisingBubble bubble(20, 20);
+    hat.savePosition(&engine);
+    hat.position.x += 3.0f;
+    hat.velocityX = 100.0f;
+    for (Entity* other : std::vector<Entity*>{nullptr, &bumper, &bubble}) {
+        EXPECT_FALSE(hat.collide(&engine, other, nullptr));
+    }
+    EXPECT_EQ(hat.position.x, hat.oldPosition.x + 3.0f);
+    EXPECT_EQ(hat.velocityX, 100.0f);
+    EXPECT_EQ(bumper.touchedAt, 0xFFFFFFFFu);
+    EXPECT_FALSE(bubble.popped);
+    EXPECT_TRUE(engine.effects->effects.empty());
+    EXPECT_EQ(sounds->totalPlays(), 0);
+}
+
+TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnIt)
+{
+    world.spawnObject(320, 320, typeId(EntityType::Toilet));
+    const Hat* flying = flyingAt(350.0f, 350.0f);
+    for (int i = 0; i < 6; ++i) {
+        world.update(&engine);
+    }
+    EXPECT_TRUE(flying->goalReached);
+    EXPECT_TRUE(heardOnly(fanfareSound)) << "six frames of contact, one fanfare";
+}
+
+TEST_F(ToiletTest, ABurstHatNeverFinishes)
+{
+    // The burst check comes before the move: this frame bursts the hat and drops it onto the bowl.
+    world.spawnObject(320, 320, typeId(EntityType::Toilet));
+    Hat* flying = flyingAt(300.0f, 285.0f);
+    flying->capacity = flying->pressure;
+    flying->velocityY = 450.0f;
+    world.update(&engine);
+    ASSERT_TRUE(flying->failed);
+    ASSERT_TRUE(flying->overlaps(*world.objects.begin()));
+    world.update(&engine);
+    EXPECT_FALSE(flying->goalReached);
+    EXPECT_EQ(sounds->plays(fanfareSound), 0);
+}
+
+class HatObjectsTest : public ObjectTest {
+protected:
+    // The vent's first bubble appears in the first frame; the hat waits just inside it.
+    Bubble* ventWithHatInItsFirstBubble()
+    {
+        world.spawnObject(200, 300, typeId(EntityType::BubbleVent));
+        hat.position.set(440.0f, 360.0f, 0.0f);
+        clock.now = engine.timer->lastTicks = 2490;
+        frame();
+        return static_cast<Bubble*>(ofType(EntityType::RisingBubble).front());
+    }
+    void frame() { engine.timer->tick(); world.update(&engine); }
+
+    Hat& hat = *place(new Hat);
+};
+
+TEST_F(HatObjectsTest, BumpersThrowTheHatBack1Point6TimesAsHardAsTheBlowerAndTheFadingOneNotesIt)
+{
+    // Each obstacle's centre is (70, 115), straight right of the hat's centre (15, 115).
+    Bumper bumper(40, 85);
+    FadingBumper fading(40, 85);
+    BubbleBlower blower(6, 24);
+    at(5000);
+    std::vector<float> rebound;
+    for (Entity* obstacle : std::vector<Entity*>{&bumper, &fading, &blower}) {
+        hat.position.set(0.0f, 100.0f, 0.0f);
+        hat.oldPosition = hat.position;
+        hat.velocityX = 10.0f;
+        hat.velocityY = 0.0f;
+        hat.collide(&engine, obstacle, world.level.get());
+        rebound.push_back(hat.velocityX);
+    }
+    EXPECT_FLOAT_EQ(rebound[0], 10.0f - (16.0f - 1.0f));
+    EXPECT_FLOAT_EQ(rebound[1], rebound[0]);
+    EXPECT_FLOAT_EQ(rebound[2], 10.0f - (10.0f - 1.0f));
+    EXPECT_EQ(fading.touchedAt, 5000u);
+}
+
+TEST_F(HatObjectsTest, AVentsBubbleCarriesTheHatUpUntilItIs75PixelsFromTheTop)
+{
+    Bubble* bubble = ventWithHatInItsFirstBubble();
+    frame();
+    ASSERT_EQ(hat.carrier, bubble);
+    EXPECT_EQ(bubble->poppedAt, hat.carriedSince);
+    float heightAtRelease = 1000.0f;
+    for (int i = 0; i < 600 && hat.carrier != nullptr; ++i) {
+        heightAtRelease = bubble->position.y;
+        frame();
+        if (engine.timer->lastTicks > hat.carriedSince + 2000 && hat.carrier != nullptr) {
+            EXPECT_FLOAT_EQ(hat.position.y, heightAtRelease) << "sits on the bubble once drawn in";
+        }
+    }
+    EXPECT_EQ(hat.carrier, nullptr);
+    EXPECT_LE(heightAtRelease, 75.0f);
+    EXPECT_GT(heightAtRelease, 60.0f) << "let go as soon as the bubble was high enough";
+}
+
+TEST_F(HatObjectsTest, ABubbleBurstingOnTerrainLetsTheHatGoBeforeItIsDeleted)
+{
+    for (int column = 0; column < Level::columns; ++column) {
+        world.level->terrainGrid[static_cast<std::size_t>(Level::cellIndex(column, 5))] = 1;
+    }
+    const Bubble* bubble = ventWithHatInItsFirstBubble();
+    frame();
+    ASSERT_EQ(hat.carrier, bubble);
+    for (int i = 0; i < 300 && hat.carrier != nullptr; ++i) {
+        frame();
+    }
+    EXPECT_EQ(hat.carrier, nullptr);
+    EXPECT_GT(hat.position.y, 6.0f * 32.0f - 40.0f) << "let go under the ceiling, not near the top";
+    EXPECT_TRUE(ofType(EntityType::RisingBubble).empty()) << "deleted in the walk in which the hat let go";
+    frame();
+}
+
+}  // namespace

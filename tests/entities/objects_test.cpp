@@ -1,0 +1,228 @@
+// The level objects: the emitters' intervals and the walkers' cycles with what they make and where,
+// the items' random start, landing and sounds, and the blown bubbles' drift.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <set>
+
+#include "entities/blown_bubble.hpp"
+#include "entities/bubble_blower.hpp"
+#include "entities/dropped_item.hpp"
+#include "entities/thrower.hpp"
+#include "entities/thrown_item.hpp"
+#include "object_test.hpp"
+#include "support/sound_probe.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+using EmitterTest = ObjectTest;
+using ThrowerTest = ObjectTest;
+using BlowerTest = ObjectTest;
+
+TEST_F(EmitterTest, EmitsStrictlyAfterEachIntervalAtItsMouth)
+{
+    // Placed at (96, 64). Vent: a bubble centred at (centre x + 30, top + 75); dropper: an item
+    // centred at (centre x, top + 300).
+    const struct {
+        EntityType kind, product;
+        std::uint32_t intervalMs;
+        float productX, productY;  // top-left
+    } cases[] = {
+        {EntityType::BubbleVent, EntityType::RisingBubble, 2500, 96 + 225 + 30 - 20, 64 + 75 - 20},
+        {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(typeId(c.kind));
+        world.clear();
+        world.spawnObject(96, 64, typeId(c.kind));
+        Entity& emitter = **world.objects.begin();
+        EXPECT_EQ(madeBy(emitter, c.product, c.intervalMs), 0u) << "not at exactly the interval";
+        EXPECT_EQ(madeBy(emitter, c.product, c.intervalMs + 1), 1u);
+        EXPECT_EQ(last(c.product).position.x, c.productX);
+        EXPECT_EQ(last(c.product).position.y, c.productY);
+        EXPECT_EQ(madeBy(emitter, c.product, 2 * c.intervalMs + 1), 0u) << "counted from the last emission";
+        EXPECT_EQ(madeBy(emitter, c.product, 2 * c.intervalMs + 2), 1u);
+    }
+}
+
+TEST_F(ThrowerTest, ThrowsOncePerCycleFromBehindAndTurnsAtEachCycleFromPast4500On)
+{
+    Thrower& thrower = *place(new Thrower(400, 300));
+    const auto throwsAt = [&](std::uint32_t now) { return madeBy(thrower, EntityType::Item, now); };
+    SoundProbe sound(*engine.soundSystem);
+    ASSERT_TRUE(sound.ready());
+    ASSERT_EQ(throwsAt(4500), 1u);
+    EXPECT_EQ(thrower.cycleStart, 0u) << "a cycle starts only once now is past 4500";
+    // Walking left, the item leaves int(437.5 + 37) from the box centre (437.5, 325).
+    EXPECT_EQ(last(EntityType::Item).getCenterX(), 474.0f);
+    EXPECT_EQ(last(EntityType::Item).getCenterY(), 325.0f);
+    EXPECT_FLOAT_EQ(thrower.position.x, 400.0f - 30.0f * 0.016f);
+    EXPECT_EQ(sound.plays(3), 1);
+
+    const float x = thrower.position.x;
+    EXPECT_EQ(throwsAt(4501), 0u);
+    EXPECT_TRUE(thrower.movingRight);
+    EXPECT_EQ(thrower.position.x, x) << "a new cycle begins standing";
+    EXPECT_EQ(throwsAt(5501), 0u) << "no throw until strictly after 1000 ms";
+    EXPECT_GT(thrower.position.x, x) << "walking from 1000 ms on";
+
+    viewRect.x = 3000;
+    const float centreX = thrower.getCenterX();
+    ASSERT_EQ(throwsAt(5502), 1u);
+    EXPECT_EQ(last(EntityType::Item).getCenterX(), static_cast<float>(static_cast<int>(centreX - 37.0f)));
+    EXPECT_EQ(sound.totalPlays(), 1) << "a throw off screen is silent";
+    std::size_t later = 0;
+    for (std::uint32_t now = 5518; now < 9001; now += 16) {
+        later += throwsAt(now);
+    }
+    EXPECT_EQ(later, 0u) << "one throw per cycle";
+    throwsAt(9002);
+    EXPECT_FALSE(thrower.movingRight);
+}
+
+TEST_F(BlowerTest, BlowsOnEveryThirtiethFrameStrictlyInsideItsWindowTheWayItFaces)
+{
+    BubbleBlower& blower = *place(new BubbleBlower(320, 200));
+    const auto blownAt = [&](std::uint32_t now, std::uint32_t frame) {
+        return madeBy(blower, EntityType::BlownBubble, now, frame);
+    };
+    const auto lastPhase = [&] { return static_cast<const Bubble&>(last(EntityType::BlownBubble)).phase; };
+    EXPECT_EQ(blownAt(7500, 1), 0u);
+    EXPECT_EQ(blower.cycleStart, 0u) << "a cycle starts strictly after 7500 ms";
+    const std::uint32_t start = 7501;
+    EXPECT_EQ(blownAt(start, 1), 0u);
+    ASSERT_TRUE(blower.movingRight);
+    EXPECT_EQ(blownAt(start + 1380, 30), 0u) << "not at exactly 1380 ms";
+    EXPECT_EQ(blownAt(start + 1381, 31), 0u) << "not on a frame off the thirties";
+    EXPECT_EQ(blownAt(start + 1381, 60), 1u);
+    EXPECT_EQ(lastPhase(), 500.0f);
+    // Centred on (int(centre x), int(top + 25)); it walked a little before its first cycle.
+    EXPECT_EQ(last(EntityType::BlownBubble).position.x, static_cast<float>(static_cast<int>(blower.getCenterX()) - 20));
+    EXPECT_EQ(last(EntityType::BlownBubble).position.y, 200.0f + 25.0f - 20.0f);
+    EXPECT_EQ(blownAt(start + 2699, 90), 1u);
+    EXPECT_EQ(blownAt(start + 2700, 120), 0u) << "not at exactly 2700 ms";
+
+    const float x = blower.position.x;
+    blownAt(start + 2999, 1);
+    EXPECT_EQ(blower.position.x, x) << "still standing";
+    blownAt(start + 3000, 1);
+    EXPECT_FLOAT_EQ(blower.position.x, x + 40.0f * 0.016f);
+
+    EXPECT_EQ(blownAt(start + 7501, 1), 0u);
+    EXPECT_FALSE(blower.movingRight);
+    EXPECT_EQ(blownAt(start + 7501 + 2000, 30), 1u);
+    EXPECT_EQ(lastPhase(), -500.0f);
+}
+
+// rand() % 4 -> spin and sideways speed; the outcome that would be 0 is 0.5 instead.
+constexpr float spinOf[4] = {-2.0f, -1.0f, 0.5f, 1.0f};
+constexpr float sideSpeedOf[4] = {-50.0f, -25.0f, 12.5f, 25.0f};
+
+std::unique_ptr<Projectile> makeItem(bool thrown)
+{
+    return std::unique_ptr<Projectile>(thrown ? static_cast<Projectile*>(new ThrownItem(300, 200))
+                                              : new DroppedItem(300, 200));
+}
+
+using ItemTest = ObjectTest;
+using BubbleTest = ObjectTest;
+
+TEST_F(ItemTest, ItemsDrawVariantThenTheThrowsUpwardSpeedThenSpinInThatOrder)
+{
+    for (const bool thrown : {true, false}) {
+        std::set<int> spinsSeen;
+        for (unsigned seed = 1; spinsSeen.size() < 4 && seed < 500; ++seed) {
+            SCOPED_TRACE(seed);
+            std::srand(seed);
+            const int variant = std::rand() % 3;
+            const int speed = thrown ? std::rand() % 50 : 0;
+            const int spin = std::rand() % 4;
+            std::srand(seed);
+            const auto item = makeItem(thrown);
+            EXPECT_EQ(item->variant, variant);
+            EXPECT_EQ(item->velocityY, thrown ? -150.0f - static_cast<float>(speed) : 0.0f);
+            EXPECT_EQ(item->spin, spinOf[spin]) << "draw " << spin;
+            EXPECT_EQ(item->velocityX, sideSpeedOf[spin]) << "draw " << spin;
+            spinsSeen.insert(spin);
+        }
+        EXPECT_EQ(spinsSeen.size(), 4u);
+    }
+}
+
+TEST_F(ItemTest, ItemsLandOnTerrainOnlyAfterTheGraceTimeAndGoStrictlyASecondLater)
+{
+    StandInHat hat(0, 0);
+    for (const bool thrown : {true, false}) {
+        at(1000);
+        const auto item = makeItem(thrown);
+        at(2500);
+        EXPECT_FALSE(item->collide(&engine, nullptr, world.level.get())) << "1500 ms is still the grace time";
+        at(2501);
+        EXPECT_FALSE(item->collide(&engine, &hat, world.level.get())) << "no object stops an item";
+        EXPECT_FALSE(item->landed);
+        EXPECT_TRUE(item->collide(&engine, nullptr, world.level.get()));
+        EXPECT_EQ(item->landedAt, 2501u);
+        at(2600);
+        EXPECT_FALSE(item->collide(&engine, nullptr, world.level.get())) << "lands once";
+        at(3501);
+        const float y = item->position.y;
+        item->update(&engine);
+        EXPECT_TRUE(item->alive);
+        EXPECT_NE(item->position.y, y) << "a landed item keeps moving";
+        at(3502);
+        item->update(&engine);
+        EXPECT_FALSE(item->alive);
+    }
+}
+
+TEST_F(ItemTest, ADroppedItemSoundsOnEveryFrameItTouchesTheHatByItsVariant)
+{
+    SoundProbe sound(*engine.soundSystem);
+    ASSERT_TRUE(sound.ready()) << SDL_GetError();
+    auto* hat = place(new StandInHat(100, 100, 300));
+    // Three frames each; a landed item, and one away from the hat, are silent.
+    const struct { std::uint8_t variant; bool landed; float hatX; int sound, plays; } cases[] = {
+        {0, false, 100, 0, 3}, {1, false, 100, 4, 3}, {2, false, 100, 4, 3},
+        {0, true, 100, 0, 0},  {0, false, 5000, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        sound.clear();
+        hat->position.x = c.hatX;
+        auto* item = place(new DroppedItem(250, 250));
+        item->variant = c.variant;
+        item->landed = c.landed;
+        for (std::uint32_t frame = 1; frame <= 3; ++frame) {
+            at(frame * 16, frame);
+            world.update(&engine);
+        }
+        EXPECT_EQ(sound.plays(c.sound), c.plays);
+        EXPECT_EQ(sound.totalPlays(), c.plays);
+        item->alive = false;
+    }
+}
+
+TEST_F(BubbleTest, BubblesBlownEitherWayDriftAsFarAndThenStop)
+{
+    at(0);
+    BlownBubble left(3000, 400);
+    BlownBubble right(3000, 400);
+    left.phase = -500.0f;
+    right.phase = 500.0f;
+    for (std::uint32_t now = 16; now < 5000; now += 16) {
+        at(now);
+        left.update(&engine);
+        right.update(&engine);
+        if (now == 16) {
+            EXPECT_EQ(left.baseX, 2972) << "2980 - 500 * 0.016";
+            EXPECT_FLOAT_EQ(left.phase, -400.0f);
+        }
+    }
+    EXPECT_GT(right.baseX - 2980, 20);
+    EXPECT_LT(right.baseX - 2980, 40);
+    EXPECT_EQ(2980 - left.baseX, right.baseX - 2980) << "left " << left.baseX << ", right " << right.baseX;
+}
+
+}  // namespace
