@@ -19,9 +19,7 @@ using namespace testing_support;
 namespace {
 
 constexpr Rgb red{255, 0, 0};
-constexpr Rgb green{0, 255, 0};
 constexpr Rgb blue{0, 0, 255};
-constexpr Rgb black{0, 0, 0};
 
 class FixedState : public GameState {
 public:
@@ -35,25 +33,16 @@ public:
     void draw(GameEngine*) override {}
 };
 
-// Paints its box in plain blue, so what covers it can be seen.
+// Paints its 100 x 100 box at (200, 200) in one colour, so what covers it can be seen.
 class PaintedProbe : public ProbeEntity {
 public:
-    using ProbeEntity::ProbeEntity;
+    PaintedProbe(GLuint paint, Journal* calls) : ProbeEntity("A", 200, 200, 100, calls), texture(paint) {}
     void draw(GameEngine* engine) override
     {
         ProbeEntity::draw(engine);
-        const float x = position.x - static_cast<float>(viewRect.x);
-        const float y = position.y - static_cast<float>(viewRect.y);
-        glDisable(GL_TEXTURE_2D);
-        glColor3f(0.0f, 0.0f, 1.0f);
-        glBegin(GL_QUADS);
-        glVertex2f(x, y);
-        glVertex2f(x + width, y);
-        glVertex2f(x + width, y + height);
-        glVertex2f(x, y + height);
-        glEnd();
-        glColor3f(1.0f, 1.0f, 1.0f);
+        drawSprite({200, 200, 100, 100}, texture, {0, 0, 1, 1}, 0.0f, 1.0f);
     }
+    GLuint texture;
 };
 
 class LayersGlTest : public ::testing::Test {
@@ -126,23 +115,23 @@ TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 
 TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
 {
-    engine.textures->jee[0] = plain(black);
-    engine.textures->foreground[0] = plain(green);
+    engine.textures->jee[0] = plain({0, 0, 0});
+    engine.textures->foreground[0] = plain({0, 255, 0});
     LevelFile file;
     file.set(LevelFile::Grid::Foreground, 0, 0, 1);  // 256 x 256 at the top-left
     load(file);
-    world.add(new PaintedProbe("A", 200, 200, 100, &journal));
+    world.add(new PaintedProbe(plain(blue), &journal));
 
     engine.state->pause();
     world.draw(&engine);
     EXPECT_TRUE(journal.empty()) << "paused: only the level layers";
-    expectNear(pixelAt(280, 280), black, "no entity while paused");
+    expectNear(pixelAt(280, 280), {0, 0, 0}, "no entity while paused");
 
     engine.state->resume();
     world.draw(&engine);
     EXPECT_EQ(journal, (Journal{"A draw"}));
     expectNear(pixelAt(280, 280), blue, "the entity");
-    expectNear(pixelAt(220, 220), green, "the foreground over it");
+    expectNear(pixelAt(220, 220), {0, 255, 0}, "the foreground over it");
 }
 
 }  // namespace

@@ -45,16 +45,6 @@ protected:
     std::int32_t result = 0;
 };
 
-TEST_F(LevelTest, NewLevelIsEmptyAboveAFloorTwoCellsHigh)
-{
-    EXPECT_EQ(level.version, 1);
-    for (int column : {0, 374}) {
-        EXPECT_FALSE(level.solidAt(column, 22)) << column;
-        EXPECT_TRUE(level.solidAt(column, 23)) << column;
-        EXPECT_TRUE(level.solidAt(column, 24)) << column;
-    }
-}
-
 TEST_F(LevelTest, LoadReadsTheBlockColumnByColumnAndReplacesTheFloor)
 {
     LevelFile file;
@@ -63,9 +53,7 @@ TEST_F(LevelTest, LoadReadsTheBlockColumnByColumnAndReplacesTheFloor)
     EXPECT_EQ(result, 0);
     EXPECT_EQ(level.version, -123456);
     EXPECT_EQ(level.terrainGrid[2 * 25 + 5], 7);
-    EXPECT_FALSE(level.solidAt(5, 2));
-    EXPECT_TRUE(level.solidAt(374, 24));
-    EXPECT_FALSE(level.solidAt(0, 23));
+    EXPECT_TRUE(!level.solidAt(5, 2) && level.solidAt(374, 24) && !level.solidAt(0, 23));
     EXPECT_EQ(level.backgroundStyle, 3);
 }
 
@@ -81,18 +69,16 @@ TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
     // Drawn from the front: the lower row first, then column 1, and column 0 of row 0 on top.
     EXPECT_EQ(areasOf(level.collisionPieces),
               (std::vector<Area>{{0, 32, -128, 128}, {32, 0, 64, 64}, {0, 0, 64, 64}}));
-}
 
-TEST_F(LevelTest, PictureNumbersPastTheirTableAreSkipped)
-{
-    LevelFile file;
-    file.set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128);
-    file.set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6);
-    file.set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51);
-    load(file);
-    EXPECT_EQ(level.foregroundPieces.size(), 1);
-    EXPECT_EQ(level.parallaxPieces.size(), 1);
-    EXPECT_EQ(level.collisionPieces.size(), 1);
+    // Picture numbers past their table are skipped: only the last picture of each table is placed.
+    LevelFile past;
+    past.set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128);
+    past.set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6);
+    past.set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51);
+    load(past);
+    const std::vector<int> placed{level.foregroundPieces.size(), level.parallaxPieces.size(),
+                                  level.collisionPieces.size()};
+    EXPECT_EQ(placed, (std::vector<int>{1, 1, 1}));
 }
 
 TEST_F(LevelTest, ObjectCellsReachTheFactoryRowByRowWhateverTheirSign)
@@ -104,8 +90,11 @@ TEST_F(LevelTest, ObjectCellsReachTheFactoryRowByRowWhateverTheirSign)
     EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"kind0@9600,96", "kind7@0,640", "kind0@320,640"}));
 }
 
-TEST_F(LevelTest, AFailedLoadLeavesAnEmptyLevelWithoutFloor)
+TEST_F(LevelTest, ANewLevelHasAFloorTwoCellsHighAndAFailedLoadLeavesAnEmptyLevelWithout)
 {
+    for (int column : {0, 374}) {
+        EXPECT_TRUE(!level.solidAt(column, 22) && level.solidAt(column, 23) && level.solidAt(column, 24)) << column;
+    }
     LevelFile file;
     file.set(Grid::Pieces, 0, 0, 3).set(Grid::Terrain, 1, 1, 1).setStyle(4).setVersion(9);
     load(file);
