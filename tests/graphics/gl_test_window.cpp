@@ -23,6 +23,19 @@ int channel(unsigned long pixel, unsigned long mask)
     return static_cast<int>((pixel & mask) >> __builtin_ctzl(mask));
 }
 
+std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int value : colourAt(x, y)) {
+                pixels.push_back(static_cast<std::uint8_t>(value));
+            }
+        }
+    }
+    return pixels;
+}
+
 }  // namespace
 
 GlTestWindow::GlTestWindow()
@@ -81,23 +94,6 @@ Rgb shownPixelAt(int x, int y)
     XDestroyImage(image);
     return colour;
 }
-
-namespace {
-
-std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
-{
-    std::vector<std::uint8_t> pixels;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            for (int channel : colourAt(x, y)) {
-                pixels.push_back(static_cast<std::uint8_t>(channel));
-            }
-        }
-    }
-    return pixels;
-}
-
-}  // namespace
 
 std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {
