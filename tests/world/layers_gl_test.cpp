@@ -4,12 +4,12 @@
 #include <GL/gl.h>
 #include <cstdlib>
 #include <utility>
-#include <vector>
 
 #include "engine/game_engine.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
+#include "states/menu_state.hpp"
 #include "support/probe_entity.hpp"
 #include "world/level_file.hpp"
 #include "world/world.hpp"
@@ -20,18 +20,6 @@ namespace {
 
 constexpr Rgb red{255, 0, 0};
 constexpr Rgb blue{0, 0, 255};
-
-class FixedState : public GameState {
-public:
-    FixedState() : GameState("FixedState") {}
-    void init(GameEngine*) override {}
-    void cleanup(GameEngine*) override {}
-    void pause() override { active = false; }
-    void resume() override { active = true; }
-    void handleEvents(GameEngine*) override {}
-    void update(GameEngine*) override {}
-    void draw(GameEngine*) override {}
-};
 
 // Paints its 100 x 100 box at (200, 200) in one colour, so what covers it can be seen.
 class PaintedProbe : public ProbeEntity {
@@ -50,22 +38,18 @@ protected:
     void SetUp() override
     {
         engine.initHeadless();
-        engine.state = std::make_unique<FixedState>();
+        engine.state = std::make_unique<MenuState>();  // never started: the world reads only whether it is active
         viewRect = Rect{0, 0, 800, 600};
         beginOverlay();
     }
     void TearDown() override
     {
         endOverlay();
-        glDeleteTextures(static_cast<GLsizei>(made.size()), made.data());
         engine.state = nullptr;
     }
 
-    GLuint plain(const Rgb& colour)
-    {
-        made.push_back(plainTexture(1, 1, [colour](int, int) { return colour; }));
-        return made.back();
-    }
+    // Textures go with the window's context.
+    static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }
     void load(const LevelFile& file)
     {
         file.write("map.mp");
@@ -83,7 +67,6 @@ protected:
     GameEngine engine;
     Journal journal;
     World world;
-    std::vector<GLuint> made;
 };
 
 TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)

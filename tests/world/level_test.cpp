@@ -29,9 +29,7 @@ class LevelTest : public ::testing::Test {
 protected:
     std::string load(const char* path)
     {
-        ::testing::internal::CaptureStdout();
-        result = level.load(path);
-        return ::testing::internal::GetCapturedStdout();
+        return logOf([&] { result = level.load(path); });
     }
     std::string load(const LevelFile& file)
     {
@@ -100,11 +98,8 @@ TEST_F(LevelTest, ANewLevelHasAFloorTwoCellsHighAndAFailedLoadLeavesAnEmptyLevel
     load(file);
     EXPECT_EQ(load("./data/maps/map99.mp"), "Failed to load ./data/maps/map99.mp\n");
     EXPECT_EQ(result, -1);
-    EXPECT_EQ(level.collisionPieces.size(), 0);
-    EXPECT_FALSE(level.solidAt(1, 1));
-    EXPECT_FALSE(level.solidAt(0, 24));
-    EXPECT_EQ(level.backgroundStyle, 0);
-    EXPECT_EQ(level.version, 1);
+    EXPECT_TRUE(level.collisionPieces.size() == 0 && !level.solidAt(1, 1) && !level.solidAt(0, 24));
+    EXPECT_TRUE(level.backgroundStyle == 0 && level.version == 1);
 
     makeDirs("folder.mp");
     EXPECT_EQ(load("folder.mp"), "Failed to load folder.mp\n") << "opens, but cannot be read";

@@ -51,26 +51,20 @@ public:
             width = chance(200) ? -between(1.0f, 300.0f) : between(0.0f, 600.0f);
             height = between(0.0f, 500.0f);
         }
-        position.y = chance(rules.lose) ? notANumber : position.y;
-        if (chance(rules.spawn)) {
-            spawnChild();
-        }
-        alive = alive && !chance(rules.die);
+        if (chance(rules.lose)) position.y = notANumber;
+        if (chance(rules.spawn)) spawnChild();
+        if (chance(rules.die)) alive = false;
     }
 
     bool collide(GameEngine* engine, Entity* other, Level* level) override
     {
         ProbeEntity::collide(engine, other, level);
-        if (chance(rules.bounceBack)) {
-            position = oldPosition;
-        }
+        if (chance(rules.bounceBack)) position = oldPosition;
         if (chance(rules.shove)) {
             position.x += between(-300.0f, 300.0f);
             width = between(5.0f, 500.0f);
         }
-        if (chance(rules.spawnOnHit)) {
-            spawnChild();
-        }
+        if (chance(rules.spawnOnHit)) spawnChild();
         return false;
     }
 
@@ -115,10 +109,8 @@ protected:
     // Walks the scene in both worlds frame by frame and compares every frame's calls.
     void expectSameCalls(std::uint32_t seed, int count, const Habits& habits, int frames)
     {
-        Journal plainCalls;
-        Journal gridCalls;
-        World plain;
-        World grid;
+        Journal plainCalls, gridCalls;
+        World plain, grid;
         plain.pairIndexFrom = INT32_MAX;
         grid.pairIndexFrom = 0;
         populate(plain, seed, count, plainCalls, habits);

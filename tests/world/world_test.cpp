@@ -90,7 +90,7 @@ TEST_F(WorldTest, EntitiesSpawnedDuringTheWalkTakeTheirTurnInItAfterAllOlderOnes
     EXPECT_EQ(walk(), (Journal{"A update", "A hits S", "B update", "S update", "S terrain", "S hits A"}));
 }
 
-TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentre)
+TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentreAndUnknownIdsMakeNothing)
 {
     EXPECT_EQ(addHat()->position.x, 7.0f) << "no start point yet: the hat stays where it was made";
 
@@ -102,16 +102,12 @@ TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentre)
     EXPECT_EQ(hat->position.y, 672.0f + ProbeWorld::objectSize / 2);
     EXPECT_EQ(world.objects.size(), 5);
     EXPECT_EQ(addProbe("other", 7)->position.x, 7.0f) << "only the hat is moved";
-}
 
-TEST_F(WorldTest, TheGameFactoryMakesNothingForIdsOutsideTheLevelObjectKinds)
-{
-    World real;
+    World real;  // the game's own factory makes nothing for ids outside the level object kinds
     for (int id : {8, 100, 101, 102, -1, -2, 127}) {
         real.spawnObject(64, 64, id);
     }
-    EXPECT_EQ(real.objects.size(), 0);
-    EXPECT_EQ(real.startPoint, nullptr);
+    EXPECT_TRUE(real.objects.size() == 0 && real.startPoint == nullptr);
 }
 
 TEST_F(WorldTest, ClearAndTeardownDeleteEveryEntityFromTheTail)
