@@ -26,18 +26,13 @@ public:
     {
         record("events");
         if (next != nullptr) {
-            engine->changeState(std::move(next));
-            return;  // this state is gone
-        }
-        if (quitOnEvents) {
-            engine->running = false;
+            engine->changeState(std::move(next));  // this state is gone after it
         }
     }
     void update(GameEngine*) override { record("update"); }
     void draw(GameEngine*) override { record("draw"); }
 
     std::unique_ptr<GameState> next;
-    bool quitOnEvents = false;
 
 private:
     void record(const char* call) { calls.push_back(name + "." + call); }
@@ -79,19 +74,13 @@ TEST_F(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects
     logOf([&] {
         for (const char* name : {"First", "Only"}) {
             engine.effects->spawn(0, 0, 3, 0, 0.0f);
-            auto state = std::make_unique<RecordingState>(name, calls);
-            state->quitOnEvents = true;
-            engine.changeState(std::move(state));
+            engine.changeState(std::make_unique<RecordingState>(name, calls));
             EXPECT_TRUE(engine.effects->effects.empty()) << name;
         }
-        engine.handleEvents();
-        EXPECT_FALSE(engine.running);
         engine.cleanup();
     });
     EXPECT_EQ(calls.back(), "Only.destroyed");
-    EXPECT_EQ(engine.state, nullptr);
-    EXPECT_EQ(engine.saveData, nullptr);
-    EXPECT_EQ(engine.effects, nullptr);
+    EXPECT_TRUE(engine.state == nullptr && engine.saveData == nullptr && engine.effects == nullptr);
 }
 
 TEST_F(GameEngineTest, OfTheSettingSwitchesOnlyTheFullscreenSwitchWritesTheSaveFile)

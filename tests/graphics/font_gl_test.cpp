@@ -57,17 +57,11 @@ protected:
         writeSheet("font.png", 256, 256, sheetPixel);
         textures.font = loadTexture("font.png");
         ASSERT_NE(textures.font, 0u);
-        reserved = glGenLists(listsBeforeFont);
+        glGenLists(listsBeforeFont);  // lists go with the window's context
         buildFont(textures);
         defineStrayLists(textures.fontBase - 32, 32);
         defineStrayLists(textures.fontBase + fontGlyphCount, strayNames);
         glColor3f(1.0f, 1.0f, 1.0f);
-    }
-    void TearDown() override
-    {
-        glDeleteLists(textures.fontBase + fontGlyphCount, strayNames);
-        releaseFont(textures);
-        glDeleteLists(reserved, listsBeforeFont);
     }
     // Glyph g upright in the 16x16 box whose lower-left corner is (x, y).
     void expectGlyph(int glyph, int x, int y)
@@ -78,7 +72,6 @@ protected:
 
     GlTestWindow window;
     TextureSet textures;
-    GLuint reserved = 0;
 };
 
 TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAsItWas)
