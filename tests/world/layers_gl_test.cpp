@@ -42,11 +42,7 @@ protected:
         viewRect = Rect{0, 0, 800, 600};
         beginOverlay();
     }
-    void TearDown() override
-    {
-        endOverlay();
-        engine.state = nullptr;
-    }
+    void TearDown() override { endOverlay(); }
 
     // Textures go with the window's context.
     static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/test_support.hpp"
@@ -27,10 +28,7 @@ std::vector<Area> areasOf(const LinkedList<LevelPiece>& pieces)
 
 class LevelTest : public ::testing::Test {
 protected:
-    std::string load(const char* path)
-    {
-        return logOf([&] { result = level.load(path); });
-    }
+    std::string load(const char* path) { return logOf([&] { result = level.load(path); }); }
     std::string load(const LevelFile& file)
     {
         file.write("map.mp");
@@ -48,11 +46,9 @@ TEST_F(LevelTest, LoadReadsTheBlockColumnByColumnAndReplacesTheFloor)
     LevelFile file;
     file.setVersion(-123456).set(Grid::Terrain, 2, 5, 7).set(Grid::Terrain, 374, 24, -1).setStyle(3);
     EXPECT_EQ(load(file), "Loaded map.mp\n");
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(level.version, -123456);
-    EXPECT_EQ(level.terrainGrid[2 * 25 + 5], 7);
+    EXPECT_EQ(std::make_tuple(result, level.version, level.backgroundStyle, level.terrainGrid[2 * 25 + 5]),
+              std::make_tuple(0, -123456, 3, 7));
     EXPECT_TRUE(!level.solidAt(5, 2) && level.solidAt(374, 24) && !level.solidAt(0, 23));
-    EXPECT_EQ(level.backgroundStyle, 3);
 }
 
 TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
@@ -97,9 +93,9 @@ TEST_F(LevelTest, ANewLevelHasAFloorTwoCellsHighAndAFailedLoadLeavesAnEmptyLevel
     file.set(Grid::Pieces, 0, 0, 3).set(Grid::Terrain, 1, 1, 1).setStyle(4).setVersion(9);
     load(file);
     EXPECT_EQ(load("./data/maps/map99.mp"), "Failed to load ./data/maps/map99.mp\n");
-    EXPECT_EQ(result, -1);
-    EXPECT_TRUE(level.collisionPieces.size() == 0 && !level.solidAt(1, 1) && !level.solidAt(0, 24));
-    EXPECT_TRUE(level.backgroundStyle == 0 && level.version == 1);
+    EXPECT_EQ(std::make_tuple(result, level.version, level.backgroundStyle, level.collisionPieces.size()),
+              std::make_tuple(-1, 1, 0, 0));
+    EXPECT_FALSE(level.solidAt(1, 1) || level.solidAt(0, 24));
 
     makeDirs("folder.mp");
     EXPECT_EQ(load("folder.mp"), "Failed to load folder.mp\n") << "opens, but cannot be read";
@@ -112,11 +108,9 @@ TEST_F(LevelTest, ShortFilesReadAsIfTheMissingBytesWereZeroAndLongOnesAreCut)
     file.setVersion(2).set(Grid::Terrain, 0, 3, 1).set(Grid::Foreground, 0, 0, 1).setStyle(2);
     file.bytes.resize(4 + 10);
     EXPECT_EQ(load(file), "Loaded map.mp\n");
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(level.version, 2);
+    EXPECT_EQ(std::make_tuple(result, level.version, level.backgroundStyle, level.foregroundPieces.size()),
+              std::make_tuple(0, 2, 0, 0));
     EXPECT_TRUE(level.solidAt(0, 3));
-    EXPECT_EQ(level.foregroundPieces.size(), 0);
-    EXPECT_EQ(level.backgroundStyle, 0);
 
     file.bytes.assign(3, 0xFF);
     load(file);
