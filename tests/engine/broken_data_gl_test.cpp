@@ -1,6 +1,5 @@
-// Every file the game reads, missing and then garbage of the same size, each through its own loader
-// in one running engine: it fails alone, or (a level, the records) loads as bytes of the right size,
-// and play goes on. The real game with one file of each family broken is run end to end.
+// Every file the game reads, missing and then garbage of the same size, through its own loader in one running
+// engine: it fails alone, or (a level, the records) loads as bytes of the right size, and play goes on.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>

@@ -12,11 +12,7 @@ protected:
     void TearDown() override { TickSource::install(nullptr); }
 
     // One pass of the loop: the body takes bodyMs, then the timer ticks.
-    void frame(FrameTimer& timer, std::uint32_t bodyMs)
-    {
-        clock.advance(bodyMs);
-        timer.tick();
-    }
+    void frame(FrameTimer& timer, std::uint32_t bodyMs) { clock.advance(bodyMs); timer.tick(); }
 
     ManualClock clock{1000};
 };
@@ -53,7 +49,6 @@ TEST_F(FrameTimerTest, FpsAveragesOnlyTheFramesSoFarThenTheLastTen)
     EXPECT_FLOAT_EQ(timer.fps, 1000.0f / ((40.0f + 9 * 16.0f) / 10.0f));
     frame(timer, 3);  // the 40 ms frame falls out of the ring
     EXPECT_FLOAT_EQ(timer.fps, 62.5f);
-    EXPECT_EQ(timer.frameTimes[0], 16u);
 }
 
 TEST_F(FrameTimerTest, FirstFrameMeasuresTheTimeSinceCreationAndTheTickWrapChangesNoLength)

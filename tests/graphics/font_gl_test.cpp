@@ -18,10 +18,7 @@ constexpr GLsizei listsBeforeFont = 64;
 constexpr int strayNames = 96;
 
 // The upper half of a letter is the half of its cell nearer the sheet's last stored row.
-Rgb glyphColour(int glyph, bool upperHalf)
-{
-    return {glyph, 255 - glyph, upperHalf ? 255 : 0};
-}
+Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHalf ? 255 : 0}; }
 
 Rgb sheetPixel(int x, int y)
 {

@@ -47,10 +47,7 @@ GlTestWindow::GlTestWindow()
     clearFrame();
 }
 
-GlTestWindow::~GlTestWindow()
-{
-    SDL_Quit();
-}
+GlTestWindow::~GlTestWindow() { SDL_Quit(); }
 
 void drawFrame(const std::function<void()>& draw)
 {
@@ -67,23 +64,19 @@ Rgb pixelAt(int x, int y)
     return {rgba[0], rgba[1], rgba[2]};
 }
 
-bool lit(int x, int y)
-{
-    return pixelAt(x, y) != Rgb{0, 0, 0};
-}
+bool lit(int x, int y) { return pixelAt(x, y) != Rgb{0, 0, 0}; }
 
 Rgb shownPixelAt(int x, int y)
 {
     // The front buffer cannot be read back under Xvfb; the window's own image can.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) != 1) {
-        ADD_FAILURE() << "no window";
-        return {};
+    XImage* image = nullptr;
+    if (SDL_GetWMInfo(&info) == 1) {
+        info.info.x11.lock_func();
+        image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
+        info.info.x11.unlock_func();
     }
-    info.info.x11.lock_func();
-    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
-    info.info.x11.unlock_func();
     if (image == nullptr) {
         ADD_FAILURE() << "cannot read the window";
         return {};

@@ -1,5 +1,4 @@
-// Sprites drawn into a real window and read back: placement, the cell cut from the sheet,
-// mirroring, repeat, turning and scaling.
+// Sprites drawn into a real window and read back: placement, cells, mirroring, repeat, turning and scaling.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
