@@ -26,7 +26,6 @@ TEST_F(EngineGlTest, FirstStartOpensAWindowedOpenGLModeAndWritesAFreshSaveFile)
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ((std::vector<long>{screen->w, screen->h, screen->flags & (SDL_OPENGL | SDL_FULLSCREEN)}),
               (std::vector<long>{800, 600, SDL_OPENGL})) << "windowed OpenGL";
-    EXPECT_TRUE(engine.running);
 }
 
 TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)

@@ -64,8 +64,6 @@ TEST_F(GameEngineTest, FramesForwardToTheStateAndAChangeEndsTheOldStateThenStart
               ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
     EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
                             "B.update"}));
-    ASSERT_NE(engine.state, nullptr);
-    EXPECT_EQ(engine.state->name, "B");
     EXPECT_EQ(engine.timer->frameCount, 2u);
 }
 
