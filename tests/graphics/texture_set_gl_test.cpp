@@ -72,21 +72,15 @@ std::array<GLint, 3> uploaded()
     return seen;
 }
 
-class LoadTextureGlTest : public ::testing::Test {
-protected:
-    std::uint32_t load(const char* path)
-    {
+TEST(LoadTextureGlTest, RgbAndRgbaImagesGoUpAtTheirOwnSizeAndFormatAndOthersAreRefused)
+{
+    GlTestWindow window;
+    std::string log;
+    const auto load = [&log](const char* path) {
         std::uint32_t name = 0;
         log = logOf([&] { name = loadTexture(path); });
         return name;
-    }
-
-    GlTestWindow window;
-    std::string log;
-};
-
-TEST_F(LoadTextureGlTest, RgbAndRgbaImagesGoUpAtTheirOwnSizeAndFormatAndOthersAreRefused)
-{
+    };
     writePng("rgb.png", 512, 512, 3, std::vector<std::uint8_t>(512 * 512 * 3, 90));
     ASSERT_NE(load("rgb.png"), 0u);
     EXPECT_EQ(log, "");
@@ -135,17 +129,12 @@ TEST_F(TextureStartGlTest, CompleteDataFillsEverySlotInFamilyOrderAndASecondInit
     EXPECT_EQ(shownPixelAt(265, 73), loadingColour);
     EXPECT_EQ(shownPixelAt(266, 40), (Rgb{0, 0, 0}));
 
-    // A second init, what the fullscreen switch runs, gives back the first textures and font lists.
-    for (int init = 1; init <= 2; ++init) {
-        SCOPED_TRACE(init);
-        if (init == 2) {
-            start();  // windowed here: Xvfb has no other mode
-        }
-        EXPECT_EQ(liveNames(glIsTexture), 116);
-        EXPECT_EQ(liveNames(glIsList), 256);
-        EXPECT_EQ(liveTextureCount(*engine.textures), 116);
-        EXPECT_TRUE(glIsList(engine.textures->fontBase) && glIsList(engine.textures->fontBase + 255));
-    }
+    const auto live = [] { return std::make_pair(liveNames(glIsTexture), liveNames(glIsList)); };
+    EXPECT_EQ(live(), std::make_pair(116, 256));
+    start();  // a second init, what the fullscreen switch runs (windowed: Xvfb has no other mode)
+    EXPECT_EQ(live(), std::make_pair(116, 256)) << "the first textures and font lists were given back";
+    EXPECT_EQ(liveTextureCount(*engine.textures), 116);
+    EXPECT_TRUE(glIsList(engine.textures->fontBase) && glIsList(engine.textures->fontBase + 255));
 }
 
 TEST_F(TextureStartGlTest, AMissingImageIsLoggedAndLeavesOnlyItsSlotEmpty)
