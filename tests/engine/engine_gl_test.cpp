@@ -1,11 +1,10 @@
 // The engine started for real under a display: window mode and the second init.
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
+#include <SDL.h>
 #include <string>
 
 #include "engine/game_engine.hpp"
-#include "graphics/video.hpp"
 #include "support/engine_test.hpp"
 
 using namespace testing_support;
@@ -36,16 +35,14 @@ TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)
     makeDirs("data/dat/game.dat.tmp");  // writing the file fails from here on
     const std::string second = switchScreen();
     EXPECT_NE(second.find("Failed to save ./data/dat/game.dat\n"), std::string::npos);
-    EXPECT_EQ(engine.saveData->records[0], 4242);
-    EXPECT_EQ(engine.saveData->showFps, 1);
+    EXPECT_TRUE(engine.saveData->records[0] == 4242 && engine.saveData->showFps == 1) << "kept in memory";
     EXPECT_EQ(readFile("data/dat/game.dat"), std::vector<std::uint8_t>(152, 0)) << "the old file is whole";
 }
 
 TEST_F(EngineGlTest, StoredSettingsReachTheServicesAndTheSecondInitStartsWithNoEffects)
 {
     SaveData stored;
-    stored.effectsOff = 1;
-    stored.soundOff = 1;
+    stored.effectsOff = stored.soundOff = 1;
     ASSERT_TRUE(stored.save());
     start();
     ASSERT_NE(engine.effects, nullptr);

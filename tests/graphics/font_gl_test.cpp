@@ -6,7 +6,6 @@
 
 #include "graphics/font.hpp"
 #include "graphics/gl_test_window.hpp"
-#include "graphics/video.hpp"
 
 using namespace testing_support;
 

@@ -3,11 +3,9 @@
 
 #include <GL/gl.h>
 #include <array>
-#include <cstdio>
 
 #include "graphics/gl_test_window.hpp"
 #include "graphics/texture_set.hpp"
-#include "graphics/video.hpp"
 #include "support/engine_test.hpp"
 
 using namespace testing_support;
