@@ -35,15 +35,11 @@ using EveryFileGlTest = EngineTest;
 
 TEST_F(EveryFileGlTest, EachFileMissingOrGarbageFailsAloneAndPlayGoesOn)
 {
-    if (fs::exists(FEZZLE_DATA_DIR)) {
-        fs::copy(FEZZLE_DATA_DIR, "data", fs::copy_options::recursive);
-    }
+    if (fs::exists(FEZZLE_DATA_DIR)) fs::copy(FEZZLE_DATA_DIR, "data", fs::copy_options::recursive);
     start();  // the build writes no records; the game writes a fresh file at its first start
     std::vector<fs::path> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator("data")) {
-        if (entry.is_regular_file()) {
-            files.push_back(fs::relative(entry.path(), "data"));
-        }
+        if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), "data"));
     }
     for (const fs::path& relative : files) {
         const std::string path = "./data/" + relative.generic_string();
@@ -52,9 +48,7 @@ TEST_F(EveryFileGlTest, EachFileMissingOrGarbageFailsAloneAndPlayGoesOn)
         for (bool missing : {true, false}) {
             SCOPED_TRACE(path + (missing ? " missing" : " garbage"));
             fs::remove(path);
-            if (!missing) {
-                writeFile(path, garbage(kept.size()));
-            }
+            if (!missing) writeFile(path, garbage(kept.size()));
             logOf([&] {
                 if (extension == ".png" && relative != "icon.png") {
                     EXPECT_EQ(loadTexture(path.c_str()), 0u);

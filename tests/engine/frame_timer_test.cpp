@@ -28,9 +28,7 @@ TEST_F(FrameTimerTest, ShortBodiesArePacedToSixteenMillisecondsAndSlowOnesMeasur
         SCOPED_TRACE(c[0]);
         clock.now = 1000;
         FrameTimer timer;
-        for (int i = 0; i < 12; ++i) {
-            frame(timer, c[0]);
-        }
+        for (int i = 0; i < 12; ++i) frame(timer, c[0]);
         // Time taken (no delay after a slow body), frame length, fps, frames.
         const auto fps = static_cast<std::uint32_t>(timer.fps);
         EXPECT_EQ(std::make_tuple(clock.now - 1000u, timer.frameMs, fps, timer.frameCount),
@@ -44,9 +42,7 @@ TEST_F(FrameTimerTest, FpsAveragesOnlyTheFramesSoFarThenTheLastTen)
     FrameTimer timer;
     frame(timer, 40);
     EXPECT_FLOAT_EQ(timer.fps, 25.0f);
-    for (int i = 0; i < 9; ++i) {
-        frame(timer, 3);
-    }
+    for (int i = 0; i < 9; ++i) frame(timer, 3);
     EXPECT_FLOAT_EQ(timer.fps, 1000.0f / ((40.0f + 9 * 16.0f) / 10.0f));
     frame(timer, 3);  // the 40 ms frame falls out of the ring of ten
     EXPECT_FLOAT_EQ(timer.fps, 62.5f);

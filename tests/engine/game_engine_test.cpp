@@ -25,9 +25,7 @@ public:
     void handleEvents(GameEngine* engine) override
     {
         record("events");
-        if (next != nullptr) {
-            engine->changeState(std::move(next));  // this state is gone after it
-        }
+        if (next != nullptr) engine->changeState(std::move(next));  // this state is gone after it
     }
     void update(GameEngine*) override { record("update"); }
     void draw(GameEngine*) override { record("draw"); }

@@ -80,12 +80,11 @@ TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAs
     EXPECT_TRUE(lit(715, 4) && lit(730, 19));
     EXPECT_FALSE(lit(714, 12) || lit(731, 12) || lit(722, 3) || lit(722, 20));
 
-    printText(textures, 100, 100, "A", 1, 0.0f, 1.0f);
-    printText(textures, 200, 100, "A", 2, 0.0f, 1.0f);
-    printText(textures, 300, 100, "A", -1, 0.0f, 1.0f);
-    expectGlyph(161, 100, 100);
-    expectGlyph(33, 200, 100);
-    expectGlyph(33, 300, 100);
+    const int sets[][3] = {{1, 161, 100}, {2, 33, 200}, {-1, 33, 300}};  // set, glyph, x: sets past 1 or below 0 are 0
+    for (const auto& [set, glyph, x] : sets) {
+        printText(textures, x, 100, "A", set, 0.0f, 1.0f);
+        expectGlyph(glyph, x, 100);
+    }
 }
 
 TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)

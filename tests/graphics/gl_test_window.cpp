@@ -28,9 +28,7 @@ std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb
     std::vector<std::uint8_t> pixels;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            for (int value : colourAt(x, y)) {
-                pixels.push_back(static_cast<std::uint8_t>(value));
-            }
+            for (int value : colourAt(x, y)) pixels.push_back(static_cast<std::uint8_t>(value));
         }
     }
     return pixels;

@@ -22,9 +22,7 @@ std::vector<std::string> numberedPaths()
                                                     {"parallax", 5},  {"collision", 50}, {"effect", 1}};
     std::vector<std::string> paths;
     for (const auto& [family, count] : families) {
-        for (int n = 1; n <= count; ++n) {
-            paths.push_back("./data/" + std::string(family) + std::to_string(n) + ".png");
-        }
+        for (int n = 1; n <= count; ++n) paths.push_back("./data/" + std::string(family) + std::to_string(n) + ".png");
     }
     return paths;
 }
@@ -34,9 +32,7 @@ void writeGameImages(const std::string& leftOut = "")
     std::vector<std::string> paths = numberedPaths();
     paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png"});
     for (const std::string& path : paths) {
-        if (path != leftOut) {
-            writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
-        }
+        if (path != leftOut) writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
     }
     writeSheet("./data/load.png", 8, 8, [](int, int) { return loadingColour; });
 }
@@ -54,9 +50,7 @@ std::string loadingLines(const std::string& missing = "")
 int liveNames(GLboolean (*isLive)(GLuint))
 {
     int live = 0;
-    for (GLuint name = 1; name <= namesToScan; ++name) {
-        live += isLive(name) ? 1 : 0;
-    }
+    for (GLuint name = 1; name <= namesToScan; ++name) live += isLive(name) ? 1 : 0;
     return live;
 }
 

@@ -53,10 +53,8 @@ protected:
     }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
-        for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_LE(std::abs(seen[i] - wanted[i]), 3)
-                << where << ": (" << seen[0] << ", " << seen[1] << ", " << seen[2] << ")";
-        }
+        const auto off = [&](std::size_t i) { return std::abs(seen[i] - wanted[i]) > 3; };
+        EXPECT_FALSE(off(0) || off(1) || off(2)) << where << ": " << seen[0] << ", " << seen[1] << ", " << seen[2];
     }
 
     GlTestWindow window;
@@ -69,9 +67,7 @@ TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
 {
     engine.textures->collision[2] = plain(red);
     engine.textures->collision[30] = plain(blue);
-    LevelFile file;
-    file.set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31);
-    load(file);
+    load(LevelFile().set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31));
     world.level->drawPieces(&engine);
     expectNear(pixelAt(16, 16), red, "column 0 alone");
     expectNear(pixelAt(48, 16), red, "overlap: column 0 on top");
@@ -96,9 +92,7 @@ TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePau
 {
     engine.textures->jee[0] = plain({0, 0, 0});
     engine.textures->foreground[0] = plain({0, 255, 0});
-    LevelFile file;
-    file.set(LevelFile::Grid::Foreground, 0, 0, 1);  // 256 x 256 at the top-left
-    load(file);
+    load(LevelFile().set(LevelFile::Grid::Foreground, 0, 0, 1));  // 256 x 256 at the top-left
     world.add(new PaintedProbe(plain(blue), &journal));
 
     engine.state->pause();

@@ -20,9 +20,7 @@ using Area = std::array<std::int32_t, 4>;
 std::vector<Area> areasOf(const LinkedList<LevelPiece>& pieces)
 {
     std::vector<Area> areas;
-    for (const LevelPiece* piece : pieces) {
-        areas.push_back({piece->area.x, piece->area.y, piece->area.w, piece->area.h});
-    }
+    for (const LevelPiece* p : pieces) areas.push_back({p->area.x, p->area.y, p->area.w, p->area.h});
     return areas;
 }
 
@@ -89,9 +87,7 @@ TEST_F(LevelTest, ANewLevelHasAFloorTwoCellsHighAndAFailedLoadLeavesAnEmptyLevel
     for (int column : {0, 374}) {
         EXPECT_TRUE(!level.solidAt(column, 22) && level.solidAt(column, 23) && level.solidAt(column, 24)) << column;
     }
-    LevelFile file;
-    file.set(Grid::Pieces, 0, 0, 3).set(Grid::Terrain, 1, 1, 1).setStyle(4).setVersion(9);
-    load(file);
+    load(LevelFile().set(Grid::Pieces, 0, 0, 3).set(Grid::Terrain, 1, 1, 1).setStyle(4).setVersion(9));
     EXPECT_EQ(load("./data/maps/map99.mp"), "Failed to load ./data/maps/map99.mp\n");
     EXPECT_EQ(std::make_tuple(result, level.version, level.backgroundStyle, level.collisionPieces.size()),
               std::make_tuple(-1, 1, 0, 0));
