@@ -25,93 +25,65 @@ public:
     void handleEvents(GameEngine* engine) override
     {
         record("events");
-        if (next != nullptr) {
-            engine->changeState(std::move(next));
-            return;  // this state is gone
-        }
-        if (quitOnEvents) {
-            engine->running = false;
-        }
+        if (next != nullptr) engine->changeState(std::move(next));  // this state is gone after it
     }
     void update(GameEngine*) override { record("update"); }
     void draw(GameEngine*) override { record("draw"); }
 
     std::unique_ptr<GameState> next;
-    bool quitOnEvents = false;
 
 private:
     void record(const char* call) { calls.push_back(name + "." + call); }
     Calls& calls;
 };
 
-TEST(GameEngineTest, ChangeStateLogsEndsTheOldStateThenStartsTheNew)
-{
-    Calls calls;
-    GameEngine engine;
-    engine.initHeadless();
-    const std::string log = logOf([&] {
-        engine.changeState(std::make_unique<RecordingState>("First", calls));
-        engine.changeState(std::make_unique<RecordingState>("Second", calls));
-    });
-    EXPECT_EQ(log,
-              ": Moving to state First\n  Initializing new state\n  Initializing went ok\n"
-              ": Moving to state Second\n  Initializing new state\n  Initializing went ok\n");
-    EXPECT_EQ(calls, (Calls{"First.init", "First.cleanup", "First.destroyed", "Second.init"}));
-    ASSERT_NE(engine.state, nullptr);
-    EXPECT_EQ(engine.state->name, "Second");
-}
+class GameEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { engine.initHeadless(); }
 
-TEST(GameEngineTest, FramesForwardToTheStateAndAStateMayReplaceItselfFromItsEvents)
-{
+    testing_support::TempDir dir;
     Calls calls;
     GameEngine engine;
-    engine.initHeadless();
+};
+
+TEST_F(GameEngineTest, FramesForwardToTheStateAndAChangeEndsTheOldStateThenStartsTheNewEvenFromItsOwnEvents)
+{
     auto first = std::make_unique<RecordingState>("A", calls);
     first->next = std::make_unique<RecordingState>("B", calls);
-    logOf([&] {
+    const std::string log = logOf([&] {
         engine.changeState(std::move(first));
         engine.update();
         engine.draw();
         engine.handleEvents();
         engine.update();
     });
+    EXPECT_EQ(log,
+              ": Moving to state A\n  Initializing new state\n  Initializing went ok\n"
+              ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
     EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
                             "B.update"}));
     EXPECT_EQ(engine.timer->frameCount, 2u);
 }
 
-TEST(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects)
+TEST_F(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects)
 {
-    Calls calls;
-    GameEngine engine;
-    engine.initHeadless();
     logOf([&] {
         for (const char* name : {"First", "Only"}) {
             engine.effects->spawn(0, 0, 3, 0, 0.0f);
-            auto state = std::make_unique<RecordingState>(name, calls);
-            state->quitOnEvents = true;
-            engine.changeState(std::move(state));
+            engine.changeState(std::make_unique<RecordingState>(name, calls));
             EXPECT_TRUE(engine.effects->effects.empty()) << name;
         }
-        engine.handleEvents();
-        EXPECT_FALSE(engine.running);
         engine.cleanup();
     });
     EXPECT_EQ(calls.back(), "Only.destroyed");
-    EXPECT_EQ(engine.state, nullptr);
-    EXPECT_EQ(engine.saveData, nullptr);
-    EXPECT_EQ(engine.effects, nullptr);
+    EXPECT_TRUE(engine.state == nullptr && engine.saveData == nullptr && engine.effects == nullptr);
 }
 
-TEST(GameEngineTest, OfTheSettingSwitchesOnlyTheFullscreenSwitchWritesTheSaveFile)
+TEST_F(GameEngineTest, OfTheSettingSwitchesOnlyTheFullscreenSwitchWritesTheSaveFile)
 {
     // The others go through the menu, whose test checks what each sets and when the file is written.
-    testing_support::TempDir dir;
-    GameEngine engine;
-    engine.initHeadless();
     engine.toggleMusic();
     engine.toggleEffects();
-    EXPECT_TRUE(engine.effects->effectsOff);
     EXPECT_FALSE(testing_support::fileExists("data/dat/game.dat"));
     EXPECT_TRUE(engine.toggleFullscreen());
     EXPECT_EQ(testing_support::readFile("data/dat/game.dat")[148], 1) << "music off, as switched";

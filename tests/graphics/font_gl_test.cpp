@@ -6,7 +6,6 @@
 
 #include "graphics/font.hpp"
 #include "graphics/gl_test_window.hpp"
-#include "graphics/video.hpp"
 
 using namespace testing_support;
 
@@ -18,10 +17,7 @@ constexpr GLsizei listsBeforeFont = 64;
 constexpr int strayNames = 96;
 
 // The upper half of a letter is the half of its cell nearer the sheet's last stored row.
-Rgb glyphColour(int glyph, bool upperHalf)
-{
-    return {glyph, 255 - glyph, upperHalf ? 255 : 0};
-}
+Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHalf ? 255 : 0}; }
 
 Rgb sheetPixel(int x, int y)
 {
@@ -30,18 +26,15 @@ Rgb sheetPixel(int x, int y)
 }
 
 // Lists that are not the font's: if text ever called one, a white square would show.
-void defineStrayList(GLuint name)
+void defineStrayLists(GLuint first, int count)
 {
-    glNewList(name, GL_COMPILE);
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_QUADS);
-    glVertex2i(0, 0);
-    glVertex2i(glyphPixels, 0);
-    glVertex2i(glyphPixels, glyphPixels);
-    glVertex2i(0, glyphPixels);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
-    glEndList();
+    for (int i = 0; i < count; ++i) {
+        glNewList(first + static_cast<GLuint>(i), GL_COMPILE);
+        glDisable(GL_TEXTURE_2D);
+        glRecti(0, 0, glyphPixels, glyphPixels);
+        glEnable(GL_TEXTURE_2D);
+        glEndList();
+    }
 }
 
 std::array<GLint, 3> matrixState()
@@ -60,21 +53,11 @@ protected:
         writeSheet("font.png", 256, 256, sheetPixel);
         textures.font = loadTexture("font.png");
         ASSERT_NE(textures.font, 0u);
-        reserved = glGenLists(listsBeforeFont);
+        glGenLists(listsBeforeFont);  // lists go with the window's context
         buildFont(textures);
-        for (int i = 1; i <= 32; ++i) {
-            defineStrayList(textures.fontBase - static_cast<GLuint>(i));
-        }
-        for (int i = 0; i < strayNames; ++i) {
-            defineStrayList(textures.fontBase + fontGlyphCount + static_cast<GLuint>(i));
-        }
+        defineStrayLists(textures.fontBase - 32, 32);
+        defineStrayLists(textures.fontBase + fontGlyphCount, strayNames);
         glColor3f(1.0f, 1.0f, 1.0f);
-    }
-    void TearDown() override
-    {
-        glDeleteLists(textures.fontBase + fontGlyphCount, strayNames);
-        releaseFont(textures);
-        glDeleteLists(reserved, listsBeforeFont);
     }
     // Glyph g upright in the 16x16 box whose lower-left corner is (x, y).
     void expectGlyph(int glyph, int x, int y)
@@ -85,22 +68,23 @@ protected:
 
     GlTestWindow window;
     TextureSet textures;
-    GLuint reserved = 0;
 };
 
-TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSet)
+TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAsItWas)
 {
+    const auto initial = matrixState();
     printText(textures, 715, 20, "A", 0, 0.0f, 1.0f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(matrixState(), initial) << "stack depths and matrix mode";
     expectGlyph(33, 715, 20);
     EXPECT_TRUE(lit(715, 4) && lit(730, 19));
     EXPECT_FALSE(lit(714, 12) || lit(731, 12) || lit(722, 3) || lit(722, 20));
 
-    printText(textures, 100, 100, "A", 1, 0.0f, 1.0f);
-    printText(textures, 200, 100, "A", 2, 0.0f, 1.0f);
-    printText(textures, 300, 100, "A", -1, 0.0f, 1.0f);
-    expectGlyph(161, 100, 100);
-    expectGlyph(33, 200, 100);
-    expectGlyph(33, 300, 100);
+    const int sets[][3] = {{1, 161, 100}, {2, 33, 200}, {-1, 33, 300}};  // set, glyph, x: sets past 1 or below 0 are 0
+    for (const auto& [set, glyph, x] : sets) {
+        printText(textures, x, 100, "A", set, 0.0f, 1.0f);
+        expectGlyph(glyph, x, 100);
+    }
 }
 
 TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
@@ -127,16 +111,6 @@ TEST_F(FontGlTest, ScaleAndAngleActAboutTheAnchor)
     EXPECT_EQ(pixelAt(386, 492), glyphColour(33, true));
     EXPECT_EQ(pixelAt(396, 492), glyphColour(33, false));
     EXPECT_FALSE(lit(400, 492) || lit(392, 483));
-}
-
-TEST_F(FontGlTest, EmptyTextLeavesTheStateAsItWas)
-{
-    glEnable(GL_DEPTH_TEST);
-    const auto initial = matrixState();
-    printText(textures, 100, 100, "", 0, 0.0f, 1.0f);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_EQ(matrixState(), initial) << "stack depths and matrix mode";
-    EXPECT_FALSE(lit(104, 92));
 }
 
 }  // namespace

@@ -23,6 +23,17 @@ int channel(unsigned long pixel, unsigned long mask)
     return static_cast<int>((pixel & mask) >> __builtin_ctzl(mask));
 }
 
+std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int value : colourAt(x, y)) pixels.push_back(static_cast<std::uint8_t>(value));
+        }
+    }
+    return pixels;
+}
+
 }  // namespace
 
 GlTestWindow::GlTestWindow()
@@ -34,10 +45,7 @@ GlTestWindow::GlTestWindow()
     clearFrame();
 }
 
-GlTestWindow::~GlTestWindow()
-{
-    SDL_Quit();
-}
+GlTestWindow::~GlTestWindow() { SDL_Quit(); }
 
 void drawFrame(const std::function<void()>& draw)
 {
@@ -54,23 +62,19 @@ Rgb pixelAt(int x, int y)
     return {rgba[0], rgba[1], rgba[2]};
 }
 
-bool lit(int x, int y)
-{
-    return pixelAt(x, y) != Rgb{0, 0, 0};
-}
+bool lit(int x, int y) { return pixelAt(x, y) != Rgb{0, 0, 0}; }
 
 Rgb shownPixelAt(int x, int y)
 {
     // The front buffer cannot be read back under Xvfb; the window's own image can.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) != 1) {
-        ADD_FAILURE() << "no window";
-        return {};
+    XImage* image = nullptr;
+    if (SDL_GetWMInfo(&info) == 1) {
+        info.info.x11.lock_func();
+        image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
+        info.info.x11.unlock_func();
     }
-    info.info.x11.lock_func();
-    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
-    info.info.x11.unlock_func();
     if (image == nullptr) {
         ADD_FAILURE() << "cannot read the window";
         return {};
@@ -81,23 +85,6 @@ Rgb shownPixelAt(int x, int y)
     XDestroyImage(image);
     return colour;
 }
-
-namespace {
-
-std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
-{
-    std::vector<std::uint8_t> pixels;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            for (int channel : colourAt(x, y)) {
-                pixels.push_back(static_cast<std::uint8_t>(channel));
-            }
-        }
-    }
-    return pixels;
-}
-
-}  // namespace
 
 std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {

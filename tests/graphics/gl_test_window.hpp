@@ -18,8 +18,6 @@ class GlTestWindow {
 public:
     GlTestWindow();
     ~GlTestWindow();
-    GlTestWindow(const GlTestWindow&) = delete;
-    GlTestWindow& operator=(const GlTestWindow&) = delete;
 
 private:
     TempDir dir;

@@ -1,5 +1,4 @@
-// Sprites drawn into a real window and read back: placement, the cell cut from the sheet,
-// mirroring, repeat, turning and scaling.
+// Sprites drawn into a real window and read back: placement, cells, mirroring, repeat, turning and scaling.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -17,10 +16,7 @@ constexpr int cellPixels = 128;
 constexpr Rect wholeSheet{0, 0, 512, 512};
 
 // Each 128x128 cell of the 512x512 sheet has its own colour.
-Rgb cell(int column, int row)
-{
-    return {30 + 70 * column, 30 + 70 * row, 128};
-}
+Rgb cell(int column, int row) { return {30 + 70 * column, 30 + 70 * row, 128}; }
 
 class SpriteGlTest : public ::testing::Test {
 protected:
@@ -59,9 +55,7 @@ TEST_F(SpriteGlTest, CoversExactlyTheDestinationWithTheWholeSheet)
 TEST_F(SpriteGlTest, SourceCellsMirrorWithANegativeSizeAndRepeatPastTheSheet)
 {
     draw({100, 100, 128, 128}, {256, 128, 128, 128});
-    for (int at : {103, 164, 224}) {
-        EXPECT_EQ(pixelAt(at, at), cell(2, 1)) << at;
-    }
+    for (int at : {103, 164, 224}) EXPECT_EQ(pixelAt(at, at), cell(2, 1)) << at;
     draw({300, 100, 256, 128}, {256, 0, -256, 128});
     EXPECT_EQ(pixelAt(330, 164), cell(1, 0)) << "left half shows the right cell";
     EXPECT_EQ(pixelAt(500, 164), cell(0, 0));

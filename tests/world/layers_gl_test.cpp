@@ -4,12 +4,12 @@
 #include <GL/gl.h>
 #include <cstdlib>
 #include <utility>
-#include <vector>
 
 #include "engine/game_engine.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
+#include "states/menu_state.hpp"
 #include "support/probe_entity.hpp"
 #include "world/level_file.hpp"
 #include "world/world.hpp"
@@ -19,41 +19,18 @@ using namespace testing_support;
 namespace {
 
 constexpr Rgb red{255, 0, 0};
-constexpr Rgb green{0, 255, 0};
 constexpr Rgb blue{0, 0, 255};
-constexpr Rgb black{0, 0, 0};
 
-class FixedState : public GameState {
-public:
-    FixedState() : GameState("FixedState") {}
-    void init(GameEngine*) override {}
-    void cleanup(GameEngine*) override {}
-    void pause() override { active = false; }
-    void resume() override { active = true; }
-    void handleEvents(GameEngine*) override {}
-    void update(GameEngine*) override {}
-    void draw(GameEngine*) override {}
-};
-
-// Paints its box in plain blue, so what covers it can be seen.
+// Paints its 100 x 100 box at (200, 200) in one colour, so what covers it can be seen.
 class PaintedProbe : public ProbeEntity {
 public:
-    using ProbeEntity::ProbeEntity;
+    PaintedProbe(GLuint paint, Journal* calls) : ProbeEntity("A", 200, 200, 100, calls), texture(paint) {}
     void draw(GameEngine* engine) override
     {
         ProbeEntity::draw(engine);
-        const float x = position.x - static_cast<float>(viewRect.x);
-        const float y = position.y - static_cast<float>(viewRect.y);
-        glDisable(GL_TEXTURE_2D);
-        glColor3f(0.0f, 0.0f, 1.0f);
-        glBegin(GL_QUADS);
-        glVertex2f(x, y);
-        glVertex2f(x + width, y);
-        glVertex2f(x + width, y + height);
-        glVertex2f(x, y + height);
-        glEnd();
-        glColor3f(1.0f, 1.0f, 1.0f);
+        drawSprite({200, 200, 100, 100}, texture, {0, 0, 1, 1}, 0.0f, 1.0f);
     }
+    GLuint texture;
 };
 
 class LayersGlTest : public ::testing::Test {
@@ -61,22 +38,14 @@ protected:
     void SetUp() override
     {
         engine.initHeadless();
-        engine.state = std::make_unique<FixedState>();
+        engine.state = std::make_unique<MenuState>();  // never started: the world reads only whether it is active
         viewRect = Rect{0, 0, 800, 600};
         beginOverlay();
     }
-    void TearDown() override
-    {
-        endOverlay();
-        glDeleteTextures(static_cast<GLsizei>(made.size()), made.data());
-        engine.state = nullptr;
-    }
+    void TearDown() override { endOverlay(); }
 
-    GLuint plain(const Rgb& colour)
-    {
-        made.push_back(plainTexture(1, 1, [colour](int, int) { return colour; }));
-        return made.back();
-    }
+    // Textures go with the window's context.
+    static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }
     void load(const LevelFile& file)
     {
         file.write("map.mp");
@@ -84,26 +53,21 @@ protected:
     }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
-        for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_LE(std::abs(seen[i] - wanted[i]), 3)
-                << where << ": (" << seen[0] << ", " << seen[1] << ", " << seen[2] << ")";
-        }
+        const auto off = [&](std::size_t i) { return std::abs(seen[i] - wanted[i]) > 3; };
+        EXPECT_FALSE(off(0) || off(1) || off(2)) << where << ": " << seen[0] << ", " << seen[1] << ", " << seen[2];
     }
 
     GlTestWindow window;
     GameEngine engine;
     Journal journal;
     World world;
-    std::vector<GLuint> made;
 };
 
 TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
 {
     engine.textures->collision[2] = plain(red);
     engine.textures->collision[30] = plain(blue);
-    LevelFile file;
-    file.set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31);
-    load(file);
+    load(LevelFile().set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31));
     world.level->drawPieces(&engine);
     expectNear(pixelAt(16, 16), red, "column 0 alone");
     expectNear(pixelAt(48, 16), red, "overlap: column 0 on top");
@@ -126,23 +90,21 @@ TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 
 TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
 {
-    engine.textures->jee[0] = plain(black);
-    engine.textures->foreground[0] = plain(green);
-    LevelFile file;
-    file.set(LevelFile::Grid::Foreground, 0, 0, 1);  // 256 x 256 at the top-left
-    load(file);
-    world.add(new PaintedProbe("A", 200, 200, 100, &journal));
+    engine.textures->jee[0] = plain({0, 0, 0});
+    engine.textures->foreground[0] = plain({0, 255, 0});
+    load(LevelFile().set(LevelFile::Grid::Foreground, 0, 0, 1));  // 256 x 256 at the top-left
+    world.add(new PaintedProbe(plain(blue), &journal));
 
     engine.state->pause();
     world.draw(&engine);
     EXPECT_TRUE(journal.empty()) << "paused: only the level layers";
-    expectNear(pixelAt(280, 280), black, "no entity while paused");
+    expectNear(pixelAt(280, 280), {0, 0, 0}, "no entity while paused");
 
     engine.state->resume();
     world.draw(&engine);
     EXPECT_EQ(journal, (Journal{"A draw"}));
     expectNear(pixelAt(280, 280), blue, "the entity");
-    expectNear(pixelAt(220, 220), green, "the foreground over it");
+    expectNear(pixelAt(220, 220), {0, 255, 0}, "the foreground over it");
 }
 
 }  // namespace

@@ -19,9 +19,7 @@ public:
     LevelFile& setVersion(std::int32_t version)
     {
         const auto raw = static_cast<std::uint32_t>(version);
-        for (int i = 0; i < 4; ++i) {
-            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(raw >> (8 * i));
-        }
+        for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(raw >> (8 * i));
         return *this;
     }
     LevelFile& set(Grid grid, int column, int row, int value)

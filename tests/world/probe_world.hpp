@@ -34,9 +34,7 @@ private:
 inline std::vector<std::string> namesOf(const LinkedList<Entity>& objects)
 {
     std::vector<std::string> names;
-    for (const Entity* entity : objects) {
-        names.push_back(static_cast<const ProbeEntity*>(entity)->name);
-    }
+    for (const Entity* entity : objects) names.push_back(static_cast<const ProbeEntity*>(entity)->name);
     return names;
 }
 
