@@ -119,54 +119,43 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 17})) << "a finished mode offers all 18";
 }
 
-TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEnds)
+TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEndsAndTheConfirmationGoesBack)
 {
     enterMenu();
-    menu()->selection = MenuState::recordsEntry;
-    press({SDLK_ESCAPE});
-    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::quitEntry}));
-    press({SDLK_ESCAPE});
-    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
-    EXPECT_TRUE(engine.running);
-    press({SDLK_ESCAPE});
-    EXPECT_FALSE(engine.running);
-
     for (int screen = MenuState::levelScreen; screen <= MenuState::settingsScreen; ++screen) {
         menu()->setScreen(screen);
         press({SDLK_ESCAPE});
         EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
     }
-    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "Escape never saves";
-}
-
-TEST_F(MenuStateTest, TheQuitConfirmationGoesBackOrEndsAndTheWindowCloseEnds)
-{
-    enterMenu();
-    menu()->setScreen(MenuState::quitScreen);
-    press({SDLK_DOWN, SDLK_RETURN});
-    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
+    menu()->selection = MenuState::recordsEntry;
+    press({SDLK_ESCAPE});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::quitEntry}));
+    press({SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0})) << "the confirmation's second entry goes back";
     EXPECT_TRUE(engine.running);
     press({SDLK_UP, SDLK_RETURN});
     EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
-    press({SDLK_RETURN});
+    press({SDLK_ESCAPE});
     EXPECT_FALSE(engine.running);
+    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "Escape never saves";
 
+    engine.running = true;
+    press({SDLK_RETURN});
+    EXPECT_FALSE(engine.running) << "the confirmation's first entry ends";
     engine.running = true;
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     ASSERT_EQ(SDL_PushEvent(&quit), 0);
     engine.handleEvents();
-    EXPECT_FALSE(engine.running);
+    EXPECT_FALSE(engine.running) << "the window's close";
 }
 
 TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
 {
     enterMenu();
     menu()->setScreen(MenuState::settingsScreen);
-    press({SDLK_RETURN});  // music
-    press({SDLK_DOWN, SDLK_RETURN});  // sound effects
-    press({SDLK_DOWN, SDLK_RETURN});  // visual effects
-    press({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});  // the frame-rate display
+    // Music, sound effects, visual effects, the frame-rate display.
+    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
     EXPECT_EQ(at(), (std::pair{MenuState::settingsScreen, MenuState::fpsEntry}));
     EXPECT_TRUE(engine.soundSystem->musicOff);
     EXPECT_TRUE(engine.soundSystem->soundOff);
