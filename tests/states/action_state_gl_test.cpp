@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <array>
 #include <memory>
 #include <utility>
 #include <string>
@@ -63,8 +64,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
     EXPECT_NE(entryLog.find("  ActionState::init()\nLoaded ./data/maps/map4.mp\n"), std::string::npos) << entryLog;
     EXPECT_FALSE(state->active);
     EXPECT_TRUE(hat->hardMode);
-    EXPECT_EQ(hat->position.x, 370.0f) << "on the start point of map4.mp";
-    EXPECT_EQ(hat->position.y, 210.0f);
+    EXPECT_EQ(std::pair(hat->position.x, hat->position.y), std::pair(370.0f, 210.0f)) << "on map4.mp's start point";
 
     key(SDLK_LEFT, true);
     handle();
@@ -92,17 +92,15 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
 
     // Losing the mouse, the keyboard or the window pauses; only a key resumes.
     for (const int which : {SDL_APPMOUSEFOCUS, SDL_APPINPUTFOCUS, SDL_APPACTIVE}) {
-        SDL_Event focus{};
-        focus.type = SDL_ACTIVEEVENT;
-        focus.active.state = static_cast<Uint8>(which);
-        focus.active.gain = 0;
-        push(focus);
-        handle();
-        EXPECT_FALSE(state->active) << "lost focus " << which;
-        focus.active.gain = 1;
-        push(focus);
-        handle();
-        EXPECT_FALSE(state->active) << "regained focus " << which;
+        for (const Uint8 gain : {0, 1}) {
+            SDL_Event focus{};
+            focus.type = SDL_ACTIVEEVENT;
+            focus.active.state = static_cast<Uint8>(which);
+            focus.active.gain = gain;
+            push(focus);
+            handle();
+            EXPECT_FALSE(state->active) << "focus " << which << (gain ? " regained" : " lost");
+        }
         key(SDLK_s, true);
         handle();
         EXPECT_TRUE(state->active);
@@ -160,16 +158,12 @@ TEST_F(ActionStateTest, TheFinishSubmitsItsTimeOnceAndTheSkipKeyNeverFinishesABu
 TEST_F(ActionStateTest, TheCameraFollowsTheHatButStaysInsideTheLevel)
 {
     ActionState* state = enter();
-    struct Case {
-        float cx, cy;
-        int x, y;
-    };
-    const Case cases[] = {{6000.0f, 400.0f, 5600, 100}, {100.0f, 50.0f, 0, 0}, {11950.0f, 790.0f, 11200, 200}};
-    for (const Case& c : cases) {
-        hat->position.set(c.cx - 15.0f, c.cy - 15.0f, 0.0f);
+    // Hat centre, then the view's corner: inside, held at the top left, held at the bottom right.
+    for (const auto& [cx, cy, x, y] : {std::array{6000, 400, 5600, 100}, std::array{100, 50, 0, 0},
+                                       std::array{11950, 790, 11200, 200}}) {
+        hat->position.set(cx - 15.0f, cy - 15.0f, 0.0f);
         state->update(&engine);
-        EXPECT_EQ(viewRect.x, c.x) << c.cx << "," << c.cy;
-        EXPECT_EQ(viewRect.y, c.y) << c.cx << "," << c.cy;
+        EXPECT_EQ(std::pair(viewRect.x, viewRect.y), std::pair(x, y)) << cx << "," << cy;
     }
 }
 
