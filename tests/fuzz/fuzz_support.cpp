@@ -21,11 +21,7 @@ constexpr int windowSide = 64;
 template <std::size_t N>
 void giveTextures(std::array<std::uint32_t, N>& family)
 {
-    for (std::uint32_t& slot : family) {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        slot = name;
-    }
+    glGenTextures(static_cast<GLsizei>(N), family.data());
 }
 
 }  // namespace
@@ -42,12 +38,9 @@ void openGlWindow()
 
 void giveAllTextures(TextureSet& set)
 {
-    std::array<std::uint32_t, 4> singles{};
-    giveTextures(singles);
-    set.font = singles[0];
-    set.loading = singles[1];
-    set.flare = singles[2];
-    set.effect = singles[3];
+    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) {
+        glGenTextures(1, single);
+    }
     giveTextures(set.jee);
     giveTextures(set.kuva);
     giveTextures(set.foreground);
