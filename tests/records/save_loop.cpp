@@ -5,6 +5,8 @@
 //   save_loop check  print k of the file on disk, or fail when it is not an image of the series
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "records/save_data.hpp"
@@ -31,40 +33,28 @@ SaveData image(std::int32_t k)
 int run()
 {
     SaveData onDisk;
-    std::int32_t k = onDisk.load() && onDisk.records[0] > 0 ? onDisk.records[0] : 0;
-    bool announced = false;
-    for (;;) {
+    std::int32_t k = onDisk.load() ? onDisk.records[0] : 0;
+    for (bool announced = false;; announced = true) {
         k = k == INT32_MAX ? 1 : k + 1;
-        SaveData next = image(k);
-        if (!next.save()) {
+        if (!image(k).save()) {
             return 3;
         }
         if (!announced) {
             std::fprintf(stderr, "ready\n");
-            announced = true;
         }
     }
 }
 
 int check()
 {
-    std::FILE* file = std::fopen(SaveData::path, "rb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "missing\n");
-        return 1;
-    }
-    std::vector<std::uint8_t> bytes(SaveData::fileSize + 1);
-    const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    if (count != SaveData::fileSize) {
-        std::fprintf(stderr, "%zu bytes\n", count);
-        return 1;
-    }
+    std::ifstream in(SaveData::path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     SaveData read;
-    read.fromBytes(bytes.data(), count);
+    read.fromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     const auto expected = image(read.records[0]).toBytes();
-    if (read.records[0] <= 0 || std::memcmp(expected.data(), bytes.data(), expected.size()) != 0) {
-        std::fprintf(stderr, "not an image of the series\n");
+    if (bytes.size() != expected.size() || read.records[0] <= 0 ||
+        std::memcmp(expected.data(), bytes.data(), expected.size()) != 0) {
+        std::fprintf(stderr, "%zu bytes, not an image of the series\n", bytes.size());
         return 1;
     }
     std::printf("%d\n", read.records[0]);
