@@ -57,7 +57,7 @@ protected:
     Hat* hat = nullptr;
 };
 
-TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
+TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesForTheMenu)
 {
     engine.saveData->hardMode = 1;
     ActionState* state = enter();
@@ -111,11 +111,8 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
     push(quit);
     handle();
     EXPECT_FALSE(engine.running);
-}
 
-TEST_F(ActionStateTest, EscapeGoesToANewMenuAndLeavesTheRestOfTheQueueToIt)
-{
-    enter();
+    // Escape goes to a new menu and leaves the rest of the queue to it.
     key(SDLK_ESCAPE, true);
     key(SDLK_w, true);
     handle();

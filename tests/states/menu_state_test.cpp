@@ -1,6 +1,6 @@
 // The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
 // length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
-// the save file, starting a level and the particles.
+// the save file, the click sound and starting a level.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -204,18 +204,6 @@ TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
     SDL_Event left;
     ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
     EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
-}
-
-TEST_F(MenuStateTest, ParticlesRiseOnlyWhileEffectsAreOn)
-{
-    enterMenu();
-    engine.timer->frameCount = 960;  // a frame with a rising picture as well
-    menu()->update(&engine);
-    EXPECT_EQ(engine.effects->effects.size(), 4u);
-    engine.effects->clear();
-    engine.toggleEffects();
-    menu()->update(&engine);
-    EXPECT_TRUE(engine.effects->effects.empty());
 }
 
 }  // namespace
