@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,17 +13,7 @@
 
 namespace fuzzing {
 
-namespace {
-
 constexpr int windowSide = 64;
-
-template <std::size_t N>
-void giveTextures(std::array<std::uint32_t, N>& family)
-{
-    glGenTextures(static_cast<GLsizei>(N), family.data());
-}
-
-}  // namespace
 
 void openGlWindow()
 {
@@ -41,11 +30,11 @@ void giveAllTextures(TextureSet& set)
     for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) {
         glGenTextures(1, single);
     }
-    giveTextures(set.jee);
-    giveTextures(set.kuva);
-    giveTextures(set.foreground);
-    giveTextures(set.parallax);
-    giveTextures(set.collision);
+    glGenTextures(static_cast<GLsizei>(set.jee.size()), set.jee.data());
+    glGenTextures(static_cast<GLsizei>(set.kuva.size()), set.kuva.data());
+    glGenTextures(static_cast<GLsizei>(set.foreground.size()), set.foreground.data());
+    glGenTextures(static_cast<GLsizei>(set.parallax.size()), set.parallax.data());
+    glGenTextures(static_cast<GLsizei>(set.collision.size()), set.collision.data());
     buildFont(set);
 }
 

@@ -30,23 +30,23 @@ std::string timeText(int ms)
     return text;
 }
 
-TEST(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
-{
+class SaveDataTest : public ::testing::Test {
+protected:
     TempDir dir;
     SaveData data;
+};
+
+TEST_F(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
+{
     data.records[3] = 77;
     data.showFps = 1;
     EXPECT_EQ(logOf([&] { EXPECT_FALSE(data.load()); }), "Failed to load ./data/dat/game.dat\n");
-    EXPECT_EQ(data.records[3], 0);
-    EXPECT_EQ(data.showFps, 0);
-    EXPECT_EQ(data.openLevelCount(), 1);
+    EXPECT_EQ(data.toBytes(), SaveData().toBytes()) << "all cleared";
 }
 
-TEST(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
+TEST_F(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
 {
-    TempDir dir;
     writeFile(savePath, {0x88, 0x13, 0, 0, 0x58, 0x1B, 0, 0});  // 5000 and 7000
-    SaveData data;
     ASSERT_TRUE(data.load());
     EXPECT_EQ(std::vector<int>(data.records.begin(), data.records.begin() + 3), (std::vector<int>{5000, 7000, 0}));
     EXPECT_EQ(data.musicOff, 0);
@@ -63,15 +63,13 @@ TEST(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
     EXPECT_EQ(data.hardMode, 0);
 }
 
-TEST(SaveDataTest, DamagedValuesAreReadSafely)
+TEST_F(SaveDataTest, DamagedValuesAreReadSafely)
 {
-    TempDir dir;
     std::vector<std::uint8_t> bytes(152, 0);
     bytes[0] = 0xFB, bytes[1] = bytes[2] = bytes[3] = 0xFF;  // -5
     bytes[145] = 7;    // hardMode: anything but 0 counts as set
     bytes[146] = 255;  // effectsOff
     writeFile(savePath, bytes);
-    SaveData data;
     ASSERT_TRUE(data.load());
     EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
     EXPECT_EQ(data.hardMode, 1);
@@ -79,10 +77,8 @@ TEST(SaveDataTest, DamagedValuesAreReadSafely)
     EXPECT_EQ(data.getRecord(0), 0) << "hard mode reads the hard slots";
 }
 
-TEST(SaveDataTest, SaveMakesTheMissingFoldersWritesTheExactLayoutAndRoundTrips)
+TEST_F(SaveDataTest, SaveMakesTheMissingFoldersWritesTheExactLayoutAndRoundTrips)
 {
-    TempDir dir;
-    SaveData data;
     data.records[0] = 83456;
     data.records[35] = -1 & 0x7FFFFFFF;
     data.showFps = 1;
@@ -122,10 +118,8 @@ private:
     void (*previousHandler)(int) = SIG_DFL;
 };
 
-TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
+TEST_F(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
 {
-    TempDir dir;
-    SaveData data;
     data.records[0] = 1000;
     ASSERT_TRUE(data.save());
     const std::vector<std::uint8_t> before = readFile(savePath);
@@ -155,10 +149,8 @@ TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
     EXPECT_FALSE(data.save());
 }
 
-TEST(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
+TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
 {
-    TempDir dir;
-    SaveData data;
     data.hardMode = 1;
     data.records[18] = 90000;
     EXPECT_TRUE(data.submitRecord(0, 83456));
@@ -176,9 +168,8 @@ TEST(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
     EXPECT_FALSE(data.submitRecord(18, 5)) << "no slot past the mode's levels";
 }
 
-TEST(SaveDataTest, OpenLevelCountFollowsTheRecordsOfTheMode)
+TEST_F(SaveDataTest, OpenLevelCountFollowsTheRecordsOfTheMode)
 {
-    SaveData data;
     EXPECT_EQ(data.openLevelCount(), 1);
     std::fill(data.records.begin(), data.records.begin() + 4, 1000);
     EXPECT_EQ(data.openLevelCount(), 5);

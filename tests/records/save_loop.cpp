@@ -22,11 +22,10 @@ SaveData image(std::int32_t k)
         const std::uint32_t mixed = static_cast<std::uint32_t>(k) * 2654435761u + static_cast<std::uint32_t>(i) * 40503u;
         data.records[i] = static_cast<std::int32_t>(mixed & 0x7FFFFFFFu) | 1;
     }
-    data.showFps = k & 1;
-    data.hardMode = (k >> 1) & 1;
-    data.effectsOff = (k >> 2) & 1;
-    data.soundOff = (k >> 3) & 1;
-    data.musicOff = (k >> 4) & 1;
+    int bit = 0;
+    for (std::uint8_t* flag : {&data.showFps, &data.hardMode, &data.effectsOff, &data.soundOff, &data.musicOff}) {
+        *flag = static_cast<std::uint8_t>((k >> bit++) & 1);
+    }
     return data;
 }
 
