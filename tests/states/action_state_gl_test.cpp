@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <string>
@@ -40,12 +41,15 @@ protected:
         return state;
     }
     static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
-    static void key(SDLKey sym, bool down)
+    void press(std::initializer_list<SDLKey> syms, bool down = true)
     {
-        SDL_Event event{};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.keysym.sym = sym;
-        push(event);
+        for (const SDLKey sym : syms) {
+            SDL_Event event{};
+            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+            event.key.keysym.sym = sym;
+            push(event);
+        }
+        handle();
     }
     // Escape changes state in here, which logs.
     void handle()
@@ -66,8 +70,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesF
     EXPECT_TRUE(hat->hardMode);
     EXPECT_EQ(std::pair(hat->position.x, hat->position.y), std::pair(370.0f, 210.0f)) << "on map4.mp's start point";
 
-    key(SDLK_LEFT, true);
-    handle();
+    press({SDLK_LEFT});
     EXPECT_TRUE(state->active);
     EXPECT_TRUE(hat->keyLeft) << "the key that resumes also acts";
 
@@ -82,8 +85,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesF
             for (bool Hat::*flag : flags) {
                 hat->*flag = !down;
             }
-            key(sym, down);
-            handle();
+            press({sym}, down);
             for (bool Hat::*flag : flags) {
                 EXPECT_EQ(hat->*flag, (flag == bound) == down) << "key " << sym << (down ? " down" : " up");
             }
@@ -101,8 +103,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesF
             handle();
             EXPECT_FALSE(state->active) << "focus " << which << (gain ? " regained" : " lost");
         }
-        key(SDLK_s, true);
-        handle();
+        press({SDLK_s});
         EXPECT_TRUE(state->active);
     }
 
@@ -113,9 +114,7 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesF
     EXPECT_FALSE(engine.running);
 
     // Escape goes to a new menu and leaves the rest of the queue to it.
-    key(SDLK_ESCAPE, true);
-    key(SDLK_w, true);
-    handle();
+    press({SDLK_ESCAPE, SDLK_w});
     EXPECT_EQ(engine.state->name, "MenuState");
     SDL_Event left{};
     ASSERT_EQ(SDL_PollEvent(&left), 1) << "the w key is still queued";
@@ -126,15 +125,12 @@ TEST_F(ActionStateTest, TheFinishSubmitsItsTimeOnceAndTheSkipKeyNeverFinishesABu
 {
     ActionState* state = enter();
     hat->failed = true;
-    key(SDLK_1, true);
-    handle();
+    press({SDLK_1});
     EXPECT_FALSE(hat->goalReached) << "after a burst only Escape leaves";
 
     hat->failed = false;
     hat->levelTime = 83456;
-    key(SDLK_1, true);
-    key(SDLK_1, true);
-    handle();
+    press({SDLK_1, SDLK_1});
     EXPECT_TRUE(hat->goalReached);
     EXPECT_EQ(hat->levelTime, 83456 + 1200000) << "twenty minutes added, once";
 
