@@ -3,7 +3,6 @@
 // counter.
 #include <gtest/gtest.h>
 
-#include <SDL.h>
 #include <cstdlib>
 #include <memory>
 #include <string>

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "engine/game_engine.hpp"
-#include "states/action_state.hpp"
 #include "states/menu_state.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"

@@ -1,7 +1,5 @@
 #include "support/test_support.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
