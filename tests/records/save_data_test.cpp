@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <sys/resource.h>
 
 #include "records/format_time.hpp"
@@ -58,22 +59,19 @@ TEST_F(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
     longer[152] = 9;  // past the record: ignored
     writeFile(savePath, longer);
     ASSERT_TRUE(data.load());
-    EXPECT_EQ(data.showFps, 1);
-    EXPECT_EQ(data.musicOff, 1);
-    EXPECT_EQ(data.hardMode, 0);
+    EXPECT_EQ(std::tuple(data.showFps, data.musicOff, data.hardMode), std::tuple(1, 1, 0));
 }
 
 TEST_F(SaveDataTest, DamagedValuesAreReadSafely)
 {
     std::vector<std::uint8_t> bytes(152, 0);
     bytes[0] = 0xFB, bytes[1] = bytes[2] = bytes[3] = 0xFF;  // -5
-    bytes[145] = 7;    // hardMode: anything but 0 counts as set
+    bytes[145] = 7;    // hardMode
     bytes[146] = 255;  // effectsOff
     writeFile(savePath, bytes);
     ASSERT_TRUE(data.load());
     EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
-    EXPECT_EQ(data.hardMode, 1);
-    EXPECT_EQ(data.effectsOff, 1);
+    EXPECT_EQ(std::tuple(data.hardMode, data.effectsOff), std::tuple(1, 1)) << "any flag but 0 counts as set";
     EXPECT_EQ(data.getRecord(0), 0) << "hard mode reads the hard slots";
 }
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -156,10 +157,9 @@ TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
     // Music, sound effects, visual effects, the frame-rate display.
     press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
     EXPECT_EQ(at(), (std::pair{MenuState::settingsScreen, MenuState::fpsEntry}));
-    EXPECT_TRUE(engine.soundSystem->musicOff);
-    EXPECT_TRUE(engine.soundSystem->soundOff);
-    EXPECT_TRUE(engine.effects->effectsOff);
-    EXPECT_EQ(engine.saveData->showFps, 1);
+    EXPECT_EQ(std::tuple(engine.soundSystem->musicOff, engine.soundSystem->soundOff, engine.effects->effectsOff,
+                         engine.saveData->showFps),
+              std::tuple(true, true, true, 1));
     EXPECT_FALSE(fileExists("data/dat/game.dat")) << "the switches alone write nothing";
 
     press({SDLK_DOWN, SDLK_RETURN});
@@ -181,13 +181,11 @@ TEST_F(MenuStateTest, EveryActivationClicksOnceAndEscapeIsSilent)
     ASSERT_TRUE(heard.ready());
     enterMenu();
     press({SDLK_RETURN, SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_ESCAPE, SDLK_ESCAPE});
-    EXPECT_EQ(heard.plays(clickSound), 3);
-    EXPECT_EQ(heard.totalPlays(), 3);
+    EXPECT_EQ(std::pair(heard.plays(clickSound), heard.totalPlays()), std::pair(3, 3));
     heard.clear();
     press({SDLK_RETURN});  // the quit itself
     EXPECT_FALSE(engine.running);
-    EXPECT_EQ(heard.plays(clickSound), 1);
-    EXPECT_EQ(heard.totalPlays(), 1);
+    EXPECT_EQ(std::pair(heard.plays(clickSound), heard.totalPlays()), std::pair(1, 1));
 }
 
 TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
