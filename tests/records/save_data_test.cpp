@@ -19,11 +19,6 @@ namespace {
 
 const std::string savePath = "data/dat/game.dat";
 
-std::vector<std::uint8_t> le32(std::uint32_t v)
-{
-    return {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
-}
-
 std::string timeText(int ms)
 {
     char text[timeTextSize];
@@ -45,7 +40,7 @@ TEST_F(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
     EXPECT_EQ(data.toBytes(), SaveData().toBytes()) << "all cleared";
 }
 
-TEST_F(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
+TEST_F(SaveDataTest, ShortLongAndDamagedFilesLoadWhatTheyHoldSafely)
 {
     writeFile(savePath, {0x88, 0x13, 0, 0, 0x58, 0x1B, 0, 0});  // 5000 and 7000
     ASSERT_TRUE(data.load());
@@ -54,39 +49,30 @@ TEST_F(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
     EXPECT_EQ(data.openLevelCount(), 3);
 
     std::vector<std::uint8_t> longer(400, 0);
-    longer[144] = 1;  // showFps
-    longer[148] = 1;  // musicOff
-    longer[152] = 9;  // past the record: ignored
+    longer[0] = 0xFB, longer[1] = longer[2] = longer[3] = 0xFF;  // -5
+    longer[144] = 1;    // showFps
+    longer[145] = 7;    // hardMode
+    longer[146] = 255;  // effectsOff
+    longer[152] = 9;    // past the record: ignored
     writeFile(savePath, longer);
     ASSERT_TRUE(data.load());
-    EXPECT_EQ(std::tuple(data.showFps, data.musicOff, data.hardMode), std::tuple(1, 1, 0));
-}
-
-TEST_F(SaveDataTest, DamagedValuesAreReadSafely)
-{
-    std::vector<std::uint8_t> bytes(152, 0);
-    bytes[0] = 0xFB, bytes[1] = bytes[2] = bytes[3] = 0xFF;  // -5
-    bytes[145] = 7;    // hardMode
-    bytes[146] = 255;  // effectsOff
-    writeFile(savePath, bytes);
-    ASSERT_TRUE(data.load());
     EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
-    EXPECT_EQ(std::tuple(data.hardMode, data.effectsOff), std::tuple(1, 1)) << "any flag but 0 counts as set";
+    EXPECT_EQ(std::tuple(data.showFps, data.hardMode, data.effectsOff, data.musicOff), std::tuple(1, 1, 1, 0))
+        << "any flag but 0 counts as set";
     EXPECT_EQ(data.getRecord(0), 0) << "hard mode reads the hard slots";
 }
 
 TEST_F(SaveDataTest, SaveMakesTheMissingFoldersWritesTheExactLayoutAndRoundTrips)
 {
     data.records[0] = 83456;
-    data.records[35] = -1 & 0x7FFFFFFF;
-    data.showFps = 1;
-    data.soundOff = 1;
+    data.records[35] = 0x7FFFFFFF;
+    data.showFps = data.soundOff = 1;
     ASSERT_TRUE(data.save());
-    const std::vector<std::uint8_t> bytes = readFile(savePath);
-    ASSERT_EQ(bytes.size(), 152u);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4), le32(83456));
-    EXPECT_EQ(bytes[144], 1);
-    EXPECT_EQ(bytes[147], 1);
+    std::vector<std::uint8_t> layout(152, 0);
+    layout[0] = 0x00, layout[1] = 0x46, layout[2] = 0x01;  // 83456
+    layout[140] = layout[141] = layout[142] = 0xFF, layout[143] = 0x7F;
+    layout[144] = layout[147] = 1;  // showFps, soundOff
+    EXPECT_EQ(readFile(savePath), layout);
     EXPECT_FALSE(fileExists("data/dat/game.dat.tmp"));
 
     SaveData reread;
@@ -127,7 +113,7 @@ TEST_F(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhol
         const FileSizeLimit full(100);  // room for part of the record only
         EXPECT_EQ(logOf([&] {
                       EXPECT_FALSE(data.save());
-                      EXPECT_TRUE(data.submitRecord(1, 700)) << "a record is a record even when the file cannot take it";
+                      EXPECT_TRUE(data.submitRecord(1, 700)) << "a record even when the file cannot take it";
                   }),
                   "Failed to save ./data/dat/game.dat\nFailed to save ./data/dat/game.dat\n");
     }
@@ -147,7 +133,7 @@ TEST_F(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhol
     EXPECT_FALSE(data.save());
 }
 
-TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
+TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFasterAndOpenTheLevelsInTurn)
 {
     data.hardMode = 1;
     data.records[18] = 90000;
@@ -158,23 +144,18 @@ TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
     EXPECT_FALSE(data.submitRecord(0, 90000));
     const std::vector<std::uint8_t> bytes = readFile(savePath);
     ASSERT_EQ(bytes.size(), 152u);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 72, bytes.begin() + 76), le32(83456));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 72, bytes.begin() + 76), (std::vector<int>{0x00, 0x46, 0x01, 0}))
+        << "83456 in the first hard slot";
+    EXPECT_EQ(data.openLevelCount(), 2);
+    std::fill(data.records.begin() + 19, data.records.end(), 1000);
+    EXPECT_EQ(data.openLevelCount(), 18) << "no more than the mode's levels";
 
     data.hardMode = 0;
     EXPECT_TRUE(data.submitRecord(4, 1)) << "an empty slot takes any time";
     EXPECT_EQ(data.getRecord(4), 1);
     EXPECT_FALSE(data.submitRecord(18, 5)) << "no slot past the mode's levels";
-}
-
-TEST_F(SaveDataTest, OpenLevelCountFollowsTheRecordsOfTheMode)
-{
-    std::fill(data.records.begin(), data.records.begin() + 4, 1000);
-    data.records[5] = 1000;  // past a level without a record: not open
-    EXPECT_EQ(data.openLevelCount(), 5);
-    data.hardMode = 1;
-    EXPECT_EQ(data.openLevelCount(), 1);
-    std::fill(data.records.begin() + 18, data.records.end(), 1000);
-    EXPECT_EQ(data.openLevelCount(), 18) << "no more than the mode's levels";
+    std::fill(data.records.begin(), data.records.begin() + 3, 1000);
+    EXPECT_EQ(data.openLevelCount(), 4) << "level 5 has a record, but level 4 has none";
 }
 
 TEST(FormatTimeTest, MinutesAndTwoDigitSecondsForEveryInt)
