@@ -186,40 +186,26 @@ TEST_F(SoundSystemTest, AMissingEffectIsLoggedTheRestLoadsAndTheWholeRunStaysSil
     EXPECT_EQ(Mix_Playing(-1) + Mix_PlayingMusic(), 0);
 }
 
-TEST_F(SoundSystemTest, MusicFadesInOverOneAndAHalfSecondsAndLoopsForever)
+TEST_F(SoundSystemTest, MusicFadesInLoopsForeverAndFadesOutOnceButAFadeOutDuringTheFadeInStopsIt)
 {
     writeSoundFiles(100, 500);
-    start();
-    // Holding the mixer keeps it from running ahead between the count and the call.
-    SDL_LockAudio();
-    const long begin = mixedFrames;
-    sound.playMusic(1);
-    SDL_UnlockAudio();
-    EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
-    mixFor(3000);
-    EXPECT_EQ(Mix_PlayingMusic(), 1) << "a 500 ms track still plays after 3 s";
-    const Output out = played();
-    const int early = out.peak(begin, begin + 200 * framesPerMs);
-    const int late = out.peak(begin + 2000 * framesPerMs, begin + 2500 * framesPerMs);
-    EXPECT_GE(late, tonePeak / 2);
-    EXPECT_LT(early, late / 3) << "the first 200 ms are still fading in";
-    EXPECT_LT(early, tonePeak / 3);
-}
-
-TEST_F(SoundSystemTest, AFadeOutHaltsDuringTheFadeInTakesTheDefaultWhenNegativeAndIsNotRestarted)
-{
-    writeSoundFiles(100, 3000);
     start();
     sound.fadeOutMusic(300);  // nothing plays yet: nothing happens
     sound.playMusic(0);
     ASSERT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
     sound.fadeOutMusic(500);
     EXPECT_EQ(Mix_PlayingMusic(), 0) << "stopped at once while fading in";
-    sound.playMusic(2);
-    ASSERT_TRUE(mixUntil([] { return Mix_FadingMusic() == MIX_NO_FADING; }, 2500)) << "the next track starts as usual";
+    // Holding the mixer keeps it from running ahead between the count and the call.
+    SDL_LockAudio();
+    const long begin = mixedFrames;
+    sound.playMusic(1);
+    SDL_UnlockAudio();
+    EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_IN) << "the next track starts as usual";
+    mixFor(3000);
+    EXPECT_EQ(Mix_PlayingMusic(), 1) << "a 500 ms track still plays after 3 s";
     SDL_LockAudio();
     const long fadeStart = mixedFrames;
-    sound.fadeOutMusic(-5);
+    sound.fadeOutMusic(-5);  // the default fade
     SDL_UnlockAudio();
     sound.fadeOutMusic(0);  // the mixer itself would halt at once
     sound.fadeOutMusic(100);
@@ -227,9 +213,13 @@ TEST_F(SoundSystemTest, AFadeOutHaltsDuringTheFadeInTakesTheDefaultWhenNegativeA
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     ASSERT_TRUE(mixUntil([] { return Mix_PlayingMusic() == 0; }, 3000));
     const Output out = played();
+    const int early = out.peak(begin, begin + 200 * framesPerMs);
+    const int late = out.peak(begin + 2000 * framesPerMs, begin + 2500 * framesPerMs);
+    EXPECT_GE(late, tonePeak / 2);
+    EXPECT_LT(early, late / 3) << "the first 200 ms are still fading in";
+    EXPECT_LT(early, tonePeak / 3);
     EXPECT_NEAR(out.lastSoundingFrame() - fadeStart, 1500 * framesPerMs, 200 * framesPerMs);
-    EXPECT_LT(out.peak(fadeStart + 1300 * framesPerMs, out.frames()), out.peak(fadeStart - 300 * framesPerMs, fadeStart) / 2)
-        << "the music fades out rather than stopping";
+    EXPECT_LT(out.peak(fadeStart + 1300 * framesPerMs, out.frames()), late / 2) << "the music fades out rather than stopping";
 }
 
 TEST_F(SoundSystemTest, ASeventeenthEffectWhileSixteenSoundIsDroppedWithItsMessage)
