@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "records/save_data.hpp"
@@ -64,11 +65,9 @@ int check()
 
 int main(int argc, char* argv[])
 {
-    if (argc == 2 && std::strcmp(argv[1], "run") == 0) {
-        return run();
-    }
-    if (argc == 2 && std::strcmp(argv[1], "check") == 0) {
-        return check();
+    const std::string command = argc == 2 ? argv[1] : "";
+    if (command == "run" || command == "check") {
+        return command == "run" ? run() : check();
     }
     std::fprintf(stderr, "usage: %s run|check\n", argv[0]);
     return 2;

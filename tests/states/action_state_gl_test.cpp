@@ -52,10 +52,7 @@ protected:
         handle();
     }
     // Escape changes state in here, which logs.
-    void handle()
-    {
-        logOf([&] { engine.handleEvents(); });
-    }
+    void handle() { logOf([&] { engine.handleEvents(); }); }
 
     std::string entryLog;
     Hat* hat = nullptr;

@@ -31,10 +31,7 @@ protected:
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         engine.initHeadless();
     }
-    void TearDown() override
-    {
-        logOf([&] { engine.cleanup(); });
-    }
+    void TearDown() override { logOf([&] { engine.cleanup(); }); }
 
     // As the entry code does it: the menu made current, then its main screen shown.
     void enterMenu()
@@ -106,12 +103,11 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
 
     // The mode switch is kept in memory only and changes the list when it is next opened.
     menu()->setScreen(MenuState::mainScreen);
-    menu()->selection = MenuState::modeEntry;
-    press({SDLK_RETURN});
+    press({SDLK_UP, SDLK_UP, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::modeEntry}));
     EXPECT_EQ(engine.saveData->hardMode, 1);
     EXPECT_FALSE(fileExists("data/dat/game.dat"));
-    menu()->selection = MenuState::levelsEntry;
-    press({SDLK_SPACE});
+    press({SDLK_DOWN, SDLK_DOWN, SDLK_SPACE});
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0}));
     EXPECT_EQ(menu()->entryCount(), 2);
     recordLevels(18, SaveData::levelsPerMode);
