@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(SampleStats, NearestRankPercentiles)
+TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples)
 {
     SampleStats stats;
     for (int i = 100; i >= 1; --i) {
@@ -19,10 +19,7 @@ TEST(SampleStats, NearestRankPercentiles)
     EXPECT_DOUBLE_EQ(stats.mean(), 50.5);
     EXPECT_DOUBLE_EQ(stats.fractionAbove(33.0), 0.67);
     EXPECT_DOUBLE_EQ(stats.fractionAbove(100.0), 0.0) << "a sample at the limit is not above it";
-}
 
-TEST(SampleStats, SmallAndEmptySets)
-{
     SampleStats none;
     EXPECT_EQ(none.median() + none.percentile(99.0) + none.fractionAbove(1.0), 0.0);
     SampleStats two;
