@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -123,10 +124,8 @@ protected:
         Mix_SetPostMix(nullptr, nullptr);
         sound.close();
         const std::vector<std::uint8_t> bytes = readFile(dir.path() + "/out.raw");
-        Output out;
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-            out.samples.push_back(static_cast<std::int16_t>(bytes[i] | (bytes[i + 1] << 8)));
-        }
+        Output out{std::vector<std::int16_t>(bytes.size() / 2)};
+        std::memcpy(out.samples.data(), bytes.data(), out.samples.size() * 2);  // little-endian, as is the host
         return out;
     }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <sys/resource.h>
 
 #include "records/format_time.hpp"
@@ -18,13 +19,6 @@ using namespace testing_support;
 namespace {
 
 const std::string savePath = "data/dat/game.dat";
-
-std::string timeText(int ms)
-{
-    char text[timeTextSize];
-    formatTime(ms, text);
-    return text;
-}
 
 class SaveDataTest : public ::testing::Test {
 protected:
@@ -87,8 +81,7 @@ public:
     {
         getrlimit(RLIMIT_FSIZE, &saved);
         previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
+        const rlimit limited{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -160,16 +153,15 @@ TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFasterAndOpenTheLevelsInTurn)
 
 TEST(FormatTimeTest, MinutesAndTwoDigitSecondsForEveryInt)
 {
-    EXPECT_EQ(timeText(0), "0.00");
-    EXPECT_EQ(timeText(5999), "0.05");
-    EXPECT_EQ(timeText(59999), "0.59");
-    EXPECT_EQ(timeText(61000), "1.01");
-    EXPECT_EQ(timeText(83456), "1.23");
-    EXPECT_EQ(timeText(600000), "10.00");
-    EXPECT_EQ(timeText(INT_MAX), "35791.23");
-    // Negative times stay inside the buffer.
-    EXPECT_EQ(timeText(INT_MIN), "-35791.0-23");
-    EXPECT_EQ(timeText(-1000), "0.0-1");
+    // Negative times (the last two) stay inside the buffer.
+    const std::pair<int, const char*> cases[] = {
+        {0, "0.00"},       {5999, "0.05"},        {59999, "0.59"},           {61000, "1.01"}, {83456, "1.23"},
+        {600000, "10.00"}, {INT_MAX, "35791.23"}, {INT_MIN, "-35791.0-23"}, {-1000, "0.0-1"}};
+    for (const auto& [ms, expected] : cases) {
+        char text[timeTextSize];
+        formatTime(ms, text);
+        EXPECT_STREQ(text, expected) << ms;
+    }
 }
 
 }  // namespace
