@@ -10,7 +10,7 @@
 namespace fs = std::filesystem;
 using namespace testing_support;
 
-TEST(BenchDataDir, ShowsTheDataAndKeepsItsRecordsApart)
+TEST(BenchDataDir, ShowsTheDataKeepsItsRecordsApartAndNeedsTheMaps)
 {
     TempDir dir;
     writeText("game/data/maps/map0.mp", "map");
@@ -32,14 +32,8 @@ TEST(BenchDataDir, ShowsTheDataAndKeepsItsRecordsApart)
     EXPECT_EQ(readText("game/data/dat/game.dat"), "player's records");
     EXPECT_EQ(readText("game/data/maps/map0.mp"), "map") << "removing the links left their targets";
     EXPECT_EQ(readText("game/data/kuva1.png"), "picture");
-}
 
-TEST(BenchDataDir, DataWithoutMapsIsNotReady)
-{
-    TempDir dir;
     writeText("empty/data/kuva1.png", "picture");
-    const BenchDataDir work("empty/data");
-    EXPECT_FALSE(work.ready());
-    const BenchDataDir missing("nowhere");
-    EXPECT_FALSE(missing.ready());
+    EXPECT_FALSE(BenchDataDir("empty/data").ready()) << "data without maps";
+    EXPECT_FALSE(BenchDataDir("nowhere").ready());
 }

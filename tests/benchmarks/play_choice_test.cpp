@@ -11,17 +11,16 @@ namespace {
 // Parses every argument; false at the first one PlayChoice does not take.
 bool parseAll(std::vector<std::string> arguments, PlayChoice& choice)
 {
-    std::vector<char*> argv{const_cast<char*>("program")};
+    arguments.insert(arguments.begin(), "program");
+    std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
-    const int argc = static_cast<int>(argv.size());
-    for (int i = 1; i < argc; ++i) {
-        if (!choice.take(argc, argv.data(), i)) {
-            return false;
-        }
+    bool taken = true;
+    for (int i = 1; taken && i < static_cast<int>(argv.size()); ++i) {
+        taken = choice.take(static_cast<int>(argv.size()), argv.data(), i);
     }
-    return true;
+    return taken;
 }
 
 TEST(PlayChoice, TakesTheSceneAndItsSettings)
@@ -38,6 +37,9 @@ TEST(PlayChoice, TakesTheSceneAndItsSettings)
     EXPECT_EQ(menu.scene, PlayChoice::Scene::Menu);
     EXPECT_EQ(menu.data, "data");
     EXPECT_FALSE(menu.hard);
+    PlayChoice two;
+    EXPECT_FALSE(parseAll({"--menu", "--level", "3"}, two)) << "one scene at a time";
+    EXPECT_FALSE(parseAll({"--level"}, two)) << "a level needs its number";
 }
 
 }  // namespace

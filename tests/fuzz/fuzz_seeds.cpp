@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 using Bytes = std::vector<std::uint8_t>;
 
+template <typename Bytes>
 void put(const fs::path& path, const Bytes& bytes)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -24,35 +25,23 @@ void put(const fs::path& path, const Bytes& bytes)
     }
 }
 
-Bytes saveImage(const SaveData& data)
-{
-    const auto image = data.toBytes();
-    return Bytes(image.begin(), image.end());
-}
-
 void writeSaves(const fs::path& dir)
 {
-    SaveData fresh;
-    put(dir / "fresh.dat", saveImage(fresh));
+    put(dir / "fresh.dat", SaveData().toBytes());
 
     SaveData easy;
     for (int level = 0; level < 5; ++level) {
         easy.records[static_cast<std::size_t>(level)] = 30000 + 7919 * level;
     }
-    easy.showFps = 1;
-    easy.musicOff = 1;
-    put(dir / "five-easy.dat", saveImage(easy));
+    easy.showFps = easy.musicOff = 1;
+    put(dir / "five-easy.dat", easy.toBytes());
+    const auto image = easy.toBytes();
+    put(dir / "two-records.dat", Bytes(image.begin(), image.begin() + 8));
 
     SaveData done;
-    for (std::int32_t& record : done.records) {
-        record = 59999;
-    }
+    done.records.fill(59999);
     done.hardMode = done.effectsOff = done.soundOff = 1;
-    put(dir / "all-done-hard.dat", saveImage(done));
-
-    Bytes two = saveImage(easy);
-    two.resize(8);
-    put(dir / "two-records.dat", two);
+    put(dir / "all-done-hard.dat", done.toBytes());
 }
 
 class MapImage {
@@ -62,13 +51,12 @@ public:
     // grid 0 is the terrain, 1 foreground, 2 collision pictures, 3 parallax, 4 objects.
     MapImage& set(int grid, int column, int row, int value)
     {
-        bytes[static_cast<std::size_t>(4 + grid * Level::gridCells + Level::cellIndex(column, row))] =
-            static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
-        return *this;
+        return at(4 + grid * Level::gridCells + Level::cellIndex(column, row), value);
     }
-    MapImage& style(int value)
+    MapImage& style(int value) { return at(static_cast<int>(bytes.size()) - 1, value); }
+    MapImage& at(int offset, int value)
     {
-        bytes.back() = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
+        bytes[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
         return *this;
     }
 
@@ -77,8 +65,7 @@ public:
 
 void writeLevels(const fs::path& dir)
 {
-    MapImage empty;
-    put(dir / "empty.mp", empty.bytes);
+    put(dir / "empty.mp", MapImage().bytes);
 
     // A floor, a start point and a toilet, a piece of every layer (one mirrored) and each object kind.
     MapImage small;
@@ -98,9 +85,7 @@ void writeLevels(const fs::path& dir)
     edges.set(3, 201, 12, 6).set(4, 374, 0, 9).set(4, 0, 24, -128).style(5);
     put(dir / "edges.mp", edges.bytes);
 
-    Bytes shortMap = small.bytes;
-    shortMap.resize(100);
-    put(dir / "short.mp", shortMap);
+    put(dir / "short.mp", Bytes(small.bytes.begin(), small.bytes.begin() + 100));
 }
 
 }  // namespace

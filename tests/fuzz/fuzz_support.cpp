@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,21 +13,7 @@
 
 namespace fuzzing {
 
-namespace {
-
 constexpr int windowSide = 64;
-
-template <std::size_t N>
-void giveTextures(std::array<std::uint32_t, N>& family)
-{
-    for (std::uint32_t& slot : family) {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        slot = name;
-    }
-}
-
-}  // namespace
 
 void openGlWindow()
 {
@@ -42,17 +27,14 @@ void openGlWindow()
 
 void giveAllTextures(TextureSet& set)
 {
-    std::array<std::uint32_t, 4> singles{};
-    giveTextures(singles);
-    set.font = singles[0];
-    set.loading = singles[1];
-    set.flare = singles[2];
-    set.effect = singles[3];
-    giveTextures(set.jee);
-    giveTextures(set.kuva);
-    giveTextures(set.foreground);
-    giveTextures(set.parallax);
-    giveTextures(set.collision);
+    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) {
+        glGenTextures(1, single);
+    }
+    glGenTextures(static_cast<GLsizei>(set.jee.size()), set.jee.data());
+    glGenTextures(static_cast<GLsizei>(set.kuva.size()), set.kuva.data());
+    glGenTextures(static_cast<GLsizei>(set.foreground.size()), set.foreground.data());
+    glGenTextures(static_cast<GLsizei>(set.parallax.size()), set.parallax.data());
+    glGenTextures(static_cast<GLsizei>(set.collision.size()), set.collision.data());
     buildFont(set);
 }
 

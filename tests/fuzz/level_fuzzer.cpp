@@ -3,11 +3,10 @@
 // updating the world and drawing every layer, the objects and the HUD into a real GL context.
 // Out-of-range background styles, picture numbers and grid lookups only show once the level is
 // drawn and run.
-#include <GL/gl.h>
 #include <SDL.h>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
+#include <memory>
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"

@@ -54,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reread.toBytes() != image) {
         fuzzing::broken("the record does not survive its own save image");
     }
-    const std::uint8_t mode = save.hardMode;
     for (const std::uint8_t hardMode : {std::uint8_t{0}, std::uint8_t{1}}) {
         save.hardMode = hardMode;
         checkOpenLevels(save);
@@ -63,7 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             drawMenu(menu, engine);
         }
     }
-    save.hardMode = mode;
     SDL_GL_SwapBuffers();
     return 0;
 }

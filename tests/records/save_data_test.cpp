@@ -1,11 +1,13 @@
 // The save file: its layout, damaged and missing files, records and the safe write.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <sys/resource.h>
 
 #include "records/format_time.hpp"
@@ -18,96 +20,57 @@ namespace {
 
 const std::string savePath = "data/dat/game.dat";
 
-std::vector<std::uint8_t> le32(std::int32_t v)
-{
-    const auto u = static_cast<std::uint32_t>(v);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
-            static_cast<std::uint8_t>(u >> 24)};
-}
-
-std::string timeText(int ms)
-{
-    char text[timeTextSize];
-    formatTime(ms, text);
-    return text;
-}
-
-TEST(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
-{
+class SaveDataTest : public ::testing::Test {
+protected:
     TempDir dir;
     SaveData data;
+};
+
+TEST_F(SaveDataTest, MissingFileFailsAndLeavesEverythingClear)
+{
     data.records[3] = 77;
     data.showFps = 1;
-    ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(data.load());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Failed to load ./data/dat/game.dat\n");
-    EXPECT_EQ(data.records[3], 0);
-    EXPECT_EQ(data.showFps, 0);
-    EXPECT_EQ(data.openLevelCount(), 1);
+    EXPECT_EQ(logOf([&] { EXPECT_FALSE(data.load()); }), "Failed to load ./data/dat/game.dat\n");
+    EXPECT_EQ(data.toBytes(), SaveData().toBytes()) << "all cleared";
 }
 
-TEST(SaveDataTest, ShortAndLongFilesUseTheirFirst152Bytes)
+TEST_F(SaveDataTest, ShortLongAndDamagedFilesLoadWhatTheyHoldSafely)
 {
-    TempDir dir;
-    std::vector<std::uint8_t> eight = le32(5000);
-    const std::vector<std::uint8_t> second = le32(7000);
-    eight.insert(eight.end(), second.begin(), second.end());
-    writeFile(savePath, eight);
-    SaveData data;
+    writeFile(savePath, {0x88, 0x13, 0, 0, 0x58, 0x1B, 0, 0});  // 5000 and 7000
     ASSERT_TRUE(data.load());
-    EXPECT_EQ(data.records[0], 5000);
-    EXPECT_EQ(data.records[1], 7000);
-    EXPECT_EQ(data.records[2], 0);
+    EXPECT_EQ(std::vector<int>(data.records.begin(), data.records.begin() + 3), (std::vector<int>{5000, 7000, 0}));
     EXPECT_EQ(data.musicOff, 0);
     EXPECT_EQ(data.openLevelCount(), 3);
 
     std::vector<std::uint8_t> longer(400, 0);
-    longer[144] = 1;  // showFps
-    longer[148] = 1;  // musicOff
-    longer[152] = 9;  // past the record: ignored
+    longer[0] = 0xFB, longer[1] = longer[2] = longer[3] = 0xFF;  // -5
+    longer[144] = 1;    // showFps
+    longer[145] = 7;    // hardMode
+    longer[146] = 255;  // effectsOff
+    longer[152] = 9;    // past the record: ignored
     writeFile(savePath, longer);
     ASSERT_TRUE(data.load());
-    EXPECT_EQ(data.showFps, 1);
-    EXPECT_EQ(data.musicOff, 1);
-    EXPECT_EQ(data.hardMode, 0);
-}
-
-TEST(SaveDataTest, DamagedValuesAreReadSafely)
-{
-    TempDir dir;
-    std::vector<std::uint8_t> bytes(152, 0);
-    const std::vector<std::uint8_t> negative = le32(-5);
-    std::memcpy(&bytes[0], negative.data(), 4);
-    bytes[145] = 7;    // hardMode: anything but 0 counts as set
-    bytes[146] = 255;  // effectsOff
-    writeFile(savePath, bytes);
-    SaveData data;
-    ASSERT_TRUE(data.load());
     EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
-    EXPECT_EQ(data.hardMode, 1);
-    EXPECT_EQ(data.effectsOff, 1);
+    EXPECT_EQ(std::tuple(data.showFps, data.hardMode, data.effectsOff, data.musicOff), std::tuple(1, 1, 1, 0))
+        << "any flag but 0 counts as set";
     EXPECT_EQ(data.getRecord(0), 0) << "hard mode reads the hard slots";
 }
 
-TEST(SaveDataTest, SaveMakesTheMissingFoldersWritesTheExactLayoutAndRoundTrips)
+TEST_F(SaveDataTest, SaveMakesTheMissingFoldersWritesTheExactLayoutAndRoundTrips)
 {
-    TempDir dir;
-    SaveData data;
     data.records[0] = 83456;
-    data.records[35] = -1 & 0x7FFFFFFF;
-    data.showFps = 1;
-    data.soundOff = 1;
+    data.records[35] = 0x7FFFFFFF;
+    data.showFps = data.soundOff = 1;
     ASSERT_TRUE(data.save());
-    const std::vector<std::uint8_t> bytes = readFile(savePath);
-    ASSERT_EQ(bytes.size(), 152u);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4), le32(83456));
-    EXPECT_EQ(bytes[144], 1);
-    EXPECT_EQ(bytes[147], 1);
+    std::vector<std::uint8_t> layout(152, 0);
+    layout[0] = 0x00, layout[1] = 0x46, layout[2] = 0x01;  // 83456
+    layout[140] = layout[141] = layout[142] = 0xFF, layout[143] = 0x7F;
+    layout[144] = layout[147] = 1;  // showFps, soundOff
+    EXPECT_EQ(readFile(savePath), layout);
     EXPECT_FALSE(fileExists("data/dat/game.dat.tmp"));
 
     SaveData reread;
     ASSERT_TRUE(reread.load());
-    EXPECT_EQ(reread.records, data.records);
     EXPECT_EQ(reread.toBytes(), data.toBytes());
 }
 
@@ -118,8 +81,7 @@ public:
     {
         getrlimit(RLIMIT_FSIZE, &saved);
         previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
+        const rlimit limited{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -127,18 +89,14 @@ public:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit saved{};
     void (*previousHandler)(int) = SIG_DFL;
 };
 
-TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
+TEST_F(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
 {
-    TempDir dir;
-    SaveData data;
     data.records[0] = 1000;
     ASSERT_TRUE(data.save());
     const std::vector<std::uint8_t> before = readFile(savePath);
@@ -146,10 +104,10 @@ TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
     data.records[35] = 5;
     {
         const FileSizeLimit full(100);  // room for part of the record only
-        ::testing::internal::CaptureStdout();
-        EXPECT_FALSE(data.save());
-        EXPECT_TRUE(data.submitRecord(1, 700)) << "a record is a record even when the file cannot take it";
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+        EXPECT_EQ(logOf([&] {
+                      EXPECT_FALSE(data.save());
+                      EXPECT_TRUE(data.submitRecord(1, 700)) << "a record even when the file cannot take it";
+                  }),
                   "Failed to save ./data/dat/game.dat\nFailed to save ./data/dat/game.dat\n");
     }
     EXPECT_EQ(readFile(savePath), before) << "a short write must never replace the file";
@@ -168,10 +126,8 @@ TEST(SaveDataTest, AFullDiskOrABlockedFolderFailsTheSaveAndKeepsTheOldFileWhole)
     EXPECT_FALSE(data.save());
 }
 
-TEST(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
+TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFasterAndOpenTheLevelsInTurn)
 {
-    TempDir dir;
-    SaveData data;
     data.hardMode = 1;
     data.records[18] = 90000;
     EXPECT_TRUE(data.submitRecord(0, 83456));
@@ -181,44 +137,31 @@ TEST(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFaster)
     EXPECT_FALSE(data.submitRecord(0, 90000));
     const std::vector<std::uint8_t> bytes = readFile(savePath);
     ASSERT_EQ(bytes.size(), 152u);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 72, bytes.begin() + 76), le32(83456));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 72, bytes.begin() + 76), (std::vector<int>{0x00, 0x46, 0x01, 0}))
+        << "83456 in the first hard slot";
+    EXPECT_EQ(data.openLevelCount(), 2);
+    std::fill(data.records.begin() + 19, data.records.end(), 1000);
+    EXPECT_EQ(data.openLevelCount(), 18) << "no more than the mode's levels";
 
     data.hardMode = 0;
     EXPECT_TRUE(data.submitRecord(4, 1)) << "an empty slot takes any time";
     EXPECT_EQ(data.getRecord(4), 1);
     EXPECT_FALSE(data.submitRecord(18, 5)) << "no slot past the mode's levels";
-}
-
-TEST(SaveDataTest, OpenLevelCountFollowsTheRecordsOfTheMode)
-{
-    SaveData data;
-    EXPECT_EQ(data.openLevelCount(), 1);
-    for (int i = 0; i < 4; ++i) {
-        data.records[static_cast<std::size_t>(i)] = 1000;
-    }
-    EXPECT_EQ(data.openLevelCount(), 5);
-    data.hardMode = 1;
-    EXPECT_EQ(data.openLevelCount(), 1);
-    for (int i = 18; i < 36; ++i) {
-        data.records[static_cast<std::size_t>(i)] = 1000;
-    }
-    EXPECT_EQ(data.openLevelCount(), 18);
-    data.records[20] = 0;
-    EXPECT_EQ(data.openLevelCount(), 3);
+    std::fill(data.records.begin(), data.records.begin() + 3, 1000);
+    EXPECT_EQ(data.openLevelCount(), 4) << "level 5 has a record, but level 4 has none";
 }
 
 TEST(FormatTimeTest, MinutesAndTwoDigitSecondsForEveryInt)
 {
-    EXPECT_EQ(timeText(0), "0.00");
-    EXPECT_EQ(timeText(5999), "0.05");
-    EXPECT_EQ(timeText(59999), "0.59");
-    EXPECT_EQ(timeText(61000), "1.01");
-    EXPECT_EQ(timeText(83456), "1.23");
-    EXPECT_EQ(timeText(600000), "10.00");
-    EXPECT_EQ(timeText(INT_MAX), "35791.23");
-    // Negative times stay inside the buffer.
-    EXPECT_EQ(timeText(INT_MIN), "-35791.0-23");
-    EXPECT_EQ(timeText(-1000), "0.0-1");
+    // Negative times (the last two) stay inside the buffer.
+    const std::pair<int, const char*> cases[] = {
+        {0, "0.00"},       {5999, "0.05"},        {59999, "0.59"},           {61000, "1.01"}, {83456, "1.23"},
+        {600000, "10.00"}, {INT_MAX, "35791.23"}, {INT_MIN, "-35791.0-23"}, {-1000, "0.0-1"}};
+    for (const auto& [ms, expected] : cases) {
+        char text[timeTextSize];
+        formatTime(ms, text);
+        EXPECT_STREQ(text, expected) << ms;
+    }
 }
 
 }  // namespace

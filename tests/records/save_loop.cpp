@@ -5,6 +5,9 @@
 //   save_loop check  print k of the file on disk, or fail when it is not an image of the series
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "records/save_data.hpp"
@@ -20,51 +23,38 @@ SaveData image(std::int32_t k)
         const std::uint32_t mixed = static_cast<std::uint32_t>(k) * 2654435761u + static_cast<std::uint32_t>(i) * 40503u;
         data.records[i] = static_cast<std::int32_t>(mixed & 0x7FFFFFFFu) | 1;
     }
-    data.showFps = k & 1;
-    data.hardMode = (k >> 1) & 1;
-    data.effectsOff = (k >> 2) & 1;
-    data.soundOff = (k >> 3) & 1;
-    data.musicOff = (k >> 4) & 1;
+    int bit = 0;
+    for (std::uint8_t* flag : {&data.showFps, &data.hardMode, &data.effectsOff, &data.soundOff, &data.musicOff}) {
+        *flag = static_cast<std::uint8_t>((k >> bit++) & 1);
+    }
     return data;
 }
 
 int run()
 {
     SaveData onDisk;
-    std::int32_t k = onDisk.load() && onDisk.records[0] > 0 ? onDisk.records[0] : 0;
-    bool announced = false;
-    for (;;) {
+    std::int32_t k = onDisk.load() ? onDisk.records[0] : 0;
+    for (bool announced = false;; announced = true) {
         k = k == INT32_MAX ? 1 : k + 1;
-        SaveData next = image(k);
-        if (!next.save()) {
+        if (!image(k).save()) {
             return 3;
         }
         if (!announced) {
             std::fprintf(stderr, "ready\n");
-            announced = true;
         }
     }
 }
 
 int check()
 {
-    std::FILE* file = std::fopen(SaveData::path, "rb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "missing\n");
-        return 1;
-    }
-    std::vector<std::uint8_t> bytes(SaveData::fileSize + 1);
-    const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    if (count != SaveData::fileSize) {
-        std::fprintf(stderr, "%zu bytes\n", count);
-        return 1;
-    }
+    std::ifstream in(SaveData::path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     SaveData read;
-    read.fromBytes(bytes.data(), count);
+    read.fromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     const auto expected = image(read.records[0]).toBytes();
-    if (read.records[0] <= 0 || std::memcmp(expected.data(), bytes.data(), expected.size()) != 0) {
-        std::fprintf(stderr, "not an image of the series\n");
+    if (bytes.size() != expected.size() || read.records[0] <= 0 ||
+        std::memcmp(expected.data(), bytes.data(), expected.size()) != 0) {
+        std::fprintf(stderr, "%zu bytes, not an image of the series\n", bytes.size());
         return 1;
     }
     std::printf("%d\n", read.records[0]);
@@ -75,11 +65,9 @@ int check()
 
 int main(int argc, char* argv[])
 {
-    if (argc == 2 && std::strcmp(argv[1], "run") == 0) {
-        return run();
-    }
-    if (argc == 2 && std::strcmp(argv[1], "check") == 0) {
-        return check();
+    const std::string command = argc == 2 ? argv[1] : "";
+    if (command == "run" || command == "check") {
+        return command == "run" ? run() : check();
     }
     std::fprintf(stderr, "usage: %s run|check\n", argv[0]);
     return 2;

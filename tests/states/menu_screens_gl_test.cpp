@@ -3,7 +3,6 @@
 // counter.
 #include <gtest/gtest.h>
 
-#include <SDL.h>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -38,9 +37,7 @@ class MenuScreensGlTest : public EngineTest {
 protected:
     void SetUp() override
     {
-        if (std::getenv("SDL_AUDIODRIVER") == nullptr) {
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-        }
+        setenv("SDL_AUDIODRIVER", "dummy", 0);  // unless one is chosen
         writeSolid("kuva29.png", green);  // on
         writeSolid("kuva30.png", red);    // off
         writeSolid("font.png", white);    // every glyph a block

@@ -1,17 +1,17 @@
 // The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
 // length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
-// the save file, starting a level and the particles.
+// the save file, the click sound and starting a level.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
-#include "states/action_state.hpp"
 #include "states/menu_state.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
@@ -31,10 +31,7 @@ protected:
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         engine.initHeadless();
     }
-    void TearDown() override
-    {
-        logOf([&] { engine.cleanup(); });
-    }
+    void TearDown() override { logOf([&] { engine.cleanup(); }); }
 
     // As the entry code does it: the menu made current, then its main screen shown.
     void enterMenu()
@@ -106,12 +103,11 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
 
     // The mode switch is kept in memory only and changes the list when it is next opened.
     menu()->setScreen(MenuState::mainScreen);
-    menu()->selection = MenuState::modeEntry;
-    press({SDLK_RETURN});
+    press({SDLK_UP, SDLK_UP, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::modeEntry}));
     EXPECT_EQ(engine.saveData->hardMode, 1);
     EXPECT_FALSE(fileExists("data/dat/game.dat"));
-    menu()->selection = MenuState::levelsEntry;
-    press({SDLK_SPACE});
+    press({SDLK_DOWN, SDLK_DOWN, SDLK_SPACE});
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0}));
     EXPECT_EQ(menu()->entryCount(), 2);
     recordLevels(18, SaveData::levelsPerMode);
@@ -119,59 +115,50 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 17})) << "a finished mode offers all 18";
 }
 
-TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEnds)
+TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEndsTheConfirmationGoesBackAndOnlyActivationsClick)
 {
+    SoundProbe heard(*engine.soundSystem);
+    ASSERT_TRUE(heard.ready());
     enterMenu();
-    menu()->selection = MenuState::recordsEntry;
-    press({SDLK_ESCAPE});
-    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::quitEntry}));
-    press({SDLK_ESCAPE});
-    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
-    EXPECT_TRUE(engine.running);
-    press({SDLK_ESCAPE});
-    EXPECT_FALSE(engine.running);
-
     for (int screen = MenuState::levelScreen; screen <= MenuState::settingsScreen; ++screen) {
         menu()->setScreen(screen);
         press({SDLK_ESCAPE});
         EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
     }
-    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "Escape never saves";
-}
-
-TEST_F(MenuStateTest, TheQuitConfirmationGoesBackOrEndsAndTheWindowCloseEnds)
-{
-    enterMenu();
-    menu()->setScreen(MenuState::quitScreen);
-    press({SDLK_DOWN, SDLK_RETURN});
-    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0}));
+    menu()->selection = MenuState::recordsEntry;
+    press({SDLK_ESCAPE});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, MenuState::quitEntry}));
+    press({SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN});
+    EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, 0})) << "the confirmation's second entry goes back";
     EXPECT_TRUE(engine.running);
     press({SDLK_UP, SDLK_RETURN});
     EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
-    press({SDLK_RETURN});
+    press({SDLK_ESCAPE});
     EXPECT_FALSE(engine.running);
+    EXPECT_FALSE(fileExists("data/dat/game.dat")) << "Escape never saves";
 
+    engine.running = true;
+    press({SDLK_RETURN});
+    EXPECT_FALSE(engine.running) << "the confirmation's first entry ends";
     engine.running = true;
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     ASSERT_EQ(SDL_PushEvent(&quit), 0);
     engine.handleEvents();
-    EXPECT_FALSE(engine.running);
+    EXPECT_FALSE(engine.running) << "the window's close";
+    EXPECT_EQ(std::pair(heard.plays(clickSound), heard.totalPlays()), std::pair(3, 3)) << "the quit itself clicks too";
 }
 
 TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
 {
     enterMenu();
     menu()->setScreen(MenuState::settingsScreen);
-    press({SDLK_RETURN});  // music
-    press({SDLK_DOWN, SDLK_RETURN});  // sound effects
-    press({SDLK_DOWN, SDLK_RETURN});  // visual effects
-    press({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});  // the frame-rate display
+    // Music, sound effects, visual effects, the frame-rate display.
+    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
     EXPECT_EQ(at(), (std::pair{MenuState::settingsScreen, MenuState::fpsEntry}));
-    EXPECT_TRUE(engine.soundSystem->musicOff);
-    EXPECT_TRUE(engine.soundSystem->soundOff);
-    EXPECT_TRUE(engine.effects->effectsOff);
-    EXPECT_EQ(engine.saveData->showFps, 1);
+    EXPECT_EQ(std::tuple(engine.soundSystem->musicOff, engine.soundSystem->soundOff, engine.effects->effectsOff,
+                         engine.saveData->showFps),
+              std::tuple(true, true, true, 1));
     EXPECT_FALSE(fileExists("data/dat/game.dat")) << "the switches alone write nothing";
 
     press({SDLK_DOWN, SDLK_RETURN});
@@ -187,21 +174,6 @@ TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
     EXPECT_EQ(readFile("data/dat/game.dat")[148], 1);
 }
 
-TEST_F(MenuStateTest, EveryActivationClicksOnceAndEscapeIsSilent)
-{
-    SoundProbe heard(*engine.soundSystem);
-    ASSERT_TRUE(heard.ready());
-    enterMenu();
-    press({SDLK_RETURN, SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_ESCAPE, SDLK_ESCAPE});
-    EXPECT_EQ(heard.plays(clickSound), 3);
-    EXPECT_EQ(heard.totalPlays(), 3);
-    heard.clear();
-    press({SDLK_RETURN});  // the quit itself
-    EXPECT_FALSE(engine.running);
-    EXPECT_EQ(heard.plays(clickSound), 1);
-    EXPECT_EQ(heard.totalPlays(), 1);
-}
-
 TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
 {
     recordLevels(2);
@@ -215,18 +187,6 @@ TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
     SDL_Event left;
     ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
     EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
-}
-
-TEST_F(MenuStateTest, ParticlesRiseOnlyWhileEffectsAreOn)
-{
-    enterMenu();
-    engine.timer->frameCount = 960;  // a frame with a rising picture as well
-    menu()->update(&engine);
-    EXPECT_EQ(engine.effects->effects.size(), 4u);
-    engine.effects->clear();
-    engine.toggleEffects();
-    menu()->update(&engine);
-    EXPECT_TRUE(engine.effects->effects.empty());
 }
 
 }  // namespace

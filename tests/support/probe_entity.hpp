@@ -18,8 +18,7 @@ public:
         : name(std::move(probeName)), journal(sharedJournal)
     {
         position.set(x, y, 0.0f);
-        width = size;
-        height = size;
+        width = height = size;
     }
     ~ProbeEntity() override { note("deleted"); }
 

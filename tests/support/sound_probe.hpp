@@ -4,7 +4,6 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -34,8 +33,6 @@ public:
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         unsetenv("SDL_AUDIODRIVER");
     }
-    SoundProbe(const SoundProbe&) = delete;
-    SoundProbe& operator=(const SoundProbe&) = delete;
 
     bool ready() const { return opened; }
     // Starts of the effect since the last clear.
@@ -43,9 +40,8 @@ public:
     {
         int count = 0;
         for (int channel = 0; channel < channels; ++channel) {
-            const bool heard = Mix_Playing(channel) != 0 &&
-                               Mix_GetChunk(channel) == sound.effects[static_cast<std::size_t>(effect)];
-            count += heard ? 1 : 0;
+            count += Mix_Playing(channel) != 0 &&
+                     Mix_GetChunk(channel) == sound.effects[static_cast<std::size_t>(effect)];
         }
         return count;
     }

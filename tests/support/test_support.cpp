@@ -1,16 +1,11 @@
 #include "support/test_support.hpp"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <png.h>
-#include <unistd.h>
 
 namespace testing_support {
 
@@ -39,14 +34,45 @@ void makeDirs(const std::string& path)
     fs::create_directories(path);
 }
 
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+namespace {
+
+void makeParent(const std::string& path)
 {
     const fs::path parent = fs::path(path).parent_path();
     if (!parent.empty()) {
         fs::create_directories(parent);
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+}
+
+void writePngImage(const std::string& path, int width, int height, png_uint_32 format, const void* pixels,
+                   const void* colourMap = nullptr, int colourCount = 0)
+{
+    makeParent(path);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    image.colormap_entries = static_cast<png_uint_32>(colourCount);
+    if (png_image_write_to_file(&image, path.c_str(), 0, pixels, 0, colourMap) == 0) {
+        ADD_FAILURE() << "cannot write " << path << ": " << image.message;
+    }
+}
+
+}  // namespace
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    makeParent(path);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void writeText(const std::string& path, const std::string& text)
@@ -71,60 +97,21 @@ bool fileExists(const std::string& path)
     return fs::exists(path);
 }
 
-namespace {
-
-void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-}
-
-void writePngImage(const std::string& path, int width, int height, png_uint_32 format, const void* pixels,
-                   const void* colourMap = nullptr, int colourCount = 0)
-{
-    const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty()) {
-        fs::create_directories(parent);
-    }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = format;
-    image.colormap_entries = static_cast<png_uint_32>(colourCount);
-    if (png_image_write_to_file(&image, path.c_str(), 0, pixels, 0, colourMap) == 0) {
-        ADD_FAILURE() << "cannot write " << path << ": " << image.message;
-    }
-}
-
-}  // namespace
-
 void writeWav(const std::string& path, int durationMs, int peak)
 {
     constexpr std::uint32_t rate = 44100;
-    constexpr std::uint32_t channels = 2;
-    constexpr std::uint32_t bytesPerFrame = channels * 2;
-    constexpr double toneHz = 441.0;
+    constexpr std::uint32_t bytesPerFrame = 4;  // two 16-bit channels
     const std::uint32_t frames = rate * static_cast<std::uint32_t>(durationMs) / 1000;
     std::vector<std::uint8_t> wav{'R', 'I', 'F', 'F'};
     putLittle(wav, 36 + frames * bytesPerFrame, 4);
-    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    putLittle(wav, 16, 4);
-    putLittle(wav, 1, 2);  // PCM
-    putLittle(wav, channels, 2);
+    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 2, 0});  // PCM, stereo
     putLittle(wav, rate, 4);
     putLittle(wav, rate * bytesPerFrame, 4);
-    putLittle(wav, bytesPerFrame, 2);
-    putLittle(wav, 16, 2);
-    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
+    wav.insert(wav.end(), {bytesPerFrame, 0, 16, 0, 'd', 'a', 't', 'a'});
     putLittle(wav, frames * bytesPerFrame, 4);
     for (std::uint32_t i = 0; i < frames; ++i) {
-        const double phase = 2.0 * 3.14159265358979 * toneHz * i / rate;
-        const auto sample = static_cast<std::int16_t>(std::lround(peak * std::sin(phase)));
-        for (std::uint32_t c = 0; c < channels; ++c) {
-            putLittle(wav, static_cast<std::uint16_t>(sample), 2);
-        }
+        const auto sample = static_cast<std::uint16_t>(std::lround(peak * std::sin(2.0 * M_PI * 441.0 * i / rate)));
+        putLittle(wav, std::uint32_t{sample} * 0x10001u, 4);  // left and right
     }
     writeFile(path, wav);
 }
