@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "audio/sound_system.hpp"
+#include "support/scoped_env.hpp"
 #include "support/test_support.hpp"
 
 using namespace testing_support;
@@ -23,23 +23,6 @@ namespace {
 constexpr int framesPerMs = 44;  // 44100 Hz, rounded down: only used for tolerances
 constexpr int tonePeak = 8000;
 constexpr int chunkBytes = 4096 * 4;  // 4096 stereo 16-bit frames
-
-// Sets an environment variable for the life of the object, then puts back what was there.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* variable, const std::string& value) : name(variable)
-    {
-        if (const char* old = std::getenv(variable)) {
-            previous = old;
-        }
-        setenv(variable, value.c_str(), 1);
-    }
-    ~ScopedEnv() { previous ? setenv(name, previous->c_str(), 1) : unsetenv(name); }
-
-private:
-    const char* name;
-    std::optional<std::string> previous;
-};
 
 // Counted on the mixer's thread after each buffer is mixed, just before the driver writes it.
 std::atomic<long> mixedFrames{0};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "audio/sound_system.hpp"
+#include "support/scoped_env.hpp"
 
 namespace testing_support {
 
@@ -17,7 +18,6 @@ public:
 
     explicit SoundProbe(SoundSystem& soundSystem) : sound(soundSystem)
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
         opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 4096) == 0;
         Mix_AllocateChannels(channels);
         for (Mix_Chunk*& chunk : sound.effects) {
@@ -31,7 +31,6 @@ public:
         sound.close();
         sound.audioBroken = true;
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        unsetenv("SDL_AUDIODRIVER");
     }
 
     bool ready() const { return opened; }
@@ -50,6 +49,7 @@ public:
 
 private:
     SoundSystem& sound;
+    ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};  // put back when the probe goes
     bool opened = false;
     // A minute of stereo 16-bit silence: no start ends by itself during a test.
     std::vector<Uint8> silence = std::vector<Uint8>(44100u * 4u * 60u, 0);
