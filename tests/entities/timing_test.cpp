@@ -12,17 +12,11 @@ constexpr std::uint32_t past2To31 = static_cast<std::uint32_t>(-50);  // a negat
 
 TEST(TimingTest, FractionsAndPulsesHoldTheirBoundsAndReadTheStartAsSigned)
 {
-    const struct {
-        std::int32_t now;
-        std::uint32_t start;
-        std::int32_t end;
-        float fraction;
-    } fractions[] = {
-        {1000, 1000u, 2000, 0.0f}, {1500, 1000u, 2000, 0.5f}, {2000, 1000u, 2000, 1.0f},
-        {900000, 1000u, 2000, 1.0f}, {500, 1000u, 2000, 0.0f},  // born after the frame's clock
-        // A start past 2^31 ms is before a small now, and a negative now before a small start.
-        {50, past2To31, 150, 0.5f}, {-5, 10u, 100, 0.0f},
-    };
+    // now, start, end, fraction. Born after the frame's clock counts as 0; a start past 2^31 ms is
+    // before a small now, and a negative now before a small start.
+    const struct { std::int32_t now; std::uint32_t start; std::int32_t end; float fraction; } fractions[] = {
+        {1000, 1000u, 2000, 0.0f}, {1500, 1000u, 2000, 0.5f}, {2000, 1000u, 2000, 1.0f}, {900000, 1000u, 2000, 1.0f},
+        {500, 1000u, 2000, 0.0f},  {50, past2To31, 150, 0.5f}, {-5, 10u, 100, 0.0f}};
     for (const auto& c : fractions) {
         EXPECT_FLOAT_EQ(elapsedFraction(c.now, c.start, c.end), c.fraction) << c.now << " from " << c.start;
     }
