@@ -29,9 +29,7 @@ std::string frameOf(const World& world, const std::vector<Hat*>& hats, const tes
     }
     out << "n" << world.objects.size();
     for (const Entity* entity : world.objects) {
-        if (entity->type == typeId(EntityType::FadingBumper)) {
-            out << " t" << static_cast<const FadingBumper*>(entity)->touchedAt;
-        }
+        if (const auto* bumper = dynamic_cast<const FadingBumper*>(entity)) out << " t" << bumper->touchedAt;
     }
     out << " s" << sound.totalPlays();
     return out.str();
@@ -55,11 +53,8 @@ std::vector<std::string> play(bool indexed, bool skipping)
         const int x = 100 + i * 260;
         world.spawnObject(x - 210, 0, typeId(EntityType::Dropper));
         world.spawnObject(x + 40, 150 + (i % 3) * 120, typeId(EntityType::Thrower) + i % 6);
-        if (i % 2 == 0) {
-            world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
-        }
-        hats.push_back(new Hat);
-        world.add(hats.back());
+        if (i % 2 == 0) world.spawnObject(x - 40, 600, typeId(EntityType::Toilet));
+        world.add(hats.emplace_back(new Hat));
         hats.back()->position.set(static_cast<float>(x), 250.0f, 0.0f);
     }
     std::vector<std::string> frames;
