@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
@@ -46,11 +49,8 @@ protected:
     std::vector<Entity*> ofType(EntityType kind) const
     {
         std::vector<Entity*> found;
-        for (Entity* entity : world.objects) {
-            if (entity->type == typeId(kind)) {
-                found.push_back(entity);
-            }
-        }
+        std::copy_if(world.objects.begin(), world.objects.end(), std::back_inserter(found),
+                     [kind](const Entity* entity) { return entity->type == typeId(kind); });
         return found;
     }
     const Entity& last(EntityType kind) const { return *ofType(kind).back(); }
@@ -62,13 +62,21 @@ protected:
         entity.update(&engine);
         return ofType(product).size() - before;
     }
+    // The same for each of a run of frames: (now, frame count).
+    std::vector<std::size_t> madeBy(Entity& entity, EntityType product,
+                                    std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> frames)
+    {
+        std::vector<std::size_t> made;
+        for (const auto& [now, frameCount] : frames) made.push_back(madeBy(entity, product, now, frameCount));
+        return made;
+    }
 
     ManualClock clock{0};
     GameEngine engine;
     World world;
 };
 
-// A solid box of the hat's type: it moves only where the test puts it and keeps what it touched.
+// A solid box of the hat's type: it moves only where the test puts it.
 class StandInHat : public Entity {
 public:
     StandInHat(float x, float y, float size = 50.0f)
@@ -78,13 +86,7 @@ public:
         type = typeId(EntityType::Hat);
     }
     void update(GameEngine*) override {}
-    bool collide(GameEngine*, Entity* other, Level*) override
-    {
-        touched.push_back(other);
-        return false;
-    }
-
-    std::vector<Entity*> touched;
+    bool collide(GameEngine*, Entity*, Level*) override { return false; }
 };
 
 // A hat in that world, its frames exactly 16 ms, with the sounds it starts heard.

@@ -27,25 +27,19 @@ TEST_F(EmitterTest, EmitsStrictlyAfterEachIntervalAtItsMouth)
 {
     // Placed at (96, 64). Vent: a bubble centred at (centre x + 30, top + 75); dropper: an item
     // centred at (centre x, top + 300).
-    const struct {
-        EntityType kind, product;
-        std::uint32_t intervalMs;
-        float productX, productY;  // top-left
-    } cases[] = {
+    const struct { EntityType kind, product; std::uint32_t interval; float productX, productY; } cases[] = {
         {EntityType::BubbleVent, EntityType::RisingBubble, 2500, 96 + 225 + 30 - 20, 64 + 75 - 20},
-        {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40},
-    };
+        {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40}};
     for (const auto& c : cases) {
         SCOPED_TRACE(typeId(c.kind));
         world.clear();
         world.spawnObject(96, 64, typeId(c.kind));
-        Entity& emitter = **world.objects.begin();
-        EXPECT_EQ(madeBy(emitter, c.product, c.intervalMs), 0u) << "not at exactly the interval";
-        EXPECT_EQ(madeBy(emitter, c.product, c.intervalMs + 1), 1u);
-        EXPECT_EQ(last(c.product).position.x, c.productX);
-        EXPECT_EQ(last(c.product).position.y, c.productY);
-        EXPECT_EQ(madeBy(emitter, c.product, 2 * c.intervalMs + 1), 0u) << "counted from the last emission";
-        EXPECT_EQ(madeBy(emitter, c.product, 2 * c.intervalMs + 2), 1u);
+        const std::uint32_t i = c.interval;
+        EXPECT_EQ(madeBy(**world.objects.begin(), c.product, {{i, 1}, {i + 1, 1}, {2 * i + 1, 1}, {2 * i + 2, 1}}),
+                  (std::vector<std::size_t>{0, 1, 0, 1}))
+            << "strictly after each interval, counted from the last emission";
+        const Entity& first = *ofType(c.product).front();
+        EXPECT_EQ(std::pair(first.position.x, first.position.y), std::pair(c.productX, c.productY));
     }
 }
 
@@ -84,35 +78,30 @@ TEST_F(ThrowerTest, ThrowsOncePerCycleFromBehindAndTurnsAtEachCycleFromPast4500O
 TEST_F(BlowerTest, BlowsOnEveryThirtiethFrameStrictlyInsideItsWindowTheWayItFaces)
 {
     BubbleBlower& blower = *place(new BubbleBlower(320, 200));
-    const auto blownAt = [&](std::uint32_t now, std::uint32_t frame) {
-        return madeBy(blower, EntityType::BlownBubble, now, frame);
-    };
-    const auto lastPhase = [&] { return static_cast<const Bubble&>(last(EntityType::BlownBubble)).phase; };
-    EXPECT_EQ(blownAt(7500, 1), 0u);
-    EXPECT_EQ(blower.cycleStart, 0u) << "a cycle starts strictly after 7500 ms";
-    const std::uint32_t start = 7501;
-    ASSERT_EQ(blownAt(start, 1), 0u);
-    ASSERT_TRUE(blower.movingRight);
-    EXPECT_EQ(blownAt(start + 1380, 30), 0u) << "not at exactly 1380 ms";
-    EXPECT_EQ(blownAt(start + 1381, 31), 0u) << "not on a frame off the thirties";
-    EXPECT_EQ(blownAt(start + 1381, 60), 1u);
-    EXPECT_EQ(lastPhase(), 500.0f);
+    const auto phaseOf = [&](std::size_t i) { return static_cast<Bubble*>(ofType(EntityType::BlownBubble)[i])->phase; };
+    // A cycle starts strictly after 7500 ms; it blows strictly between 1380 and 2700 ms into it, on
+    // frames divisible by 30.
+    const std::uint32_t s = 7501;
+    EXPECT_EQ(madeBy(blower, EntityType::BlownBubble,
+                     {{7500, 1}, {s, 1}, {s + 1380, 30}, {s + 1381, 31}, {s + 1381, 60}, {s + 2699, 90}, {s + 2700, 120}}),
+              (std::vector<std::size_t>{0, 0, 0, 0, 1, 1, 0}));
+    ASSERT_EQ(blower.cycleStart, s);
+    EXPECT_EQ(phaseOf(0), 500.0f);
     // Centred on (int(centre x), int(top + 25)); it walked a little before its first cycle.
-    EXPECT_EQ(last(EntityType::BlownBubble).position.x, static_cast<float>(static_cast<int>(blower.getCenterX()) - 20));
-    EXPECT_EQ(last(EntityType::BlownBubble).position.y, 200.0f + 25.0f - 20.0f);
-    EXPECT_EQ(blownAt(start + 2699, 90), 1u);
-    EXPECT_EQ(blownAt(start + 2700, 120), 0u) << "not at exactly 2700 ms";
+    const Entity& first = *ofType(EntityType::BlownBubble).front();
+    EXPECT_EQ(first.position.x, static_cast<float>(static_cast<int>(blower.getCenterX()) - 20));
+    EXPECT_EQ(first.position.y, 200.0f + 25.0f - 20.0f);
 
     const float x = blower.position.x;
-    blownAt(start + 2999, 1);
+    madeBy(blower, EntityType::BlownBubble, s + 2999);
     EXPECT_EQ(blower.position.x, x) << "still standing";
-    blownAt(start + 3000, 1);
+    madeBy(blower, EntityType::BlownBubble, s + 3000);
     EXPECT_FLOAT_EQ(blower.position.x, x + 40.0f * 0.016f);
 
-    blownAt(start + 7501, 1);
+    madeBy(blower, EntityType::BlownBubble, s + 7501);
     EXPECT_FALSE(blower.movingRight);
-    EXPECT_EQ(blownAt(start + 7501 + 2000, 30), 1u);
-    EXPECT_EQ(lastPhase(), -500.0f);
+    EXPECT_EQ(madeBy(blower, EntityType::BlownBubble, s + 7501 + 2000, 30), 1u);
+    EXPECT_EQ(phaseOf(2), -500.0f);
 }
 
 // rand() % 4 -> spin and sideways speed; the outcome that would be 0 is 0.5 instead.
