@@ -116,12 +116,10 @@ protected:
         return std::count_if(all.begin(), all.end(), [](const auto& e) { return dynamic_cast<const Kind*>(e.get()); });
     }
     bool heardOnly(int effect) const { return sounds->plays(effect) == 1 && sounds->totalPlays() == 1; }
-    // A second hat, flying in the fixture's world.
-    Hat* flyingAt(float x, float y)
+    void setVelocity(float x, float y)
     {
-        Hat* flying = place(new Hat());
-        flying->position.set(x, y, 0.0f);
-        return flying;
+        hat.velocityX = x;
+        hat.velocityY = y;
     }
 
     TempDir dir;
