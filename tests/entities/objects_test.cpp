@@ -13,7 +13,6 @@
 #include "entities/thrower.hpp"
 #include "entities/thrown_item.hpp"
 #include "object_test.hpp"
-#include "support/sound_probe.hpp"
 
 using namespace testing_support;
 
