@@ -119,17 +119,15 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
     BubbleBlower blower(300, 200);
     const std::uint32_t start = 10000;
     blower.cycleStart = start;
-    // ms into the cycle, height, top
-    const float cases[][3] = {{500, 182, 200}, {1380, 256, 126}, {2701, 220, 126}, {3000, 182, 200}};
-    for (const auto& c : cases) {
-        at(start + static_cast<std::uint32_t>(c[0]));
+    // ms into the cycle, view x, height, top; off screen, nothing changes.
+    const int cases[][4] = {{500, 0, 182, 200}, {1380, 0, 256, 126}, {2701, 0, 220, 126}, {3000, 0, 182, 200},
+                            {1500, 5000, 182, 200}};
+    for (const auto& [ms, viewX, height, top] : cases) {
+        at(start + static_cast<std::uint32_t>(ms));
+        viewRect.x = viewX;
         drawOnly(blower);
-        EXPECT_EQ(std::pair(blower.height, blower.position.y), std::pair(c[1], c[2])) << c[0] << " ms into the cycle";
+        EXPECT_EQ(std::pair(blower.height, blower.position.y), (std::pair<float, float>(height, top))) << ms << " ms";
     }
-    at(start + 1500);
-    viewRect.x = 5000;
-    drawOnly(blower);
-    EXPECT_EQ(blower.height, 182.0f) << "off screen nothing changes";
 }
 
 TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
@@ -153,13 +151,12 @@ TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800
         EXPECT_EQ(onScreen.alive, past < 1800) << "kept at 1799 ms, gone by 1801";
     }
 
-    viewRect.x = 5000;
     at(touch + 5000);
-    drawOnly(offScreen);
-    EXPECT_TRUE(offScreen.alive) << "off screen it does not shrink away";
-    viewRect.x = 0;
-    drawOnly(offScreen);
-    EXPECT_FALSE(offScreen.alive) << "back on screen, long past its time";
+    for (const int viewX : {5000, 0}) {
+        viewRect.x = viewX;
+        drawOnly(offScreen);
+        EXPECT_EQ(offScreen.alive, viewX != 0) << "kept while off screen, gone once back on screen";
+    }
 }
 
 TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
@@ -169,9 +166,9 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
         file.set(LevelFile::Grid::Terrain, column, 23, 1).set(LevelFile::Grid::Terrain, column, 24, 1);
     }
     // column, row, type id (the file stores it plus one)
-    const int placed[][3] = {{2, 15, 0}, {5, 20, 2}, {15, 8, 3}, {35, 17, 4}, {50, 2, 5}, {70, 10, 6}, {75, 10, 7}, {90, 15, 1}};
-    for (const auto& object : placed) {
-        file.set(LevelFile::Grid::Objects, object[0], object[1], object[2] + 1);
+    for (const auto& [column, row, id] : {std::array{2, 15, 0}, {5, 20, 2}, {15, 8, 3}, {35, 17, 4}, {50, 2, 5},
+                                           {70, 10, 6}, {75, 10, 7}, {90, 15, 1}}) {
+        file.set(LevelFile::Grid::Objects, column, row, id + 1);
     }
     file.write("map.mp");
     ASSERT_EQ(world.level->load("map.mp"), 0);
