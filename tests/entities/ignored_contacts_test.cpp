@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -17,23 +17,6 @@
 #include "world/world.hpp"
 
 namespace {
-
-// What can be seen of a frame: the hats, the crowd's size, the fading bumpers' touches, the sounds.
-std::string frameOf(const World& world, const std::vector<Hat*>& hats, const testing_support::SoundProbe& sound)
-{
-    std::ostringstream out;
-    for (const Hat* hat : hats) {
-        out << hat->position.x << ',' << hat->position.y << ' ' << hat->velocityX << ',' << hat->velocityY << ' '
-            << hat->pressure << (hat->failed ? " failed" : "") << (hat->goalReached ? " home" : "")
-            << (hat->carrier != nullptr ? " carried" : "") << " | ";
-    }
-    out << "n" << world.objects.size();
-    for (const Entity* entity : world.objects) {
-        if (const auto* bumper = dynamic_cast<const FadingBumper*>(entity)) out << " t" << bumper->touchedAt;
-    }
-    out << " s" << sound.totalPlays();
-    return out.str();
-}
 
 std::vector<std::string> play(bool indexed, bool skipping)
 {
@@ -69,7 +52,19 @@ std::vector<std::string> play(bool indexed, bool skipping)
         }
         sound.clear();
         world.update(&engine);
-        frames.push_back(frameOf(world, hats, sound));
+        // What can be seen of a frame: the hats, the crowd's size, the fading bumpers' touches, the sounds.
+        std::ostringstream out;
+        for (const Hat* hat : hats) {
+            out << hat->position.x << ',' << hat->position.y << ' ' << hat->velocityX << ',' << hat->velocityY << ' '
+                << hat->pressure << (hat->failed ? " failed" : "") << (hat->goalReached ? " home" : "")
+                << (hat->carrier != nullptr ? " carried" : "") << " | ";
+        }
+        out << "n" << world.objects.size();
+        for (const Entity* entity : world.objects) {
+            if (const auto* bumper = dynamic_cast<const FadingBumper*>(entity)) out << " t" << bumper->touchedAt;
+        }
+        out << " s" << sound.totalPlays();
+        frames.push_back(out.str());
     }
     world.clear();
     TickSource::install(nullptr);
