@@ -83,8 +83,16 @@ protected:
     Hat hat;
 };
 
-TEST_F(HatDrawTest, GasMeterBarsStandOn590AtTheLeftEdge)
+TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeterBarsStandOn590AtTheLeftEdge)
 {
+    // Hat centres (6000, 300) and (100, 300): followed, the picture starts at 400 - 45; held, at 100 - 45.
+    for (const auto& [cx, viewX, left] : {std::tuple{6000, 5600, 355}, std::tuple{100, 0, 55}}) {
+        hat.position.set(static_cast<float>(cx) - 15.0f, 285.0f, 0.0f);
+        viewRect = {viewX, 100, 800, 600};
+        drawFrame([this] { hat.draw(&engine); });
+        EXPECT_TRUE(!lit(left - 2, 300) && lit(left + 2, 300) && !lit(left + 92, 300)) << cx;
+    }
+
     // Capacity 10000: red from 340; pressure 5000: green from 465; both from x 10 to 25.
     drawHud(10000, 5000);
     EXPECT_FALSE(lit(17, 339) || lit(17, 590) || lit(9, 500) || lit(25, 500));
@@ -100,17 +108,6 @@ TEST_F(HatDrawTest, GasMeterBarsStandOn590AtTheLeftEdge)
     hat.failedAt = 50000 - 1500;
     drawHud(7500, 7500);
     EXPECT_EQ(pixelAt(17, 403)[1], 0);
-}
-
-TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAtTheLeftEdge)
-{
-    // Hat centres (6000, 300) and (100, 300): followed, the picture starts at 400 - 45; held, at 100 - 45.
-    for (const auto& [cx, viewX, left] : {std::tuple{6000, 5600, 355}, std::tuple{100, 0, 55}}) {
-        hat.position.set(static_cast<float>(cx) - 15.0f, 285.0f, 0.0f);
-        viewRect = {viewX, 100, 800, 600};
-        drawFrame([this] { hat.draw(&engine); });
-        EXPECT_TRUE(!lit(left - 2, 300) && lit(left + 2, 300) && !lit(left + 92, 300)) << cx;
-    }
 }
 
 TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)

@@ -95,7 +95,7 @@ TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
     EXPECT_FLOAT_EQ(ember.look(&engine).alpha, 0.5f) << "fades from 1000 ms to 150 ms past its end";
 }
 
-TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndNothingForOtherKinds)
+TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndExpiredEffectsLeaveAtTheirTurnAndSwitchedOffNothingNewAppears)
 {
     for (int kind : {0, 7, -1, 100}) manager.spawn(10, 10, kind, now, 0.0f);
     EXPECT_TRUE(manager.effects.empty());
@@ -110,10 +110,8 @@ TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndNothingForOtherKind
         EXPECT_FLOAT_EQ(effect.position.y + static_cast<float>(effect.height / 2), 300.0f);
     }
     EXPECT_FLOAT_EQ(static_cast<const PuffEffect&>(*manager.effects[0]).rotation, 0.5f * 57.29f) << "aimed";
-}
 
-TEST_F(EffectManagerTest, ExpiredEffectsLeaveAtTheirTurnAndTheRestKeepTheirOrderAndSwitchedOffNothingNewAppears)
-{
+    manager.clear();
     for (int kind : {4, 1, 5, 1}) manager.spawn(0, 0, kind, now, 0.0f);  // dust 1000 ms, puff 350, shard 1800
     manager.update(400);
     ASSERT_EQ(manager.effects.size(), 2u);
