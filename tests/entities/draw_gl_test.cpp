@@ -73,8 +73,7 @@ protected:
     }
     void drawHud(int capacity, int pressure)
     {
-        hat.capacity = capacity;
-        hat.pressure = pressure;
+        std::tie(hat.capacity, hat.pressure) = std::pair(capacity, pressure);
         drawFrame([this] { hat.drawHud(&engine); });
     }
     bool red(int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; }
