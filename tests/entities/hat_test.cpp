@@ -65,8 +65,7 @@ TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278WhichT
     frames(3);
     hat.goalReached = true;
     frames();
-    EXPECT_EQ(hat.position.y, y);
-    EXPECT_EQ(hat.levelTime, time + 48);
+    EXPECT_EQ(std::pair(hat.position.y, hat.levelTime), std::pair(y, time + 48));
 
     // Terrain, bumpers and bubbles: no push, no touch, no catch.
     FadingBumper bumper(40, 85);
