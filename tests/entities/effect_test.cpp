@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/game_engine.hpp"
 #include "entities/bubble_effect.hpp"
 #include "entities/dust_effect.hpp"
 #include "entities/effect_manager.hpp"
@@ -19,25 +18,14 @@
 #include "entities/rising_picture_effect.hpp"
 #include "entities/shard_effect.hpp"
 #include "entities/timing.hpp"
+#include "object_test.hpp"
+
+using testing_support::drawsTakenBy;
 
 namespace {
 
 constexpr std::uint32_t bornAt = 5000;
 constexpr std::uint32_t now = 20000;
-
-// Starts an effect with the sequence restarted from the seed, checks the start took exactly `count`
-// draws (by the draw that follows), and gives the draws it had.
-template <typename Start>
-std::vector<int> drawsTakenBy(unsigned seed, int count, Start start)
-{
-    std::srand(seed);
-    std::vector<int> draws(static_cast<std::size_t>(count) + 1);
-    std::generate(draws.begin(), draws.end(), std::rand);
-    std::srand(seed);
-    start();
-    EXPECT_EQ(std::rand(), draws.back()) << "the start took other than " << count << " draws";
-    return draws;
-}
 
 class EffectKindsTest : public ::testing::Test {
 protected:

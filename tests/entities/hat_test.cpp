@@ -21,10 +21,7 @@ using namespace testing_support;
 namespace {
 
 constexpr float halfPi = 1.5707964f;
-constexpr int fanfareSound = 0;
-constexpr int puffSound = 1;
-constexpr int caughtSound = 2;
-constexpr int bumpSound = 5;
+enum SoundEffect { fanfareSound = 0, puffSound = 1, caughtSound = 2, bumpSound = 5 };
 
 using HatFlightTest = HatFixture;
 using HatContactTest = HatFixture;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
@@ -21,6 +22,20 @@
 #include "world/world.hpp"
 
 namespace testing_support {
+
+// Starts an entity or effect with the random sequence restarted from the seed, checks the start took
+// exactly `count` draws (by the draw that follows), and gives the draws it had.
+template <typename Start>
+std::vector<int> drawsTakenBy(unsigned seed, int count, Start start)
+{
+    std::srand(seed);
+    std::vector<int> draws(static_cast<std::size_t>(count) + 1);
+    std::generate(draws.begin(), draws.end(), std::rand);
+    std::srand(seed);
+    start();
+    EXPECT_EQ(std::rand(), draws.back()) << "the start took other than " << count << " draws";
+    return draws;
+}
 
 class ObjectTest : public ::testing::Test {
 protected:

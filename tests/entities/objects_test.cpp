@@ -119,14 +119,11 @@ TEST_F(ItemTest, ItemsDrawVariantThenTheThrowsUpwardSpeedThenSpinThenLandOnlyAft
         std::set<int> spinsSeen;
         for (unsigned seed = 1; spinsSeen.size() < 4 && seed < 500; ++seed) {
             SCOPED_TRACE(seed);
-            std::srand(seed);
-            const int variant = std::rand() % 3;
-            const int speed = thrown ? std::rand() % 50 : 0;
-            const int spin = std::rand() % 4;
-            std::srand(seed);
-            const auto item = makeItem(thrown);
-            EXPECT_EQ(item->variant, variant);
-            EXPECT_EQ(item->velocityY, thrown ? -150.0f - static_cast<float>(speed) : 0.0f);
+            std::unique_ptr<Projectile> item;
+            const std::vector<int> r = drawsTakenBy(seed, thrown ? 3 : 2, [&] { item = makeItem(thrown); });
+            const int spin = r[thrown ? 2 : 1] % 4;
+            EXPECT_EQ(item->variant, r[0] % 3);
+            EXPECT_EQ(item->velocityY, thrown ? -150.0f - static_cast<float>(r[1] % 50) : 0.0f);
             EXPECT_EQ(std::pair(item->spin, item->velocityX), std::pair(spinOf[spin], sideSpeedOf[spin])) << spin;
             spinsSeen.insert(spin);
         }
