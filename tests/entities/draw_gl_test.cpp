@@ -63,32 +63,24 @@ TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScre
     EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[2]).spinSpeed, 100.0f) << "off screen";
 }
 
-class HatDrawTest : public ObjectsGlTest {
-protected:
-    void SetUp() override
-    {
-        ObjectsGlTest::SetUp();
-        at(50000);
-        hat.pressure = 0;  // untinted
-    }
-    void drawHud(int capacity, int pressure)
-    {
-        std::tie(hat.capacity, hat.pressure) = std::pair(capacity, pressure);
-        drawFrame([this] { hat.drawHud(&engine); });
-    }
-    bool red(int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; }
-    bool green(int x, int y) { return pixelAt(x, y)[1] > 100 && pixelAt(x, y)[0] < 100; }
-
-    Hat hat;
-};
+using HatDrawTest = ObjectsGlTest;
 
 TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeterBarsStandOn590AtTheLeftEdge)
 {
+    at(50000);
+    Hat hat;
+    hat.pressure = 0;  // untinted
+    const auto drawHud = [&](int capacity, int pressure) {
+        std::tie(hat.capacity, hat.pressure) = std::pair(capacity, pressure);
+        drawFrame([&] { hat.drawHud(&engine); });
+    };
+    const auto red = [](int x, int y) { return pixelAt(x, y)[0] > 100 && pixelAt(x, y)[1] < 30; };
+    const auto green = [](int x, int y) { return pixelAt(x, y)[1] > 100 && pixelAt(x, y)[0] < 100; };
     // Hat centres (6000, 300) and (100, 300): followed, the picture starts at 400 - 45; held, at 100 - 45.
     for (const auto& [cx, viewX, left] : {std::tuple{6000, 5600, 355}, std::tuple{100, 0, 55}}) {
         hat.position.set(static_cast<float>(cx) - 15.0f, 285.0f, 0.0f);
         viewRect = {viewX, 100, 800, 600};
-        drawFrame([this] { hat.draw(&engine); });
+        drawFrame([&] { hat.draw(&engine); });
         EXPECT_TRUE(!lit(left - 2, 300) && lit(left + 2, 300) && !lit(left + 92, 300)) << cx;
     }
 
