@@ -13,7 +13,6 @@
 #include "entities/shard_effect.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "object_test.hpp"
-#include "world/level_file.hpp"
 
 using namespace testing_support;
 
@@ -149,17 +148,11 @@ TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800
 
 TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
 {
-    LevelFile file;
-    for (int column = 0; column < Level::columns; ++column) {
-        file.set(LevelFile::Grid::Terrain, column, 23, 1).set(LevelFile::Grid::Terrain, column, 24, 1);
-    }
-    // column, row, type id (the file stores it plus one)
+    // One of every kind over the empty level's floor: column, row, type id.
     for (const auto& [column, row, id] : {std::array{2, 15, 0}, {5, 20, 2}, {15, 8, 3}, {35, 17, 4}, {50, 2, 5},
                                            {70, 10, 6}, {75, 10, 7}, {90, 15, 1}}) {
-        file.set(LevelFile::Grid::Objects, column, row, id + 1);
+        world.spawnObject(column * Level::cellPixels, row * Level::cellPixels, id);
     }
-    file.write("map.mp");
-    ASSERT_EQ(world.level->load("map.mp"), 0);
     auto* hat = place(new StandInHat(0, 330));
 
     std::set<std::int32_t> kindsSeen;
