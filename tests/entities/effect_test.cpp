@@ -2,10 +2,8 @@
 // and the fractions and pulses behind every fade: their bounds, their clamps and the signed clock.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <typeinfo>
 #include <utility>
 #include <vector>

@@ -2,7 +2,6 @@
 // the items' random start, landing and sounds, and the blown bubbles' drift.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <utility>
@@ -102,16 +101,14 @@ TEST_F(BlowerTest, BlowsOnEveryThirtiethFrameStrictlyInsideItsWindowTheWayItFace
 constexpr float spinOf[4] = {-2.0f, -1.0f, 0.5f, 1.0f};
 constexpr float sideSpeedOf[4] = {-50.0f, -25.0f, 12.5f, 25.0f};
 
-std::unique_ptr<Projectile> makeItem(bool thrown)
-{
-    return thrown ? std::unique_ptr<Projectile>(new ThrownItem(300, 200)) : std::make_unique<DroppedItem>(300, 200);
-}
-
 using ItemTest = ObjectTest;
 using BubbleTest = ObjectTest;
 
 TEST_F(ItemTest, ItemsDrawVariantThenTheThrowsUpwardSpeedThenSpinThenLandOnlyAfterTheGraceTimeAndGoASecondLater)
 {
+    const auto makeItem = [](bool thrown) -> std::unique_ptr<Projectile> {
+        return thrown ? std::unique_ptr<Projectile>(new ThrownItem(300, 200)) : std::make_unique<DroppedItem>(300, 200);
+    };
     StandInHat hat(0, 0);
     Level* level = world.level.get();
     for (const bool thrown : {true, false}) {
