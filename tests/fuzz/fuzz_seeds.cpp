@@ -1,11 +1,11 @@
 // Writes the starting corpus of both fuzzers: save files as the game writes them and map files of
 // every layer, each small enough to read. Levels the build makes are added by the runner.
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "fuzz_support.hpp"
 #include "records/save_data.hpp"
 #include "world/level.hpp"
 
@@ -15,29 +15,18 @@ namespace fs = std::filesystem;
 
 using Bytes = std::vector<std::uint8_t>;
 
-template <typename Bytes>
-void put(const fs::path& path, const Bytes& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0) {
-        std::perror(path.c_str());
-        std::exit(1);
-    }
-}
+template <typename Data>
+void put(const fs::path& path, const Data& bytes) { fuzzing::writeInput(path.c_str(), bytes.data(), bytes.size()); }
 
 void writeSaves(const fs::path& dir)
 {
     put(dir / "fresh.dat", SaveData().toBytes());
-
     SaveData easy;
-    for (int level = 0; level < 5; ++level) {
-        easy.records[static_cast<std::size_t>(level)] = 30000 + 7919 * level;
-    }
+    for (std::size_t level = 0; level < 5; ++level) easy.records[level] = 30000 + 7919 * static_cast<int>(level);
     easy.showFps = easy.musicOff = 1;
-    put(dir / "five-easy.dat", easy.toBytes());
     const auto image = easy.toBytes();
+    put(dir / "five-easy.dat", image);
     put(dir / "two-records.dat", Bytes(image.begin(), image.begin() + 8));
-
     SaveData done;
     done.records.fill(59999);
     done.hardMode = done.effectsOff = done.soundOff = 1;
@@ -69,13 +58,9 @@ void writeLevels(const fs::path& dir)
 
     // A floor, a start point and a toilet, a piece of every layer (one mirrored) and each object kind.
     MapImage small;
-    for (int column = 0; column < Level::columns; ++column) {
-        small.set(0, column, 23, 1).set(0, column, 24, 1);
-    }
+    for (int column = 0; column < Level::columns; ++column) small.set(0, column, 23, 1).set(0, column, 24, 1);
     small.set(4, 2, 20, 1).set(4, 40, 18, 2);
-    for (int kind = 3; kind <= 8; ++kind) {
-        small.set(4, 5 * kind, 10, kind);
-    }
+    for (int kind = 3; kind <= 8; ++kind) small.set(4, 5 * kind, 10, kind);
     small.set(1, 3, 5, 2).set(2, 8, 15, -4).set(3, 12, 2, 1).style(3);
     put(dir / "small.mp", small.bytes);
 
@@ -96,11 +81,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s <save seed folder> <level seed folder>\n", argv[0]);
         return 2;
     }
-    const fs::path saves = argv[1];
-    const fs::path levels = argv[2];
-    fs::create_directories(saves);
-    fs::create_directories(levels);
-    writeSaves(saves);
-    writeLevels(levels);
+    writeSaves(argv[1]);  // the folders are made with the first file
+    writeLevels(argv[2]);
     return 0;
 }

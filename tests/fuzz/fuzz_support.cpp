@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <unistd.h>
 
 #include "graphics/font.hpp"
@@ -27,14 +28,9 @@ void openGlWindow()
 
 void giveAllTextures(TextureSet& set)
 {
-    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) {
-        glGenTextures(1, single);
-    }
-    glGenTextures(static_cast<GLsizei>(set.jee.size()), set.jee.data());
-    glGenTextures(static_cast<GLsizei>(set.kuva.size()), set.kuva.data());
-    glGenTextures(static_cast<GLsizei>(set.foreground.size()), set.foreground.data());
-    glGenTextures(static_cast<GLsizei>(set.parallax.size()), set.parallax.data());
-    glGenTextures(static_cast<GLsizei>(set.collision.size()), set.collision.data());
+    const auto give = [](auto& slots) { glGenTextures(static_cast<GLsizei>(std::size(slots)), std::data(slots)); };
+    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) glGenTextures(1, single);
+    give(set.jee), give(set.kuva), give(set.foreground), give(set.parallax), give(set.collision);
     buildFont(set);
 }
 
@@ -54,9 +50,7 @@ void enterScratchFolder()
 void writeInput(const char* path, const std::uint8_t* data, std::size_t size)
 {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (!parent.empty()) {
-        std::filesystem::create_directories(parent);
-    }
+    if (!parent.empty()) std::filesystem::create_directories(parent);
     std::FILE* file = std::fopen(path, "wb");
     if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
         std::perror(path);
