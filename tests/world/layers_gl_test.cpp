@@ -46,11 +46,7 @@ protected:
 
     // Textures go with the window's context.
     static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }
-    void load(const LevelFile& file)
-    {
-        file.write("map.mp");
-        logOf([&] { world.level->load("map.mp"); });
-    }
+    void load(const LevelFile& file) { file.write("map.mp"); logOf([&] { world.level->load("map.mp"); }); }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
         const auto off = [&](std::size_t i) { return std::abs(seen[i] - wanted[i]) > 3; };
