@@ -19,13 +19,9 @@ MenuState menu;
 void checkOpenLevels(const SaveData& data)
 {
     const int open = data.openLevelCount();
-    if (open < 1 || open > SaveData::levelsPerMode) {
-        fuzzing::broken("open level count out of range");
-    }
+    if (open < 1 || open > SaveData::levelsPerMode) fuzzing::broken("open level count out of range");
     for (int level = 0; level + 1 < open; ++level) {
-        if (data.getRecord(level) == 0) {
-            fuzzing::broken("a level opened past a level without a record");
-        }
+        if (data.getRecord(level) == 0) fuzzing::broken("a level opened past a level without a record");
     }
 }
 
@@ -45,15 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fuzzing::writeInput(SaveData::path, data, size);
     SaveData& save = *engine.saveData;
-    if (!save.load()) {
-        fuzzing::broken("an existing save file was not loaded");
-    }
+    if (!save.load()) fuzzing::broken("an existing save file was not loaded");
     SaveData reread;
     const auto image = save.toBytes();
     reread.fromBytes(image.data(), image.size());
-    if (reread.toBytes() != image) {
-        fuzzing::broken("the record does not survive its own save image");
-    }
+    if (reread.toBytes() != image) fuzzing::broken("the record does not survive its own save image");
     for (const std::uint8_t hardMode : {std::uint8_t{0}, std::uint8_t{1}}) {
         save.hardMode = hardMode;
         checkOpenLevels(save);
