@@ -21,8 +21,7 @@ Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHa
 
 Rgb sheetPixel(int x, int y)
 {
-    const int rowFromLast = sheetCells - 1 - y / glyphPixels;
-    return glyphColour(rowFromLast * sheetCells + x / glyphPixels, y % glyphPixels >= glyphPixels / 2);
+    return glyphColour((sheetCells - 1 - y / glyphPixels) * sheetCells + x / glyphPixels, y % glyphPixels >= 8);
 }
 
 // Lists that are not the font's: if text ever called one, a white square would show.

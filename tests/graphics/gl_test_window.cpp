@@ -18,18 +18,11 @@ namespace {
 constexpr int windowWidth = 800;
 constexpr int windowHeight = 600;
 
-int channel(unsigned long pixel, unsigned long mask)
-{
-    return static_cast<int>((pixel & mask) >> __builtin_ctzl(mask));
-}
-
 std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {
     std::vector<std::uint8_t> pixels;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            for (int value : colourAt(x, y)) pixels.push_back(static_cast<std::uint8_t>(value));
-        }
+    for (int at = 0; at < width * height; ++at) {
+        for (int value : colourAt(at % width, at / width)) pixels.push_back(static_cast<std::uint8_t>(value));
     }
     return pixels;
 }
@@ -80,8 +73,8 @@ Rgb shownPixelAt(int x, int y)
         return {};
     }
     const unsigned long pixel = XGetPixel(image, 0, 0);
-    const Rgb colour{channel(pixel, image->red_mask), channel(pixel, image->green_mask),
-                     channel(pixel, image->blue_mask)};
+    const auto channel = [pixel](unsigned long mask) { return int((pixel & mask) >> __builtin_ctzl(mask)); };
+    const Rgb colour{channel(image->red_mask), channel(image->green_mask), channel(image->blue_mask)};
     XDestroyImage(image);
     return colour;
 }
