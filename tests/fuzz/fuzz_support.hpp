@@ -50,8 +50,7 @@ inline void openGlWindow()
     initGL(screenWidth, screenHeight);
 }
 
-// A real texture name in every slot, so a slot read out of range cannot pass for a hit; the font's
-// display lists are built over them.
+// A real texture name in every slot (a slot read out of range cannot pass for a hit), then the font.
 inline void giveAllTextures(TextureSet& set)
 {
     const auto give = [](auto& slots) { glGenTextures(static_cast<GLsizei>(std::size(slots)), std::data(slots)); };

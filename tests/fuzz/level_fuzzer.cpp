@@ -1,8 +1,6 @@
-// Any bytes as a map file, played as the game plays a level: the action state loads it with its
-// placement walk and adds the hat, then a few frames run with keys held as the input says, each
-// updating the world and drawing every layer, the objects and the HUD into a real GL context.
-// Out-of-range background styles, picture numbers and grid lookups only show once the level is
-// drawn and run.
+// Any bytes as a map file, played as the game plays a level: loaded by the action state, then a few
+// frames with keys held as the input says, each updating the world and drawing everything into a
+// real GL context (out-of-range styles, pictures and grid lookups only show once drawn and run).
 #include <SDL.h>
 #include <array>
 #include <cstdint>
@@ -29,9 +27,7 @@ ManualClock playClock;
 std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t frame)
 {
     std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(frame);
-    for (std::size_t i = frame; i < size; i += 97) {
-        hash = (hash ^ data[i]) * 16777619u;
-    }
+    for (std::size_t i = frame; i < size; i += 97) hash = (hash ^ data[i]) * 16777619u;
     return hash;
 }
 

@@ -1,7 +1,6 @@
-// Any bytes as ./data/dat/game.dat: loaded as the game's start loads it, then drawn as the level
-// list, the records page and the quit page draw it, in both game modes, into a real GL context.
-// A damaged file may show odd times but must never open a level whose earlier levels have no
-// record, and what it leaves in memory must be what the next save writes.
+// Any bytes as ./data/dat/game.dat: loaded as the game's start loads it, then drawn as the level list,
+// the records and the quit page draw it, in both modes, into a real GL context. A damaged file may show
+// odd times but must never open a level past one without a record, and must survive its own save image.
 #include <SDL.h>
 #include <cstdint>
 

@@ -14,7 +14,7 @@ namespace {
 constexpr int glyphPixels = 16;
 constexpr int sheetCells = 16;
 constexpr GLsizei listsBeforeFont = 64;
-constexpr int strayNames = 96;
+constexpr GLuint strayNames = 96;
 
 // The upper half of a letter is the half of its cell nearer the sheet's last stored row.
 Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHalf ? 255 : 0}; }
@@ -25,10 +25,10 @@ Rgb sheetPixel(int x, int y)
 }
 
 // Lists that are not the font's: if text ever called one, a white square would show.
-void defineStrayLists(GLuint first, int count)
+void defineStrayLists(GLuint first, GLuint count)
 {
-    for (int i = 0; i < count; ++i) {
-        glNewList(first + static_cast<GLuint>(i), GL_COMPILE);
+    for (GLuint list = first; list < first + count; ++list) {
+        glNewList(list, GL_COMPILE);
         glDisable(GL_TEXTURE_2D);
         glRecti(0, 0, glyphPixels, glyphPixels);
         glEnable(GL_TEXTURE_2D);
@@ -39,9 +39,8 @@ void defineStrayLists(GLuint first, int count)
 std::array<GLint, 3> matrixState()
 {
     std::array<GLint, 3> state{};
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &state[0]);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &state[1]);
-    glGetIntegerv(GL_MATRIX_MODE, &state[2]);
+    const GLenum names[] = {GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH, GL_MATRIX_MODE};
+    for (std::size_t i = 0; i < state.size(); ++i) glGetIntegerv(names[i], &state[i]);
     return state;
 }
 

@@ -31,10 +31,8 @@ std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb
 
 GlTestWindow::GlTestWindow()
 {
-    ::testing::internal::CaptureStdout();  // the icon is missing here, which the log says
-    initVideo("Fezzle Flyer Deluxe", windowWidth, windowHeight, 32, false);
+    logOf([] { initVideo("Fezzle Flyer Deluxe", windowWidth, windowHeight, 32, false); });  // it logs the missing icon
     initGL(windowWidth, windowHeight);
-    ::testing::internal::GetCapturedStdout();
     clearFrame();
 }
 

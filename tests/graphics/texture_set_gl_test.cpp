@@ -28,14 +28,6 @@ std::vector<std::string> numberedPaths()
     return paths;
 }
 
-void writeGameImages()
-{
-    std::vector<std::string> paths = numberedPaths();
-    paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png"});
-    for (const std::string& path : paths) writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
-    writeSheet("./data/load.png", 8, 8, [](int, int) { return loadingColour; });
-}
-
 // The start-up log's lines for the numbered images; a missing one's failure line comes before its path.
 std::string loadingLines(const std::string& missing = "")
 {
@@ -108,7 +100,10 @@ using TextureStartGlTest = EngineTest;
 
 TEST_F(TextureStartGlTest, CompleteDataFillsEverySlotInFamilyOrderAndASecondInitWithAGapGivesTheFirstBack)
 {
-    writeGameImages();
+    std::vector<std::string> paths = numberedPaths();
+    paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png"});
+    for (const std::string& path : paths) writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
+    writeSheet("./data/load.png", 8, 8, [](int, int) { return loadingColour; });
     start();
     EXPECT_NE(log.find(loadingLines()), std::string::npos) << log;
     EXPECT_EQ(log.find("  Failed to load ./data/"), std::string::npos) << log;

@@ -59,17 +59,6 @@ protected:
     World world;
 };
 
-TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
-{
-    engine.textures->collision[2] = plain(red);
-    engine.textures->collision[30] = plain(blue);
-    load(LevelFile().set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31));
-    world.level->drawPieces(&engine);
-    expectNear(pixelAt(16, 16), red, "column 0 alone");
-    expectNear(pixelAt(48, 16), red, "overlap: column 0 on top");
-    expectNear(pixelAt(80, 16), blue, "column 1 alone");
-}
-
 TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 {
     engine.textures->jee[0] = plain(red);
@@ -84,17 +73,24 @@ TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
     }
 }
 
-TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
+// Pieces placed later in the walk lie under earlier ones.
+TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEntitiesDrawBetweenLevelAndForegroundUnlessPaused)
 {
     engine.textures->jee[0] = plain({0, 0, 0});
     engine.textures->foreground[0] = plain({0, 255, 0});
-    load(LevelFile().set(LevelFile::Grid::Foreground, 0, 0, 1));  // 256 x 256 at the top-left
+    engine.textures->collision[2] = plain(red);
+    engine.textures->collision[30] = plain(blue);
+    using Grid = LevelFile::Grid;  // the foreground piece is 256 x 256 at the top-left
+    load(LevelFile().set(Grid::Foreground, 0, 0, 1).set(Grid::Pieces, 0, 12, 3).set(Grid::Pieces, 1, 12, 31));
     world.add(new PaintedProbe(plain(blue), &journal));
 
     engine.state->pause();
     world.draw(&engine);
     EXPECT_TRUE(journal.empty()) << "paused: only the level layers";
     expectNear(pixelAt(280, 280), {0, 0, 0}, "no entity while paused");
+    expectNear(pixelAt(16, 400), red, "column 0 alone");
+    expectNear(pixelAt(48, 400), red, "overlap: column 0 on top");
+    expectNear(pixelAt(80, 400), blue, "column 1 alone");
 
     engine.state->resume();
     world.draw(&engine);
