@@ -62,11 +62,9 @@ TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
               (std::vector<Area>{{0, 32, -128, 128}, {32, 0, 64, 64}, {0, 0, 64, 64}}));
 
     // Picture numbers past their table are skipped: only the last picture of each table is placed.
-    LevelFile past;
-    past.set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128);
-    past.set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6);
-    past.set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51);
-    load(past);
+    load(LevelFile().set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128)
+             .set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6)
+             .set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51));
     EXPECT_TRUE(level.foregroundPieces.size() == 1 && level.parallaxPieces.size() == 1);
     EXPECT_EQ(level.collisionPieces.size(), 1);
 }
