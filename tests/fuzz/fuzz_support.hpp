@@ -11,20 +11,36 @@
 #include <iterator>
 #include <unistd.h>
 
+#include "engine/game_engine.hpp"
 #include "graphics/font.hpp"
 #include "graphics/texture_set.hpp"
 #include "graphics/video.hpp"
 
 namespace fuzzing {
 
-// Once, from LLVMFuzzerInitialize: a fresh temporary working folder, standard output (the log) to /dev/null.
-inline void enterScratchFolder()
+// Once, from LLVMFuzzerInitialize: a fresh temporary working folder, standard output (the log) to
+// /dev/null, a small window with the game's GL state (the picture is not looked at, so it rasterizes
+// little) and the engine's headless services with a real texture name in every slot (a slot read out
+// of range cannot pass for a hit), then the font.
+inline void startHarness(GameEngine& engine)
 {
     char pattern[] = "/tmp/fezzle-fuzz-XXXXXX";
     if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0 || std::freopen("/dev/null", "w", stdout) == nullptr) {
         std::perror("scratch folder");
         std::exit(1);
     }
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    setVideoMode("fuzzer", 64, 64, 32, false);
+    initGL(screenWidth, screenHeight);
+    engine.initHeadless();
+    TextureSet& set = *engine.textures;
+    const auto give = [](auto& slots) { glGenTextures(static_cast<GLsizei>(std::size(slots)), std::data(slots)); };
+    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) glGenTextures(1, single);
+    give(set.jee), give(set.kuva), give(set.foreground), give(set.parallax), give(set.collision);
+    buildFont(set);
 }
 
 // Writes the bytes to path, replacing what was there; creates the parent folders first.
@@ -37,26 +53,6 @@ inline void writeInput(const char* path, const std::uint8_t* data, std::size_t s
         std::perror(path);
         std::abort();
     }
-}
-
-// A small window with the game's GL state: the picture is not looked at, so it rasterizes little.
-inline void openGlWindow()
-{
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
-        std::exit(1);
-    }
-    setVideoMode("fuzzer", 64, 64, 32, false);
-    initGL(screenWidth, screenHeight);
-}
-
-// A real texture name in every slot (a slot read out of range cannot pass for a hit), then the font.
-inline void giveAllTextures(TextureSet& set)
-{
-    const auto give = [](auto& slots) { glGenTextures(static_cast<GLsizei>(std::size(slots)), std::data(slots)); };
-    for (std::uint32_t* single : {&set.font, &set.loading, &set.flare, &set.effect}) glGenTextures(1, single);
-    give(set.jee), give(set.kuva), give(set.foreground), give(set.parallax), give(set.collision);
-    buildFont(set);
 }
 
 // Stops the run with a crash the fuzzer reports, when a rule that must hold for any input fails.

@@ -35,11 +35,8 @@ std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t fr
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
-    fuzzing::enterScratchFolder();
-    fuzzing::openGlWindow();
     TickSource::install(&playClock);
-    engine.initHeadless();
-    fuzzing::giveAllTextures(*engine.textures);
+    fuzzing::startHarness(engine);
     return 0;
 }
 

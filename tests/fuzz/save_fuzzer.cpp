@@ -28,10 +28,7 @@ void checkOpenLevels(const SaveData& data)
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
-    fuzzing::enterScratchFolder();
-    fuzzing::openGlWindow();
-    engine.initHeadless();
-    fuzzing::giveAllTextures(*engine.textures);
+    fuzzing::startHarness(engine);
     menu.init(&engine);
     return 0;
 }
