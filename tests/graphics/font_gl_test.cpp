@@ -85,7 +85,7 @@ TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAs
     }
 }
 
-TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
+TEST_F(FontGlTest, PenAdvancesTenUnitsSkipsBytesWithoutAGlyphAndTurnsAndScalesAboutTheAnchor)
 {
     printText(textures, 100, 100, "AB", 0, 0.0f, 1.0f);
     expectGlyph(33, 100, 100);
@@ -96,10 +96,8 @@ TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
     EXPECT_FALSE(lit(104, 192) || lit(304, 192)) << "a list outside the font was called";
     expectGlyph(33, 110, 200);
     expectGlyph(161, 310, 200);
-}
 
-TEST_F(FontGlTest, ScaleAndAngleActAboutTheAnchor)
-{
+    // Scale and angle act about the anchor.
     printText(textures, 100, 500, "A", 0, 0.0f, 2.0f);
     EXPECT_TRUE(lit(100, 468) && lit(131, 499));
     EXPECT_FALSE(lit(132, 490) || lit(110, 467));

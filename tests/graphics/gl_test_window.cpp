@@ -1,7 +1,6 @@
 #include "graphics/gl_test_window.hpp"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
 #include <SDL.h>
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-// Where the layer draws put the background, the frame, the parallax pieces and the outside fills.
+// Where the layer draws put the background, the frame and the parallax pieces.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -30,17 +30,10 @@ TEST(LayerGeometryTest, BackgroundFollowsTheViewAndShowsOnePointThreeTimesAsMuch
               (std::vector<int>{50, 30, 801, 601}));
 }
 
-TEST(LayerGeometryTest, ParallaxPiecesShiftByOnePointOneTimesTheViewAndOnlyScreenOutsideTheLevelIsFilled)
+TEST(LayerGeometryTest, ParallaxPiecesShiftByOnePointOneTimesTheView)
 {
     const Rect view{4800, 100, 800, 600};
     EXPECT_EQ(asInts(parallaxDestination(Rect{5000, 300, 400, 400}, view)), (std::vector<int>{-280, 190, 400, 400}));
-
-    EXPECT_EQ(outsideFills(Rect{11200, 200, 800, 600}, levelBounds).count, 0);
-    const OutsideFills topLeft = outsideFills(Rect{-50, -30, 800, 600}, levelBounds);
-    const OutsideFills bottomRight = outsideFills(Rect{11500, 300, 800, 600}, levelBounds);
-    ASSERT_TRUE(topLeft.count == 2 && bottomRight.count == 2);
-    EXPECT_TRUE(topLeft.quads[0][2].x == 50.0f && topLeft.quads[1][2].y == 30.0f);
-    EXPECT_TRUE(bottomRight.quads[0][0].x == 500.0f && bottomRight.quads[1][0].y == 500.0f);
 }
 
 }  // namespace
