@@ -14,8 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing_support::LevelFile;
 
-using Bytes = std::vector<std::uint8_t>;
-
 template <typename Data>
 void put(const fs::path& path, const Data& bytes) { fuzzing::writeInput(path.c_str(), bytes.data(), bytes.size()); }
 
@@ -51,7 +49,7 @@ void writeLevels(const fs::path& dir)
     edges.set(Grid::Objects, 374, 0, 9).set(Grid::Objects, 0, 24, -128).setStyle(5);
     put(dir / "edges.mp", edges.bytes);
 
-    put(dir / "short.mp", Bytes(small.bytes.begin(), small.bytes.begin() + 100));
+    put(dir / "short.mp", std::vector<std::uint8_t>(small.bytes.begin(), small.bytes.begin() + 100));
 }
 
 }  // namespace

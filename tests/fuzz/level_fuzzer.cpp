@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr const char* mapPath = "./data/maps/map0.mp";
-
 // Clock steps between frames: a plain frame, then jumps long enough for every timed spawn.
 constexpr std::array<std::uint32_t, 4> frameSteps{16, 3000, 16, 2000};
 
@@ -42,7 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzzing::writeInput(mapPath, data, size);
+    fuzzing::writeInput("./data/maps/map0.mp", data, size);
     engine.level = 0;
     engine.changeState(std::make_unique<ActionState>());
     auto* play = static_cast<ActionState*>(engine.state.get());

@@ -6,7 +6,6 @@
 
 #include "graphics/gl_test_window.hpp"
 #include "graphics/sprite.hpp"
-#include "graphics/texture_set.hpp"
 #include "graphics/video.hpp"
 
 using namespace testing_support;
@@ -23,9 +22,7 @@ class SpriteGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeSheet("sheet.png", 512, 512, [](int x, int y) { return cell(x / cellPixels, y / cellPixels); });
-        sheet = loadTexture("sheet.png");
-        ASSERT_NE(sheet, 0u);
+        sheet = plainTexture(512, 512, [](int x, int y) { return cell(x / cellPixels, y / cellPixels); });
         beginOverlay();
         glColor3f(1.0f, 1.0f, 1.0f);
     }
