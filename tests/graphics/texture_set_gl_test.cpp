@@ -48,9 +48,8 @@ int liveNames(GLboolean (*isLive)(GLuint))
 std::array<GLint, 5> uploaded()
 {
     std::array<GLint, 5> seen{};
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &seen[0]);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &seen[1]);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &seen[2]);
+    const GLenum sizes[] = {GL_TEXTURE_WIDTH, GL_TEXTURE_HEIGHT, GL_TEXTURE_INTERNAL_FORMAT};
+    for (std::size_t i = 0; i < 3; ++i) glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, sizes[i], &seen[i]);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &seen[3]);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &seen[4]);
     return seen;
@@ -91,7 +90,6 @@ TEST(LoadTextureGlTest, RgbAndRgbaImagesGoUpAtTheirOwnSizeAndFormatAndOthersAreR
         EXPECT_EQ(load(path), 0u) << path;
         EXPECT_EQ(log, "") << path;
     }
-    EXPECT_EQ(load("./data/missing.png"), 0u);
     EXPECT_EQ(liveNames(glIsTexture), 3) << "only the three images above hold a texture";
 }
 

@@ -71,10 +71,9 @@ TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
 
 TEST_F(LevelTest, ObjectCellsReachTheFactoryRowByRowWhateverTheirSign)
 {
-    LevelFile file;
-    file.set(Grid::Objects, 10, 20, 1).set(Grid::Objects, 300, 3, -1).set(Grid::Objects, 0, 20, 8);
-    file.set(Grid::Objects, 5, 5, 9).set(Grid::Objects, 6, 6, -128);  // types 8 and 127: no such kinds
-    load(file);
+    // Types 8 and 127 are no kinds.
+    load(LevelFile().set(Grid::Objects, 10, 20, 1).set(Grid::Objects, 300, 3, -1).set(Grid::Objects, 0, 20, 8)
+             .set(Grid::Objects, 5, 5, 9).set(Grid::Objects, 6, 6, -128));
     EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"kind0@9600,96", "kind7@0,640", "kind0@320,640"}));
 }
 
@@ -129,8 +128,7 @@ TEST_F(TerrainTest, SolidCellsUnderASamplePointStopAnEntity)
 {
     EXPECT_FALSE(collidesAt(100, 100));
     level.terrainGrid[Level::cellIndex(3, 3)] = 1;
-    EXPECT_TRUE(collidesAt(100, 100)) << "the top-left corner lies in cell (3, 3)";
-    EXPECT_TRUE(collidesAt(70, 70)) << "and so does the bottom-right one";
+    EXPECT_TRUE(collidesAt(100, 100) && collidesAt(70, 70)) << "the top-left, then the bottom-right corner in (3, 3)";
     EXPECT_FALSE(collidesAt(129, 100)) << "the cell ends at 128";
 
     // A 100 pixel box samples columns 0, 1 and 3: a solid column 2 between them goes unseen.

@@ -14,9 +14,8 @@ using namespace testing_support;
 
 namespace {
 
-// Chances out of 1000. In update: drift a little, jump anywhere (at times far outside the level), resize (at
-// times to a negative width), spawn, die, lose the box to not-a-number. On a contact: bounce back to where the
-// turn began (as the hat does), be shoved anywhere near, spawn.
+// Chances out of 1000, in update: drift, jump (at times far out), resize (at times negative), spawn, die, become
+// not-a-number; on a contact: bounce back to where the turn began (as the hat does), be shoved anywhere near, spawn.
 struct Habits {
     int drift = 700, jump = 15, resize = 20, spawn = 8, die = 6, lose = 2;
     int bounceBack = 150, shove = 100, spawnOnHit = 4;
@@ -26,10 +25,7 @@ class Wanderer : public ProbeEntity {
 public:
     Wanderer(const std::string& id, std::uint32_t seed, float x, float y, float w, float h, Journal& sharedCalls,
              const Habits& habits)
-        : ProbeEntity(id, x, y, w, &sharedCalls), random(seed), calls(sharedCalls), rules(habits)
-    {
-        height = h;
-    }
+        : ProbeEntity(id, x, y, w, &sharedCalls), random(seed), calls(sharedCalls), rules(habits) { height = h; }
 
     void update(GameEngine* engine) override
     {

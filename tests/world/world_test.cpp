@@ -81,7 +81,7 @@ TEST_F(WorldTest, EntitiesSpawnedDuringTheWalkTakeTheirTurnInItAfterAllOlderOnes
     EXPECT_EQ(walk(), (Journal{"A update", "A hits S", "B update", "S update", "S terrain", "S hits A"}));
 }
 
-TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentreAndUnknownIdsMakeNothing)
+TEST_F(WorldTest, TheHatStartsOnTheLastStartPointsCentreUnknownIdsMakeNothingAndClearForgetsTheStartPoint)
 {
     EXPECT_EQ(addHat()->position.x, 7.0f) << "no start point yet: the hat stays where it was made";
 
@@ -97,14 +97,10 @@ TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentreAndUnknownI
     World real;  // the game's own factory makes nothing for ids outside the level object kinds
     for (int id : {8, 100, 101, 102, -1, -2, 127}) real.spawnObject(64, 64, id);
     EXPECT_TRUE(real.objects.size() == 0 && real.startPoint == nullptr);
-}
 
-TEST_F(WorldTest, ClearDeletesEveryEntityAndForgetsTheStartPoint)
-{
-    addProbe("A");
-    world.spawnObject(320, 640, typeId(EntityType::StartPoint));
     world.clear();
-    EXPECT_EQ(journal, (Journal{"kind0@320,640 deleted", "A deleted"}));
+    EXPECT_EQ(journal,
+              (Journal{"other deleted", "kind1@0,0 deleted", "kind0@96,672 deleted", "kind0@320,640 deleted"}));
     EXPECT_EQ(addHat()->position.x, 7.0f) << "the deleted start point must not be read";
     world.update(&engine);
     EXPECT_EQ(world.objects.size(), 1);
