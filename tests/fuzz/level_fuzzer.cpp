@@ -1,8 +1,6 @@
-// Any bytes as a map file, played as the game plays a level: the action state loads it with its
-// placement walk and adds the hat, then a few frames run with keys held as the input says, each
-// updating the world and drawing every layer, the objects and the HUD into a real GL context.
-// Out-of-range background styles, picture numbers and grid lookups only show once the level is
-// drawn and run.
+// Any bytes as a map file, played as the game plays a level: loaded by the action state, then a few
+// frames with keys held as the input says, each updating the world and drawing everything into a
+// real GL context (out-of-range styles, pictures and grid lookups only show once drawn and run).
 #include <SDL.h>
 #include <array>
 #include <cstdint>
@@ -17,8 +15,6 @@
 
 namespace {
 
-constexpr const char* mapPath = "./data/maps/map0.mp";
-
 // Clock steps between frames: a plain frame, then jumps long enough for every timed spawn.
 constexpr std::array<std::uint32_t, 4> frameSteps{16, 3000, 16, 2000};
 
@@ -29,9 +25,7 @@ ManualClock playClock;
 std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t frame)
 {
     std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(frame);
-    for (std::size_t i = frame; i < size; i += 97) {
-        hash = (hash ^ data[i]) * 16777619u;
-    }
+    for (std::size_t i = frame; i < size; i += 97) hash = (hash ^ data[i]) * 16777619u;
     return hash;
 }
 
@@ -39,17 +33,14 @@ std::uint32_t keysFor(const std::uint8_t* data, std::size_t size, std::size_t fr
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
-    fuzzing::enterScratchFolder();
-    fuzzing::openGlWindow();
     TickSource::install(&playClock);
-    engine.initHeadless();
-    fuzzing::giveAllTextures(*engine.textures);
+    fuzzing::startHarness(engine);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzzing::writeInput(mapPath, data, size);
+    fuzzing::writeInput("./data/maps/map0.mp", data, size);
     engine.level = 0;
     engine.changeState(std::make_unique<ActionState>());
     auto* play = static_cast<ActionState*>(engine.state.get());

@@ -14,22 +14,21 @@ namespace {
 constexpr int glyphPixels = 16;
 constexpr int sheetCells = 16;
 constexpr GLsizei listsBeforeFont = 64;
-constexpr int strayNames = 96;
+constexpr GLuint strayNames = 96;
 
 // The upper half of a letter is the half of its cell nearer the sheet's last stored row.
 Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHalf ? 255 : 0}; }
 
 Rgb sheetPixel(int x, int y)
 {
-    const int rowFromLast = sheetCells - 1 - y / glyphPixels;
-    return glyphColour(rowFromLast * sheetCells + x / glyphPixels, y % glyphPixels >= glyphPixels / 2);
+    return glyphColour((sheetCells - 1 - y / glyphPixels) * sheetCells + x / glyphPixels, y % glyphPixels >= 8);
 }
 
 // Lists that are not the font's: if text ever called one, a white square would show.
-void defineStrayLists(GLuint first, int count)
+void defineStrayLists(GLuint first, GLuint count)
 {
-    for (int i = 0; i < count; ++i) {
-        glNewList(first + static_cast<GLuint>(i), GL_COMPILE);
+    for (GLuint list = first; list < first + count; ++list) {
+        glNewList(list, GL_COMPILE);
         glDisable(GL_TEXTURE_2D);
         glRecti(0, 0, glyphPixels, glyphPixels);
         glEnable(GL_TEXTURE_2D);
@@ -40,9 +39,8 @@ void defineStrayLists(GLuint first, int count)
 std::array<GLint, 3> matrixState()
 {
     std::array<GLint, 3> state{};
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &state[0]);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &state[1]);
-    glGetIntegerv(GL_MATRIX_MODE, &state[2]);
+    const GLenum names[] = {GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH, GL_MATRIX_MODE};
+    for (std::size_t i = 0; i < state.size(); ++i) glGetIntegerv(names[i], &state[i]);
     return state;
 }
 
@@ -87,7 +85,7 @@ TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAs
     }
 }
 
-TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
+TEST_F(FontGlTest, PenAdvancesTenUnitsSkipsBytesWithoutAGlyphAndTurnsAndScalesAboutTheAnchor)
 {
     printText(textures, 100, 100, "AB", 0, 0.0f, 1.0f);
     expectGlyph(33, 100, 100);
@@ -98,10 +96,8 @@ TEST_F(FontGlTest, PenAdvancesTenUnitsAndBytesWithoutAGlyphOnlyMoveIt)
     EXPECT_FALSE(lit(104, 192) || lit(304, 192)) << "a list outside the font was called";
     expectGlyph(33, 110, 200);
     expectGlyph(161, 310, 200);
-}
 
-TEST_F(FontGlTest, ScaleAndAngleActAboutTheAnchor)
-{
+    // Scale and angle act about the anchor.
     printText(textures, 100, 500, "A", 0, 0.0f, 2.0f);
     EXPECT_TRUE(lit(100, 468) && lit(131, 499));
     EXPECT_FALSE(lit(132, 490) || lit(110, 467));

@@ -1,11 +1,7 @@
 #include "graphics/gl_test_window.hpp"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
 #include <SDL.h>
-#include <SDL_syswm.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <cstdint>
 #include <vector>
 
@@ -18,18 +14,11 @@ namespace {
 constexpr int windowWidth = 800;
 constexpr int windowHeight = 600;
 
-int channel(unsigned long pixel, unsigned long mask)
-{
-    return static_cast<int>((pixel & mask) >> __builtin_ctzl(mask));
-}
-
 std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {
     std::vector<std::uint8_t> pixels;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            for (int value : colourAt(x, y)) pixels.push_back(static_cast<std::uint8_t>(value));
-        }
+    for (int at = 0; at < width * height; ++at) {
+        for (int value : colourAt(at % width, at / width)) pixels.push_back(static_cast<std::uint8_t>(value));
     }
     return pixels;
 }
@@ -38,10 +27,8 @@ std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb
 
 GlTestWindow::GlTestWindow()
 {
-    ::testing::internal::CaptureStdout();  // the icon is missing here, which the log says
-    initVideo("Fezzle Flyer Deluxe", windowWidth, windowHeight, 32, false);
+    logOf([] { initVideo("Fezzle Flyer Deluxe", windowWidth, windowHeight, 32, false); });  // it logs the missing icon
     initGL(windowWidth, windowHeight);
-    ::testing::internal::GetCapturedStdout();
     clearFrame();
 }
 
@@ -63,28 +50,6 @@ Rgb pixelAt(int x, int y)
 }
 
 bool lit(int x, int y) { return pixelAt(x, y) != Rgb{0, 0, 0}; }
-
-Rgb shownPixelAt(int x, int y)
-{
-    // The front buffer cannot be read back under Xvfb; the window's own image can.
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    XImage* image = nullptr;
-    if (SDL_GetWMInfo(&info) == 1) {
-        info.info.x11.lock_func();
-        image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
-        info.info.x11.unlock_func();
-    }
-    if (image == nullptr) {
-        ADD_FAILURE() << "cannot read the window";
-        return {};
-    }
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    const Rgb colour{channel(pixel, image->red_mask), channel(pixel, image->green_mask),
-                     channel(pixel, image->blue_mask)};
-    XDestroyImage(image);
-    return colour;
-}
 
 std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {

@@ -7,14 +7,9 @@
 
 namespace {
 
-class OnScreenTest : public ::testing::Test {
-protected:
-    void TearDown() override { viewRect = saved; }
-    Rect saved = viewRect;
-};
-
-TEST_F(OnScreenTest, CornersInsideTheViewCountEdgesIncludedAndFarRectanglesDoNotWrapIntoIt)
+TEST(OnScreenTest, CornersInsideTheViewCountEdgesIncludedAndFarRectanglesDoNotWrapIntoIt)
 {
+    const Rect saved = viewRect;
     for (const Rect view : {Rect{0, 0, 800, 600}, Rect{800, 600, -800, -600}}) {
         viewRect = view;
         EXPECT_TRUE(isOnScreen(0, 0, 10, 10) && isOnScreen(800, 600, 5, 5) && isOnScreen(-5, -5, 5, 5));
@@ -29,6 +24,7 @@ TEST_F(OnScreenTest, CornersInsideTheViewCountEdgesIncludedAndFarRectanglesDoNot
     viewRect = {-10, -10, 800, 600};
     constexpr std::int32_t far = std::numeric_limits<std::int32_t>::max();
     EXPECT_FALSE(isOnScreen(far, 0, far, 10));
+    viewRect = saved;
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <cstdlib>
 #include <utility>
 
 #include "engine/game_engine.hpp"
@@ -46,15 +45,10 @@ protected:
 
     // Textures go with the window's context.
     static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }
-    void load(const LevelFile& file)
-    {
-        file.write("map.mp");
-        logOf([&] { world.level->load("map.mp"); });
-    }
+    void load(const LevelFile& file) { file.write("map.mp"); logOf([&] { world.level->load("map.mp"); }); }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
-        const auto off = [&](std::size_t i) { return std::abs(seen[i] - wanted[i]) > 3; };
-        EXPECT_FALSE(off(0) || off(1) || off(2)) << where << ": " << seen[0] << ", " << seen[1] << ", " << seen[2];
+        for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_NEAR(seen[i], wanted[i], 3) << where << ", channel " << i;
     }
 
     GlTestWindow window;
@@ -62,17 +56,6 @@ protected:
     Journal journal;
     World world;
 };
-
-TEST_F(LayersGlTest, PiecesPlacedLaterInTheWalkLieUnderEarlierOnes)
-{
-    engine.textures->collision[2] = plain(red);
-    engine.textures->collision[30] = plain(blue);
-    load(LevelFile().set(LevelFile::Grid::Pieces, 0, 0, 3).set(LevelFile::Grid::Pieces, 1, 0, 31));
-    world.level->drawPieces(&engine);
-    expectNear(pixelAt(16, 16), red, "column 0 alone");
-    expectNear(pixelAt(48, 16), red, "overlap: column 0 on top");
-    expectNear(pixelAt(80, 16), blue, "column 1 alone");
-}
 
 TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 {
@@ -88,17 +71,24 @@ TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
     }
 }
 
-TEST_F(LayersGlTest, EntitiesDrawOverTheLevelAndUnderTheForegroundAndNotWhilePaused)
+// Pieces placed later in the walk lie under earlier ones.
+TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEntitiesDrawBetweenLevelAndForegroundUnlessPaused)
 {
     engine.textures->jee[0] = plain({0, 0, 0});
     engine.textures->foreground[0] = plain({0, 255, 0});
-    load(LevelFile().set(LevelFile::Grid::Foreground, 0, 0, 1));  // 256 x 256 at the top-left
+    engine.textures->collision[2] = plain(red);
+    engine.textures->collision[30] = plain(blue);
+    using Grid = LevelFile::Grid;  // the foreground piece is 256 x 256 at the top-left
+    load(LevelFile().set(Grid::Foreground, 0, 0, 1).set(Grid::Pieces, 0, 12, 3).set(Grid::Pieces, 1, 12, 31));
     world.add(new PaintedProbe(plain(blue), &journal));
 
     engine.state->pause();
     world.draw(&engine);
     EXPECT_TRUE(journal.empty()) << "paused: only the level layers";
     expectNear(pixelAt(280, 280), {0, 0, 0}, "no entity while paused");
+    expectNear(pixelAt(16, 400), red, "column 0 alone");
+    expectNear(pixelAt(48, 400), red, "overlap: column 0 on top");
+    expectNear(pixelAt(80, 400), blue, "column 1 alone");
 
     engine.state->resume();
     world.draw(&engine);

@@ -24,13 +24,12 @@ public:
     }
     LevelFile& set(Grid grid, int column, int row, int value)
     {
-        const int offset = 4 + static_cast<int>(grid) * Level::gridCells + column * Level::rows + row;
-        bytes[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
-        return *this;
+        return setByte(4 + static_cast<int>(grid) * Level::gridCells + Level::cellIndex(column, row), value);
     }
-    LevelFile& setStyle(int style)
+    LevelFile& setStyle(int style) { return setByte(static_cast<int>(bytes.size()) - 1, style); }
+    LevelFile& setByte(int offset, int value)
     {
-        bytes.back() = static_cast<std::uint8_t>(static_cast<std::int8_t>(style));
+        bytes[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
         return *this;
     }
     void write(const std::string& path) const { writeFile(path, bytes); }

@@ -14,10 +14,8 @@ using namespace testing_support;
 
 namespace {
 
-// How a scene's entities behave, each a chance out of 1000: in update drift a little, jump anywhere (at
-// times far outside the level), resize (at times to a negative width), spawn, die, lose the box to
-// not-a-number; on a contact bounce back to where the turn began (as the hat does), be shoved anywhere
-// near, spawn.
+// Chances out of 1000, in update: drift, jump (at times far out), resize (at times negative), spawn, die, become
+// not-a-number; on a contact: bounce back to where the turn began (as the hat does), be shoved anywhere near, spawn.
 struct Habits {
     int drift = 700, jump = 15, resize = 20, spawn = 8, die = 6, lose = 2;
     int bounceBack = 150, shove = 100, spawnOnHit = 4;
@@ -25,27 +23,24 @@ struct Habits {
 
 class Wanderer : public ProbeEntity {
 public:
-    Wanderer(const std::string& wandererName, std::uint32_t seed, float x, float y, float w, float h,
-             Journal& calls, const Habits& habits)
-        : ProbeEntity(wandererName, x, y, w, &calls), random(seed), sharedCalls(calls), rules(habits)
-    {
-        height = h;
-    }
+    Wanderer(const std::string& id, std::uint32_t seed, float x, float y, float w, float h, Journal& sharedCalls,
+             const Habits& habits)
+        : ProbeEntity(id, x, y, w, &sharedCalls), random(seed), calls(sharedCalls), rules(habits) { height = h; }
 
     void update(GameEngine* engine) override
     {
         ProbeEntity::update(engine);
         if (chance(rules.drift)) {
-            position.x += between(-40.0f, 40.0f);
-            position.y += between(-40.0f, 40.0f);
+            position.x += between(-40, 40);
+            position.y += between(-40, 40);
         }
         if (chance(rules.jump)) {
-            position.x = chance(100) ? between(-1e9f, 1e9f) : between(-500.0f, 12500.0f);
-            position.y = between(-300.0f, 1100.0f);
+            position.x = chance(100) ? between(-1e9f, 1e9f) : between(-500, 12500);
+            position.y = between(-300, 1100);
         }
         if (chance(rules.resize)) {
-            width = chance(200) ? -between(1.0f, 300.0f) : between(0.0f, 600.0f);
-            height = between(0.0f, 500.0f);
+            width = chance(200) ? -between(1, 300) : between(0, 600);
+            height = between(0, 500);
         }
         if (chance(rules.lose)) position.y = std::numeric_limits<float>::quiet_NaN();
         if (chance(rules.spawn)) spawnChild();
@@ -57,8 +52,8 @@ public:
         ProbeEntity::collide(engine, other, level);
         if (chance(rules.bounceBack)) position = oldPosition;
         if (chance(rules.shove)) {
-            position.x += between(-300.0f, 300.0f);
-            width = between(5.0f, 500.0f);
+            position.x += between(-300, 300);
+            width = between(5, 500);
         }
         if (chance(rules.spawnOnHit)) spawnChild();
         return false;
@@ -66,45 +61,37 @@ public:
 
 private:
     bool chance(int perMille) { return static_cast<int>(random() % 1000) < perMille; }
-    float between(float low, float high)
-    {
-        return low + (high - low) * static_cast<float>(random() % 100000) / 100000.0f;
-    }
+    float between(float low, float high) { return low + (high - low) * static_cast<float>(random() % 100000) / 1e5f; }
     void spawnChild()
     {
-        const std::string child = name + "." + std::to_string(children++);
-        world->add(new Wanderer(child, random(), position.x + between(-50.0f, 50.0f), position.y, between(5.0f, 120.0f),
-                                between(5.0f, 120.0f), sharedCalls, rules));
+        world->add(new Wanderer(name + "." + std::to_string(children++), random(), position.x + between(-50, 50),
+                                position.y, between(5, 120), between(5, 120), calls, rules));
     }
 
     std::minstd_rand random;
-    Journal& sharedCalls;
+    Journal& calls;
     const Habits& rules;
     int children = 0;
 };
 
-// One scene, built the same way in any number of worlds from its seed; crowded on purpose: most boxes
-// meet several others.
+// One scene from its seed, the same in any world; crowded on purpose: most boxes meet several others.
 void populate(World& world, std::uint32_t seed, int count, Journal& journal, const Habits& habits)
 {
     std::minstd_rand random(seed);
     const auto pick = [&random](int range) { return static_cast<float>(static_cast<int>(random() % 100000) % range); };
     for (int i = 0; i < count; ++i) {
-        const float x = pick(2400) - 100.0f;
-        const float y = pick(1000) - 100.0f;
-        const float size = 10.0f + pick(450);
-        world.add(new Wanderer("e" + std::to_string(i), static_cast<std::uint32_t>(random()), x, y, size,
-                               10.0f + pick(450), journal, habits));
+        const float x = pick(2400) - 100, y = pick(1000) - 100, w = 10 + pick(450);
+        world.add(new Wanderer("e" + std::to_string(i), random(), x, y, w, 10 + pick(450), journal, habits));
     }
 }
 
-class PairIndexSceneTest : public ::testing::Test {
-protected:
-    void SetUp() override { engine.initHeadless(); }
-
+TEST(PairIndexSceneTest, CrowdedMovingScenesCollideInTheOrderOfThePlainPairLoop)
+{
+    GameEngine engine;
+    engine.initHeadless();
+    std::size_t contacts = 0;
     // Walks the scene in both worlds frame by frame and compares every frame's calls.
-    void expectSameCalls(std::uint32_t seed, int count, const Habits& habits, int frames)
-    {
+    const auto expectSameCalls = [&](std::uint32_t seed, int count, const Habits& habits, int frames) {
         Journal plainCalls, gridCalls;
         World plain, grid;
         plain.pairIndexFrom = INT32_MAX;
@@ -120,25 +107,12 @@ protected:
             ASSERT_EQ(namesOf(grid.objects), namesOf(plain.objects)) << "scene " << seed << ", frame " << frame;
             contacts += plainCalls.size();
         }
-    }
-
-    GameEngine engine;
-    std::size_t contacts = 0;
-};
-
-TEST_F(PairIndexSceneTest, CrowdedMovingScenesCollideInTheOrderOfThePlainPairLoop)
-{
-    const Habits habits;
-    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        expectSameCalls(seed, 40 + static_cast<int>(seed) * 25, habits, 12);
-    }
+    };
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) expectSameCalls(seed, 40 + static_cast<int>(seed) * 25, {}, 12);
     EXPECT_GT(contacts, 100000u) << "the scenes must actually touch";
 
-    // Contacts that move, spawn and resize almost every time.
-    const Habits restless{700, 15, 20, 40, 40, 0, 600, 500, 30};
-    for (std::uint32_t seed = 100; seed < 106; ++seed) {
-        expectSameCalls(seed, 60, restless, 8);
-    }
+    const Habits restless{700, 15, 20, 40, 40, 0, 600, 500, 30};  // contacts that move, spawn and resize
+    for (std::uint32_t seed = 100; seed < 106; ++seed) expectSameCalls(seed, 60, restless, 8);
 }
 
 // Not-a-number boxes, never rejected, are in every scene above.
@@ -147,9 +121,7 @@ TEST(PairIndexTest, TouchingAndFarOffBoxesAreNeverSkipped)
     ProbeEntity a("a", 255.5f, 10.0f, 0.5f);
     ProbeEntity b("b", 256.0f, 10.0f, 30.0f);
     ASSERT_TRUE(a.overlaps(&b));
-    EXPECT_EQ(PairIndex::cellsOf(&a).column1, PairIndex::cellsOf(&b).column0)
-        << "the touching edge lies in both boxes' cells";
-
+    EXPECT_EQ(PairIndex::cellsOf(&a).column1, PairIndex::cellsOf(&b).column0) << "the touching edge is in both";
     b.position.x = std::numeric_limits<float>::infinity();
     EXPECT_EQ(PairIndex::cellsOf(&b).column0, PairIndex::gridColumns - 1) << "far off boxes share the edge cells";
 }

@@ -18,9 +18,7 @@ public:
 protected:
     Entity* createObject(std::int32_t x, std::int32_t y, std::int32_t type) override
     {
-        if (type < 0 || type >= levelObjectKindCount) {
-            return nullptr;
-        }
+        if (type < 0 || type >= levelObjectKindCount) return nullptr;
         const std::string name = "kind" + std::to_string(type) + "@" + std::to_string(x) + "," + std::to_string(y);
         auto* probe = new ProbeEntity(name, static_cast<float>(x), static_cast<float>(y), objectSize, journal);
         probe->type = type;

@@ -18,8 +18,7 @@ protected:
     // Boxes far apart in open air, unless placed otherwise.
     ProbeEntity* addProbe(const std::string& name, float x = -1.0f)
     {
-        const float at = x >= 0.0f ? x : 100.0f + 100.0f * static_cast<float>(world.objects.size());
-        auto* probe = new ProbeEntity(name, at, 100.0f, 30.0f, &journal);
+        auto* probe = new ProbeEntity(name, x >= 0 ? x : 100.0f * float(world.objects.size() + 1), 100, 30, &journal);
         world.add(probe);
         return probe;
     }
@@ -46,8 +45,7 @@ TEST_F(WorldTest, EachTurnSavesUpdatesThenTestsTerrainThenEveryOtherEntity)
 {
     ProbeEntity* a = addProbe("A", 100);
     addProbe("B", 120);
-    ProbeEntity* c = addProbe("C", 400);
-    c->position.y = 780;  // its bottom leaves the level
+    addProbe("C", 400)->position.y = 780;  // its bottom leaves the level
     a->onUpdate = [](ProbeEntity& self) { self.position.x += 5.0f; };
     EXPECT_EQ(walk(), (Journal{"A update", "A hits B", "B update", "B hits A", "C update", "C terrain"}));
     EXPECT_EQ(a->oldPosition.x, 100.0f) << "saved before the update moved it";
@@ -83,7 +81,7 @@ TEST_F(WorldTest, EntitiesSpawnedDuringTheWalkTakeTheirTurnInItAfterAllOlderOnes
     EXPECT_EQ(walk(), (Journal{"A update", "A hits S", "B update", "S update", "S terrain", "S hits A"}));
 }
 
-TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentreAndUnknownIdsMakeNothing)
+TEST_F(WorldTest, TheHatStartsOnTheLastStartPointsCentreUnknownIdsMakeNothingAndClearForgetsTheStartPoint)
 {
     EXPECT_EQ(addHat()->position.x, 7.0f) << "no start point yet: the hat stays where it was made";
 
@@ -97,18 +95,12 @@ TEST_F(WorldTest, TheHatStartsWithItsCornerOnTheLastStartPointsCentreAndUnknownI
     EXPECT_EQ(addProbe("other", 7)->position.x, 7.0f) << "only the hat is moved";
 
     World real;  // the game's own factory makes nothing for ids outside the level object kinds
-    for (int id : {8, 100, 101, 102, -1, -2, 127}) {
-        real.spawnObject(64, 64, id);
-    }
+    for (int id : {8, 100, 101, 102, -1, -2, 127}) real.spawnObject(64, 64, id);
     EXPECT_TRUE(real.objects.size() == 0 && real.startPoint == nullptr);
-}
 
-TEST_F(WorldTest, ClearDeletesEveryEntityAndForgetsTheStartPoint)
-{
-    addProbe("A");
-    world.spawnObject(320, 640, typeId(EntityType::StartPoint));
     world.clear();
-    EXPECT_EQ(journal, (Journal{"kind0@320,640 deleted", "A deleted"}));
+    EXPECT_EQ(journal,
+              (Journal{"other deleted", "kind1@0,0 deleted", "kind0@96,672 deleted", "kind0@320,640 deleted"}));
     EXPECT_EQ(addHat()->position.x, 7.0f) << "the deleted start point must not be read";
     world.update(&engine);
     EXPECT_EQ(world.objects.size(), 1);
