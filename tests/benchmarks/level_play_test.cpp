@@ -12,18 +12,13 @@ namespace {
 constexpr int busiestLevel = 17;
 constexpr int frameMs = 16;
 
-TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying)
-{
+TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying) {
     const BenchDataDir work(FEZZLE_DATA_DIR);
-    if (!work.ready()) {
-        GTEST_SKIP() << "no built maps under " << FEZZLE_DATA_DIR;
-    }
+    if (!work.ready()) GTEST_SKIP() << "no built maps under " << FEZZLE_DATA_DIR;
     const InputTrack track = storedTrack(busiestLevel, false);
     ASSERT_FALSE(track.frames.empty());
     LevelPlay drawn(busiestLevel, false, track);
-    while (!drawn.over()) {
-        drawn.wholeFrame();
-    }
+    while (!drawn.over()) drawn.wholeFrame();
     EXPECT_TRUE(drawn.reachedToilet()) << "after " << drawn.frames << " frames";
     EXPECT_GE(drawn.mostEntities, 30u) << "the busiest level holds the most objects";
     EXPECT_EQ(drawn.clock.now - LevelPlay::startClockMs, static_cast<std::uint32_t>(drawn.frames * frameMs))
@@ -37,12 +32,9 @@ TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying)
     EXPECT_EQ(updated.frames, drawn.frames) << "the world's timing pass plays the same level";
 }
 
-TEST(MenuPlay, StaysOnTheMainScreen)
-{
+TEST(MenuPlay, StaysOnTheMainScreen) {
     MenuPlay menu;
-    for (int frame = 0; frame < 600; ++frame) {
-        menu.wholeFrame();
-    }
+    for (int frame = 0; frame < 600; ++frame) menu.wholeFrame();
     ASSERT_NE(menu.engine.state, nullptr);
     EXPECT_EQ(menu.engine.state->name, "MenuState");
     EXPECT_EQ(static_cast<const MenuState&>(*menu.engine.state).screen, 0);

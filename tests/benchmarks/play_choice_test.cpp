@@ -9,22 +9,17 @@
 namespace {
 
 // Parses every argument; false at the first one PlayChoice does not take.
-bool parseAll(std::vector<std::string> arguments, PlayChoice& choice)
-{
+bool parseAll(std::vector<std::string> arguments, PlayChoice& choice) {
     arguments.insert(arguments.begin(), "program");
     std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    bool taken = true;
-    for (int i = 1; taken && i < static_cast<int>(argv.size()); ++i) {
-        taken = choice.take(static_cast<int>(argv.size()), argv.data(), i);
-    }
-    return taken;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    const int argc = static_cast<int>(argv.size());
+    for (int i = 1; i < argc; ++i)
+        if (!choice.take(argc, argv.data(), i)) return false;
+    return true;
 }
 
-TEST(PlayChoice, TakesTheSceneAndItsSettings)
-{
+TEST(PlayChoice, TakesTheSceneAndItsSettings) {
     PlayChoice level;
     ASSERT_TRUE(parseAll({"--hard", "--level", "17", "--data", "elsewhere"}, level));
     EXPECT_EQ(level.scene, PlayChoice::Scene::Level);

@@ -5,12 +5,9 @@
 
 namespace {
 
-TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples)
-{
+TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples) {
     SampleStats stats;
-    for (int i = 100; i >= 1; --i) {
-        stats.add(static_cast<double>(i));  // out of order: the statistics must not depend on it
-    }
+    for (int i = 100; i >= 1; --i) stats.add(static_cast<double>(i));  // out of order on purpose
     EXPECT_EQ(stats.median(), 50.0);
     EXPECT_EQ(stats.percentile(99.0), 99.0);
     EXPECT_EQ(stats.percentile(99.9), 100.0) << "one slow frame in a hundred is the 99.9th percentile";
