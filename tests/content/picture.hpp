@@ -20,6 +20,7 @@ using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 struct Rgba {
     Uint8 r, g, b, a;
     double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
+    bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
 };
 
 struct Box {

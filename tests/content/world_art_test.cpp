@@ -45,17 +45,11 @@ void expectSeamless(const std::string& file, bool acrossColumns) {
 double coverage(const Picture& picture, const Rect& drawn, double x0, double y0, double x1, double y1) {
     double sum = 0.0;
     int count = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        const double ly = (y + 0.5) * drawn.h / picture.height;
-        if (ly < y0 || ly >= y1) continue;
+    for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) {
-            const double lx = (x + 0.5) * drawn.w / picture.width;
-            if (lx >= x0 && lx < x1) {
-                sum += picture.at(x, y).a / 255.0;
-                ++count;
-            }
+            const double lx = (x + 0.5) * drawn.w / picture.width, ly = (y + 0.5) * drawn.h / picture.height;
+            if (lx >= x0 && lx < x1 && ly >= y0 && ly < y1) sum += picture.at(x, y).a / 255.0, ++count;
         }
-    }
     return count == 0 ? 0.0 : sum / count;
 }
 
@@ -79,11 +73,7 @@ std::vector<Piece> everyPiece() {
 }
 
 // The smallest power of two that holds a drawn size: nothing smaller shows it sharp, anything larger wastes memory.
-int pictureSide(int drawn) {
-    int side = 1;
-    while (side < drawn) side *= 2;
-    return side;
-}
+int pictureSide(int drawn) { return drawn <= 1 ? 1 : 2 * pictureSide((drawn + 1) / 2); }
 
 constexpr int cellPixels = 32;
 constexpr double solidCell = 0.9;
@@ -120,24 +110,11 @@ TEST(WorldArt, BackgroundsKeepContrastUnderTheirDarkTint) {
         double sum = 0.0, squares = 0.0;
         for (const Rgba& p : picture.pixels) {
             const double shown = p.r * tint.r + p.g * tint.g + p.b * tint.b;
-            sum += shown;
-            squares += shown * shown;
+            sum += shown, squares += shown * shown;
         }
-        const double count = static_cast<double>(picture.pixels.size());
-        const double mean = sum / count;
+        const double count = static_cast<double>(picture.pixels.size()), mean = sum / count;
         EXPECT_GE(mean, 12.0) << "jee" << n << " all but vanishes under its tint";
-        EXPECT_GE(std::sqrt(std::max(0.0, squares / count - mean * mean)), 5.0)
-            << "jee" << n << " shows as a flat wash under its tint";
-    }
-}
-
-TEST(WorldArt, SquareTilesAndBeamsAreOpaqueEdgeToEdge) {
-    std::vector<int> numbers = {2, 3};
-    for (int n = 31; n <= 50; ++n) numbers.push_back(n);
-    for (int n : numbers) {
-        const Picture picture = readPicture(nameOf("collision", n));
-        EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(), [](const Rgba& p) { return p.a == 255; }))
-            << "collision" << n << " has see-through pixels";
+        EXPECT_GE(std::sqrt(std::max(0.0, squares / count - mean * mean)), 5.0) << "jee" << n << " is a flat wash";
     }
 }
 
@@ -166,30 +143,26 @@ TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
     }
 }
 
-TEST(WorldArt, SceneryIsMostlyClearAndFarSceneryIsSeeThrough) {
+TEST(WorldArt, TilesAreOpaqueSceneryMostlyClearAndHalfClearPixelsKeepTheirColour) {
+    auto alphaAll = [](const std::string& file, auto rule) {
+        const std::vector<Rgba> pixels = readPicture(file).pixels;
+        return std::all_of(pixels.begin(), pixels.end(), [&](const Rgba& p) { return rule(p.a); });
+    };
+    // Square tiles and beams: no see-through pixel.
+    for (int n : {2, 3, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50})
+        EXPECT_TRUE(alphaAll(nameOf("collision", n), [](int a) { return a == 255; })) << "collision" << n;
+    // Far scenery is never fully opaque, so it cannot pass for terrain.
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_TRUE(alphaAll(nameOf("parallax", n), [](int a) { return a <= 200; })) << "parallax" << n;
     // Drawn over the hat: it may never hide a route.
     for (int n = 1; n <= 12; ++n)
-        EXPECT_LE(coverage(readPicture(nameOf("foreground", n)), {0, 0, 1, 1}, 0, 0, 1, 1), 0.25)
-            << "foreground" << n << " covers too much of its box";
-    // Never fully opaque, so far scenery cannot pass for terrain.
-    for (int n = 1; n <= 5; ++n) {
-        const Picture picture = readPicture(nameOf("parallax", n));
-        EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(), [](const Rgba& p) { return p.a <= 200; }))
-            << "parallax" << n << " has opaque parts";
-    }
-}
-
-TEST(WorldArt, HalfClearPixelsKeepTheirFullColour) {
+        EXPECT_LE(coverage(readPicture(nameOf("foreground", n)), {0, 0, 1, 1}, 0, 0, 1, 1), 0.25) << "foreground" << n;
     // A pale cloud at half opacity: with straight alpha its colour stays pale; a picture saved with
     // premultiplied colour would turn grey and draw as a dark smudge.
-    const Picture picture = readPicture("parallax1.png");
     double brightness = 0.0;
     int count = 0;
-    for (const Rgba& p : picture.pixels)
-        if (p.a >= 96 && p.a <= 160) {
-            brightness += (p.r + p.g + p.b) / 3.0;
-            ++count;
-        }
+    for (const Rgba& p : readPicture("parallax1.png").pixels)
+        if (p.a >= 96 && p.a <= 160) brightness += (p.r + p.g + p.b) / 3.0, ++count;
     ASSERT_GT(count, 100) << "parallax1 has no half-clear cloud to look at";
     EXPECT_GE(brightness / count, 200.0);
 }
