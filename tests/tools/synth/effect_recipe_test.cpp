@@ -30,13 +30,11 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     const EffectRecipe r = parse(twoVoices);
     ASSERT_EQ(r.voices.size(), 2u);
     const Patch& echo = r.voices[1].patch;
-    ASSERT_EQ(echo.oscillators.size(), 1u) << "'from' copies the sound";
+    // 'from' copies the sound (trailing comments ignored) but none of the notes.
+    ASSERT_TRUE(echo.oscillators.size() == 1 && echo.filters.size() == 1 && r.voices[1].notes.size() == 1);
     EXPECT_EQ(echo.oscillators[0].wave, Waveform::Square);
     EXPECT_DOUBLE_EQ(echo.oscillators[0].pulseWidth, 0.25);
-    ASSERT_EQ(echo.filters.size(), 1u);
-    EXPECT_TRUE(echo.filters[0].followsPitch);
-    EXPECT_DOUBLE_EQ(echo.filters[0].cutoff, 4.0);
-    ASSERT_EQ(r.voices[1].notes.size(), 1u) << "but none of the notes";
+    EXPECT_TRUE(echo.filters[0].followsPitch && echo.filters[0].cutoff == 4.0) << "x4 follows the note's pitch";
     EXPECT_DOUBLE_EQ(r.voices[1].notes[0].startSeconds, 0.1);
     EXPECT_NEAR(r.voices[1].notes[0].note.velocity, std::pow(10.0, -3.0 / 20.0), 1e-9);
 }

@@ -30,9 +30,9 @@ TEST(SoundFiles, WavRoundTripClampingAndDamage) {
     const AudioBuffer back = readWav(path);
     ASSERT_EQ(back.channels, 2);
     ASSERT_EQ(back.samples.size(), b.samples.size());
-    EXPECT_NEAR(back.samples[10], 1.0f, 1e-4);
-    EXPECT_NEAR(back.samples[11], -1.0f, 1e-4);
-    for (std::size_t i = 20; i < b.samples.size(); ++i) ASSERT_NEAR(back.samples[i], b.samples[i], 1.0 / 32767) << i;
+    b.samples[10] = 1.0f;
+    b.samples[11] = -1.0f;
+    for (std::size_t i = 0; i < b.samples.size(); ++i) ASSERT_NEAR(back.samples[i], b.samples[i], 1.0 / 32767) << i;
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes.size(), 44 + 2 * b.samples.size()) << "plain 44-byte header";
