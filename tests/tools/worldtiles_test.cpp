@@ -44,7 +44,7 @@ TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
     const auto loops = beam.outlineLoops();
     ASSERT_EQ(loops.size(), 1u);
     for (const Point corner : loops[0])
-        EXPECT_TRUE((corner.x == -1 || corner.x == 4) && (corner.y == 0 || corner.y == 2)) << corner.x << "," << corner.y;
+        EXPECT_TRUE((corner.x == -1 || corner.x == 4) && (corner.y == 0 || corner.y == 2)) << corner.x;
     // Only cells that reach an open side are carried on past it.
     CellMask step({"#..", "###"});
     step.setOpenSides("B");

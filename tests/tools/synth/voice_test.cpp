@@ -41,7 +41,7 @@ TEST(Voice, EveryWaveformSoundsAtItsPitchAndNoiseRepeats) {
         EXPECT_NEAR(measuredHz(Voice(plain(wave), {220.0, 0.5, 1.0, 1}).render(), 4410, 17640), 220.0, 0.5)
             << static_cast<int>(wave);
     // The same note renders the same noise: the build's output does not change from run to run.
-    const auto noise = [](std::uint32_t seed) { return Voice(plain(Waveform::Noise), {100.0, 0.05, 1.0, seed}).render(); };
+    const auto noise = [](std::uint32_t seed) { return Voice(plain(Waveform::Noise), {100, 0.05, 1, seed}).render(); };
     EXPECT_EQ(noise(3), noise(3));
     EXPECT_NE(noise(3), noise(4));
 }
