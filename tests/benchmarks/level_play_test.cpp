@@ -1,11 +1,9 @@
 // The plays the figures come from must be the game's: a stored track that no longer reaches the
-// toilet would time a short crash, and a menu that left its screen would time another state.
+// toilet would time a short crash.
 #include <gtest/gtest.h>
 
 #include "bench_data_dir.hpp"
 #include "level_play.hpp"
-#include "menu_play.hpp"
-#include "states/menu_state.hpp"
 
 namespace {
 
@@ -30,14 +28,6 @@ TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying) {
         updated.engine.draw();
     }
     EXPECT_EQ(updated.frames, drawn.frames) << "the world's timing pass plays the same level";
-}
-
-TEST(MenuPlay, StaysOnTheMainScreen) {
-    MenuPlay menu;
-    for (int frame = 0; frame < 600; ++frame) menu.wholeFrame();
-    ASSERT_NE(menu.engine.state, nullptr);
-    EXPECT_EQ(menu.engine.state->name, "MenuState");
-    EXPECT_EQ(static_cast<const MenuState&>(*menu.engine.state).screen, 0);
 }
 
 }  // namespace

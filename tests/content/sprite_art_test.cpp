@@ -98,23 +98,18 @@ TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
     }
 }
 
-// `count` cells from `first` on, side by side (or one under the other).
-std::vector<Box> cellRun(Box first, int count, bool down = false) {
-    std::vector<Box> cells;
-    for (int i = 0; i < count; ++i)
-        cells.push_back({first.x + (down ? 0 : i * first.w), first.y + (down ? i * first.h : 0), first.w, first.h});
-    return cells;
-}
-std::vector<Box> operator+(std::vector<Box> a, const std::vector<Box>& b) { return a.insert(a.end(), b.begin(), b.end()), a; }
-
 // The blower's eight frames, 128x256 each.
-const std::vector<Box> blowerCells = cellRun({0, 0, 128, 256}, 4) + cellRun({0, 256, 128, 256}, 4);
+const std::vector<Box> blowerCells = {{0, 0, 128, 256},   {128, 0, 128, 256},   {256, 0, 128, 256},
+                                      {384, 0, 128, 256},  {0, 256, 128, 256}, {128, 256, 128, 256},
+                                      {256, 256, 128, 256}, {384, 256, 128, 256}};
 
 TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
     const std::pair<std::string, std::vector<Box>> sheets[] = {
-        {kuva(11), cellRun({0, 0, 256, 170}, 3, true) + cellRun({340, 0, 170, 170}, 3, true)},  // thrower, items
+        {kuva(11), {{0, 0, 256, 170}, {0, 170, 256, 170}, {0, 340, 256, 170},      // thrower
+                    {340, 0, 170, 170}, {340, 170, 170, 170}, {340, 340, 170, 170}}},  // its items
         {kuva(12), blowerCells},
-        {"effect1.png", cellRun({0, 0, 128, 128}, 4) + std::vector<Box>{{0, 128, 128, 128}, {256, 128, 128, 128}}},
+        {"effect1.png", {{0, 0, 128, 128}, {128, 0, 128, 128}, {256, 0, 128, 128}, {384, 0, 128, 128},  // puff
+                         {0, 128, 128, 128}, {256, 128, 128, 128}}},  // ember, bubble
     };
     for (const auto& [file, cells] : sheets) {
         const Picture p = readPicture(file);
@@ -131,7 +126,7 @@ TEST(SpriteArt, BlowerStandsOnTheCellBottomAndPuffsWiden) {
     ASSERT_FALSE(blower.pixels.empty());
     constexpr int feetBand = 16;  // squashed to 182 high, the feet must still touch the box bottom
     for (const Box& cell : blowerCells)
-        EXPECT_GE(inkBounds(blower, cell).bottom(), cell.bottom() - feetBand) << "feet float at " << cell.x << "," << cell.y;
+        EXPECT_GE(inkBounds(blower, cell).bottom(), cell.bottom() - feetBand) << "feet float at x " << cell.x;
     // The game plays the puff from x 384 to x 0: each frame at least as wide as the one before.
     const Picture effects = readPicture("effect1.png");
     ASSERT_FALSE(effects.pixels.empty());
@@ -168,7 +163,7 @@ TEST(SpriteArt, TintedPicturesAreDrawnLight) {
         EXPECT_GE(lightInkShare(p, p.whole()), lightInk) << file;
     }
     const Picture effects = readPicture("effect1.png");
-    for (int x : {0, 256}) EXPECT_GE(lightInkShare(effects, {x, 128, 128, 128}), lightInk) << "ember, bubble at x " << x;
+    for (int x : {0, 256}) EXPECT_GE(lightInkShare(effects, {x, 128, 128, 128}), lightInk) << "effect at x " << x;
 }
 
 TEST(SpriteArt, CaptionsFitWhereTheMenuPutsThem) {

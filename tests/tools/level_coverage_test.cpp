@@ -79,16 +79,6 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
     };
     for (const auto& [column, row, fraction] : cells)
         EXPECT_DOUBLE_EQ(coverage.fraction(column, row), fraction) << column << "," << row;
-
-    // Columns 0 to 6 of rows 0 to 11 solid: column 6 is bare; the half-covered row 12 is ghost terrain.
-    MapData level;
-    level.pieces[at(0, 0)] = formation;
-    for (int column = 0; column <= 6; ++column)
-        for (int row = 0; row < 12; ++row) level.terrain[at(column, row)] = 1;
-    const CoverageReport report = CoverageReport::measure(level, CoverageMap(level.pieces, fixture.pictures));
-    EXPECT_EQ(report.bareSolidCells.size(), 12u);
-    EXPECT_EQ(report.ghostCells.size(), 6u);
-    EXPECT_THAT(report.summary(), testing::StartsWith("solid 72/84 covered"));
 }
 
 TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {

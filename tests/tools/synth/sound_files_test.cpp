@@ -4,25 +4,17 @@
 #include <cmath>
 #include <fstream>
 
-#include "sample_rate.hpp"
 #include "wav_file.hpp"
 
 namespace synth {
 namespace {
 
-AudioBuffer tone(int channels, std::size_t frames, double hz, double level) {
-    AudioBuffer b;
-    b.channels = channels;
-    for (std::size_t i = 0; i < frames; ++i)
-        for (int c = 0; c < channels; ++c)
-            b.samples.push_back(static_cast<float>(level * std::sin(6.283185307179586 * hz * (i + 10 * c) / sampleRateHz)));
-    return b;
-}
-
 std::string tempPath(const std::string& name) { return ::testing::TempDir() + name; }
 
 TEST(SoundFiles, WavRoundTripClampingAndDamage) {
-    AudioBuffer b = tone(2, 1000, 440.0, 0.5);
+    AudioBuffer b;
+    b.channels = 2;
+    for (int i = 0; i < 2000; ++i) b.samples.push_back(0.5f * std::sin(0.0627f * static_cast<float>(i)));
     b.samples[10] = 1.7f;  // beyond full scale: clamped, never wrapped round
     b.samples[11] = -1.7f;
     const std::string path = tempPath("round.wav");
