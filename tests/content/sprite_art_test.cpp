@@ -36,7 +36,6 @@ Box inkBounds(const Picture& p, const Box& region) {
            << "ink spans x " << ink.x << ".." << ink.right() << ", y " << ink.y << ".." << ink.bottom();
 }
 
-// The pixels of a region, row by row.
 std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
     std::vector<Rgba> pixels;
     for (int y = region.y; y < region.bottom(); ++y)

@@ -17,7 +17,6 @@ peak -6
 voice beep
   osc square width 0.25   # trailing comment
   filter lowpass x4 q 2 sweep 1 over 0.05
-  amp attack 0.002 decay 0.1 sustain 0 release 0.02
   note 0 0.08 C5
 end
 voice echo from beep
