@@ -55,45 +55,37 @@ double lightInkShare(const Picture& p, const Box& region) {
 
 std::string kuva(int n) { return "kuva" + std::to_string(n) + ".png"; }
 
-struct Expected {
-    std::string file;
-    int widthPerHeight;  // aspect the picture is drawn at: 1 square, 4 or 8 wide boxes
-    int exactSize;       // sheets addressed in pixels must be exactly this square size; 0 when free
-};
-
 // Menu captions, all left-aligned in their box.
 const std::vector<int> captionNumbers = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
                                          26, 27, 28, 29, 30, 31, 33, 37};
-
-std::vector<Expected> everyPicture() {
-    std::vector<Expected> all = {{"icon.png", 1, 0},   {"load.png", 4, 0},      {"flare_white.png", 1, 0},
-                                 {"font.png", 1, 512}, {"effect1.png", 1, 512}};
-    // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
-    // and blower (12) sheets are cut in pixels.
-    for (int n = 1; n <= 40; ++n) {
-        const bool wide = n == 14 || std::count(captionNumbers.begin(), captionNumbers.end(), n) > 0;
-        all.push_back({kuva(n), wide ? 8 : n == 13 || n == 38 ? 4 : 1, n == 11 || n == 12 ? 512 : 0});
-    }
-    return all;
-}
 // Half of the 8 px gutter between neighbouring cells of a sheet.
 constexpr int cellMargin = 4;
 constexpr double lightInk = 0.35;
 
 TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
-    for (const Expected& e : everyPicture()) {
-        SCOPED_TRACE(e.file);
-        const Picture p = readPicture(e.file);
-        expectLoadsAsTheGameLoads(e.file, p);
-        EXPECT_EQ(p.width, p.height * e.widthPerHeight) << "drawn in a box of " << e.widthPerHeight << ":1";
-        if (e.exactSize) {
-            EXPECT_EQ(p.width, e.exactSize);
-            continue;  // cell sheets are checked cell by cell
-        }
+    // Drawn in a box `widthPerHeight` times as wide as high; sheets cut in pixels are exactly `sheetSize` square.
+    auto check = [](const std::string& file, int widthPerHeight, int sheetSize = 0) {
+        SCOPED_TRACE(file);
+        const Picture p = readPicture(file);
+        expectLoadsAsTheGameLoads(file, p);
+        EXPECT_EQ(p.width, p.height * widthPerHeight) << "drawn in a box of " << widthPerHeight << ":1";
+        EXPECT_TRUE(sheetSize == 0 || p.width == sheetSize) << p.width << " wide";
+        if (sheetSize != 0) return;  // cell sheets are checked cell by cell
         // Whole-sheet pictures wrap with GL_REPEAT and linear filtering blends the texel beyond the edge in,
         // so their outermost pixels must stay clear.
         EXPECT_TRUE(keepsClearOf(p, p.whole(), 1));
         EXPECT_GT(inkBounds(p, p.whole()).w, 0) << "nothing drawn";
+    };
+    check("icon.png", 1);
+    check("load.png", 4);
+    check("flare_white.png", 1);
+    check("font.png", 1, 512);
+    check("effect1.png", 1, 512);
+    // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
+    // and blower (12) sheets are cut in pixels.
+    for (int n = 1; n <= 40; ++n) {
+        const bool wide = n == 14 || std::count(captionNumbers.begin(), captionNumbers.end(), n) > 0;
+        check(kuva(n), wide ? 8 : n == 13 || n == 38 ? 4 : 1, n == 11 || n == 12 ? 512 : 0);
     }
 }
 
