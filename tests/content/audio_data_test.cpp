@@ -121,7 +121,7 @@ protected:
                     Mix_OpenAudio(mixerRateHz, mixerFormat, mixerChannels, mixerChunkSamples) == 0;
     }
     static void TearDownTestSuite() {
-        if (mixerOpen) Mix_CloseAudio();
+        Mix_CloseAudio();  // does nothing when it never opened
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     void SetUp() override { ASSERT_TRUE(mixerOpen) << "the mixer did not open: " << Mix_GetError(); }
@@ -129,10 +129,9 @@ protected:
     // The chunk as the mixer holds it: already in the device format it was opened with.
     static Sound loadEffect(const char* file) {
         Sound sound;
-        if (Mix_Chunk* chunk = Mix_LoadWAV((soundDir + file).c_str())) {
-            appendPcm16(sound.samples, chunk->abuf, chunk->alen);
-            Mix_FreeChunk(chunk);
-        }
+        Mix_Chunk* chunk = Mix_LoadWAV((soundDir + file).c_str());
+        if (chunk) appendPcm16(sound.samples, chunk->abuf, chunk->alen);
+        Mix_FreeChunk(chunk);  // takes a null chunk
         return sound;
     }
 

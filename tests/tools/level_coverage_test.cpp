@@ -18,6 +18,13 @@ constexpr int shelf = 4;      // drawn 100x64
 
 std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
 
+// The pieces placed at the given cells, {column, row} each.
+std::vector<int> piecesAt(const MapData& map, std::initializer_list<std::pair<int, int>> cells) {
+    std::vector<int> pieces;
+    for (const auto& [column, row] : cells) pieces.push_back(map.pieces[at(column, row)]);
+    return pieces;
+}
+
 // A square RGBA picture, opaque over its first `opaqueColumns` columns.
 void writePicture(int number, int side, int opaqueColumns) {
     std::vector<std::uint8_t> pixels;
@@ -85,14 +92,10 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
     Fixture level;
     for (std::size_t row = 10; row <= 14; ++row) level.rows[row] = std::string(20, '.') + "######";
     const MapData map = level.compile("tiles grass\n");
-    // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top.
-    EXPECT_EQ(map.pieces[at(20, 10)], 42);
-    EXPECT_EQ(map.pieces[at(24, 10)], 32);
-    EXPECT_EQ(map.pieces[at(20, 14)], 0) << "the last row is covered by overlapping a tile upwards";
-    EXPECT_EQ(map.pieces[at(20, 13)], 31);
-    // The floor: capped tiles along row 23.
-    EXPECT_EQ(map.pieces[at(0, 23)], 42 - 10);
-    EXPECT_EQ(map.pieces[at(1, 23)], 0);
+    // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top; its last row is covered by
+    // overlapping a tile upwards (nothing at 20,14). The floor: capped 64 tiles along row 23.
+    EXPECT_THAT(piecesAt(map, {{20, 10}, {24, 10}, {20, 14}, {20, 13}, {0, 23}, {1, 23}}),
+                testing::ElementsAre(42, 32, 0, 31, 32, 0));
     EXPECT_TRUE(level.clean(map));
 
     // A column one cell wide cannot take a tile: the fault points at its map cell.
@@ -103,8 +106,7 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
     EXPECT_THAT(level.fault("tiles grass 0-199\n"), testing::StartsWith("cover.level:27:201: solid cell 200,23 shows"));
     // Two rules side by side, each with its own material.
     const MapData split = level.compile("tiles grass 0-199\ntiles roof 200-374\n");
-    EXPECT_EQ(split.pieces[at(198, 23)], 32);
-    EXPECT_EQ(split.pieces[at(200, 23)], 40);
+    EXPECT_THAT(piecesAt(split, {{198, 23}, {200, 23}}), testing::ElementsAre(32, 40));
 }
 
 TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed) {
@@ -116,9 +118,7 @@ TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed) {
     for (int row = 0; row < 11; ++row)
         for (int column = row == 0 ? 51 : 50; column < 56; ++column)
             EXPECT_EQ(map.pieces[at(column, row)], 0) << column << "," << row;
-    EXPECT_EQ(map.pieces[at(50, 11)], 3);
-    EXPECT_EQ(map.pieces[at(54, 11)], 3);
-    EXPECT_EQ(map.pieces[at(0, 23)], 3) << "stone has one tile, capped or not";
+    EXPECT_THAT(piecesAt(map, {{50, 11}, {54, 11}, {0, 23}}), testing::Each(3)) << "stone has one tile, capped or not";
     // Row 12 free: ghost terrain, named with the line that placed the picture.
     level.rows[12] = "";
     EXPECT_EQ(level.fault("tiles stone\n\ncollision 5 at 50,0\n"),

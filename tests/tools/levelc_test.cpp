@@ -46,17 +46,13 @@ MapData compileText(const std::string& text) {
     return LevelCompiler::compile(LevelSourceParser::parse(text, "test.level"), nullptr);
 }
 
-std::string emptyMapRows() {
-    std::string rows;
-    for (int row = 0; row < MapData::rows; ++row) rows += std::string(MapData::columns, '.') + "\n";
-    return rows;
-}
+const std::string freeRow(MapData::columns, '.');
 
 // A small valid source; `extra` goes before the map, `row` (if set) replaces map row 3.
 std::string source(const std::string& extra, const std::string& row = "") {
-    std::string rows = emptyMapRows();
-    if (!row.empty()) rows.replace(3 * (MapData::columns + 1), MapData::columns, row);
-    return "; a test level\nbackground 1\n" + extra + "map\n" + rows;
+    std::string text = "; a test level\nbackground 1\n" + extra + "map\n";
+    for (int r = 0; r < MapData::rows; ++r) text += (r == 3 && !row.empty() ? row : freeRow) + "\n";
+    return text;
 }
 
 int levelc(const std::string& arguments) {
@@ -127,7 +123,6 @@ TEST(LevelSource, ReadsTheGridWithItsLegend) {
 }
 
 TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
-    const std::string badRow = std::string(40, '.') + "X" + std::string(MapData::columns - 41, '.');
     const std::pair<std::string, std::string> cases[] = {
         {source("colision 3 at 1,1\n"), "test.level:3:1: unknown line \"colision\""},
         {source("collision 51 at 1,1\n"), "test.level:3:11: picture 51 is not 1 to 50"},
@@ -147,11 +142,11 @@ TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
         {source("terrain 5 at 4,4\n"), "test.level:3:14: the map shows this cell free"},
         {source("terrain 0 at 4,4\n"), "test.level:3:9: terrain value 0 is a free cell"},
         {source("object X at 4,4\n"), "test.level:3:8: \"X\" is no object letter"},
-        {source("", badRow), "test.level:7:41: 'X' is no map cell"},
+        {source("", std::string(freeRow).replace(40, 1, "X")), "test.level:7:41: 'X' is no map cell"},
         {source("", std::string(370, '.')), "test.level:7:371: map row 3 has 370 cells, a row has 375"},
-        {"background 0\nmap\n" + std::string(MapData::columns, '.') + "\n", "test.level:4:1: the map ends after 1 of its 25 rows"},
+        {"background 0\nmap\n" + freeRow + "\n", "test.level:4:1: the map ends after 1 of its 25 rows"},
         {"background 0\n", "test.level:2:1: the level has no map"},
-        {"map\n" + emptyMapRows(), "test.level:1:1: the level has no \"background\" line"},
+        {source("").substr(source("").find("map\n")), "test.level:1:1: the level has no \"background\" line"},
         {source("") + "map\n", "test.level:29:1: a second map"},
         {source("tiles grass\n"), "test.level:3:1: tiles are laid by looking at the collision pictures"},
     };

@@ -9,22 +9,21 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
-    const struct {
-        std::vector<std::string> rows;
-        std::size_t loops, corners;
-        double area;  // of all loops together, signed: a hole winds the other way, so fills leave it clear
-    } shapes[] = {
+    // Rows, loops, corners and the area of all loops together, signed: a hole winds the other way, so fills
+    // leave it clear.
+    const std::tuple<std::vector<std::string>, std::size_t, std::size_t, double> shapes[] = {
         {{"##", "##"}, 1, 4, 4.0},  // straight runs merge into one edge
         {{"#.", "##"}, 1, 6, 3.0},
         {{"###", "#.#", "###"}, 2, 8, 8.0},
         {{"#.", ".#"}, 2, 8, 2.0},  // cells meeting only at a corner stay two shapes
     };
-    for (const auto& shape : shapes) {
-        SCOPED_TRACE(testing::PrintToString(shape.rows));
-        const auto loops = CellMask(shape.rows).outlineLoops();
+    for (const auto& [rows, loopCount, cornerCount, area] : shapes) {
+        SCOPED_TRACE(testing::PrintToString(rows));
+        const auto loops = CellMask(rows).outlineLoops();
         std::size_t corners = 0;
         double twiceArea = 0.0;
         for (const auto& loop : loops)
@@ -32,9 +31,9 @@ TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
                 const Point a = loop[i], b = loop[(i + 1) % loop.size()];
                 twiceArea += a.x * b.y - b.x * a.y;
             }
-        EXPECT_EQ(loops.size(), shape.loops);
-        EXPECT_EQ(corners, shape.corners);
-        EXPECT_DOUBLE_EQ(std::abs(twiceArea / 2.0), shape.area);
+        EXPECT_EQ(loops.size(), loopCount);
+        EXPECT_EQ(corners, cornerCount);
+        EXPECT_DOUBLE_EQ(std::abs(twiceArea / 2.0), area);
     }
 }
 
@@ -50,7 +49,6 @@ TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
 TEST(PieceCatalogue, NamesTheLineOfEachFaultAndRefusesMalformedMasks) {
     const std::pair<const char*, const char*> faults[] = {
         {"tile 31 grass fill\ntile 31 grass cap\n", "line 2"},
-        {"tile 31 grass\n", "line 1"},
         {"\n\ntile 31 grass top\n", "line 3"},
         {"stone 5 grass -\n", "unknown entry"},
         {"formation 5 grass -\n\nformation 6 grass -\n#\n", "formation 5"},
