@@ -146,26 +146,23 @@ TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
     EXPECT_GT(lineOfWidestSpan(icon, false), icon.height / 2) << "icon brim not at the bottom";
 }
 
-TEST(SpriteArt, TintedPicturesAreDrawnLight) {
-    std::vector<std::string> tinted = {kuva(1), kuva(14), kuva(4), "font.png"};
-    for (int n : captionNumbers) tinted.push_back(kuva(n));
-    for (const std::string& file : tinted) {
+TEST(SpriteArt, TintedPicturesAreDrawnLightAndCaptionsFitWhereTheMenuPutsThem) {
+    for (const std::string& file : {kuva(1), kuva(14), kuva(4), std::string("font.png")}) {
         const Picture p = readPicture(file);
         EXPECT_GE(lightInkShare(p, p.whole()), lightInk) << file;
     }
     const Picture effects = readPicture("effect1.png");
     for (int x : {0, 256}) EXPECT_GE(lightInkShare(effects, {x, 128, 128, 128}), lightInk) << "effect at x " << x;
-}
-
-TEST(SpriteArt, CaptionsFitWhereTheMenuPutsThem) {
     // On the settings page the on/off mark (29, 30) sits 340 units right of its caption (24, 25, 26, 31).
     constexpr int settingsCaptionWidth = 330, onOffMarkWidth = 170;
     for (int n : captionNumbers) {
+        SCOPED_TRACE(kuva(n));
         const Picture p = readPicture(kuva(n));
         const Box ink = inkBounds(p, p.whole());
-        EXPECT_LT(ink.x, p.width / 16) << kuva(n) << " is not left-aligned";
+        EXPECT_GE(lightInkShare(p, p.whole()), lightInk);
+        EXPECT_LT(ink.x, p.width / 16) << "not left-aligned";
         const bool marked = n == 24 || n == 25 || n == 26 || n == 31, mark = n == 29 || n == 30;
-        EXPECT_LE(ink.right(), marked ? settingsCaptionWidth : mark ? onOffMarkWidth : p.width) << kuva(n);
+        EXPECT_LE(ink.right(), marked ? settingsCaptionWidth : mark ? onOffMarkWidth : p.width);
     }
 }
 
