@@ -12,11 +12,6 @@
 
 namespace content {
 
-struct SurfaceFree {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
 struct Rgba {
     Uint8 r, g, b, a;
     double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
@@ -38,7 +33,8 @@ struct Picture {
 
 inline Picture readPicture(const std::string& file) {
     Picture picture;
-    const Surface s(IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()));
+    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> s(
+        IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()), SDL_FreeSurface);
     EXPECT_NE(s, nullptr) << file << " does not load: " << IMG_GetError();
     if (!s) return picture;
     picture.width = s->w;
