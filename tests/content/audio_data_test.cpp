@@ -164,8 +164,7 @@ TEST_F(SoundData, TracksLoopWithoutASeamAtOneLoudnessAndEffectsSitAboveIt) {
     for (const char* track : tracks) {
         const Sound music = decodeOgg(track);
         const std::vector<float>& s = music.samples;
-        ASSERT_EQ(music.channels, 2) << track;
-        EXPECT_EQ(music.rateHz, mixerRateHz) << track;
+        ASSERT_TRUE(music.channels == 2 && music.rateHz == mixerRateHz) << track << " is not stereo at 44100 Hz";
         EXPECT_TRUE(music.seconds() >= shortestTrackSeconds && music.seconds() <= longestTrackSeconds) << track;
         EXPECT_LE(peakDb(s), ceilingDb) << track;
         for (std::size_t c = 0; c < 2; ++c) {
@@ -176,8 +175,8 @@ TEST_F(SoundData, TracksLoopWithoutASeamAtOneLoudnessAndEffectsSitAboveIt) {
                 << track << " channel " << c << ": the last sample jumps to the first";
         }
         const std::size_t tenthOfASecond = music.samplesIn(0.1);
-        EXPECT_GT(rmsDb(s, 0, tenthOfASecond), -45.0) << track << " starts without a gap";
-        EXPECT_GT(rmsDb(s, s.size() - tenthOfASecond), -45.0) << track << " ends without fading into a gap";
+        EXPECT_GT(std::min(rmsDb(s, 0, tenthOfASecond), rmsDb(s, s.size() - tenthOfASecond)), -45.0)
+            << track << " starts or ends in a gap";
         trackDb.push_back(rmsDb(s));
     }
     const double music = std::accumulate(trackDb.begin(), trackDb.end(), 0.0) / tracks.size();

@@ -120,10 +120,8 @@ TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
             }
         EXPECT_GT(solidCells, 0) << file << " has no solid cell";
         // Sizes that are no multiple of 32 end in a part cell, which must stay clear.
-        EXPECT_LE(coverage(picture, drawn, columns * cellPixels, 0, drawn.w, drawn.h), 0.02)
-            << file << ": its part cell on the right is not clear";
-        EXPECT_LE(coverage(picture, drawn, 0, rows * cellPixels, drawn.w, drawn.h), 0.02)
-            << file << ": its part cell at the bottom is not clear";
+        EXPECT_LE(std::max(coverage(picture, drawn, columns * cellPixels, 0, drawn.w, drawn.h),
+                           coverage(picture, drawn, 0, rows * cellPixels, drawn.w, drawn.h)), 0.02) << file;
     }
 }
 

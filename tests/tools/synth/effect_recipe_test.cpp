@@ -31,8 +31,7 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     const Patch& echo = r.voices[1].patch;
     // 'from' copies the sound (trailing comments ignored) but none of the notes.
     ASSERT_TRUE(echo.oscillators.size() == 1 && echo.filters.size() == 1 && r.voices[1].notes.size() == 1);
-    EXPECT_EQ(echo.oscillators[0].wave, Waveform::Square);
-    EXPECT_DOUBLE_EQ(echo.oscillators[0].pulseWidth, 0.25);
+    EXPECT_TRUE(echo.oscillators[0].wave == Waveform::Square && echo.oscillators[0].pulseWidth == 0.25);
     EXPECT_TRUE(echo.filters[0].followsPitch && echo.filters[0].cutoff == 4.0) << "x4 follows the note's pitch";
     EXPECT_DOUBLE_EQ(r.voices[1].notes[0].startSeconds, 0.1);
     EXPECT_NEAR(r.voices[1].notes[0].note.velocity, std::pow(10.0, -3.0 / 20.0), 1e-9);
