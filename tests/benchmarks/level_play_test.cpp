@@ -18,7 +18,6 @@ TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying) {
     LevelPlay drawn(busiestLevel, false, track);
     while (!drawn.over()) drawn.wholeFrame();
     EXPECT_TRUE(drawn.reachedToilet()) << "after " << drawn.frames << " frames";
-    EXPECT_GE(drawn.mostEntities, 30u) << "the busiest level holds the most objects";
     EXPECT_EQ(drawn.clock.now - LevelPlay::startClockMs, static_cast<std::uint32_t>(drawn.frames * frameMs))
         << "every frame is exactly 16 ms of the play's own clock";
 

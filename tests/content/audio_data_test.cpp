@@ -7,7 +7,6 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -38,7 +37,7 @@ struct EffectLimits {
     bool restartsEveryFrame;  // played again on every frame of a contact
 };
 
-constexpr std::array<EffectLimits, 8> effects = {{
+constexpr EffectLimits effects[] = {
     //  file           shortest  longest  restarted
     {"fanfar.wav",     1.2,      1.8,     true},    // the goal; also each frame a golden roll touches the hat
     {"fart4.wav",      0.05,     0.2,     false},   // replayed every 240 ms of thrust: over before the next
@@ -48,9 +47,9 @@ constexpr std::array<EffectLimits, 8> effects = {{
     {"blo.wav",        0.1,      0.8,     false},
     {"pop.wav",        0.02,     0.4,     false},
     {"toks.wav",       0.01,     0.15,    false},   // menu click: over before the next key press
-}};
+};
 
-constexpr std::array<const char*, 3> tracks = {"menu.o", "easy.o", "hard.o"};
+constexpr const char* tracks[] = {"menu.o", "easy.o", "hard.o"};
 
 struct Sound {
     int channels = mixerChannels;
@@ -179,8 +178,8 @@ TEST_F(SoundData, TracksLoopWithoutASeamAtOneLoudnessAndEffectsSitAboveIt) {
             << track << " starts or ends in a gap";
         trackDb.push_back(rmsDb(s));
     }
-    const double music = std::accumulate(trackDb.begin(), trackDb.end(), 0.0) / tracks.size();
-    for (std::size_t t = 0; t < tracks.size(); ++t) EXPECT_NEAR(trackDb[t], music, 2.0) << tracks[t];
+    const double music = std::accumulate(trackDb.begin(), trackDb.end(), 0.0) / std::size(tracks);
+    for (std::size_t t = 0; t < std::size(tracks); ++t) EXPECT_NEAR(trackDb[t], music, 2.0) << tracks[t];
     for (const EffectLimits& e : effects) {
         const double above = loudestWindowDb(loadEffect(e.file)) - music;
         EXPECT_TRUE(above >= 0.0 && above <= 12.0) << e.file << " is " << above << " dB above the music";
