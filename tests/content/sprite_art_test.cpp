@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "picture.hpp"
@@ -76,11 +77,10 @@ TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
         EXPECT_TRUE(keepsClearOf(p, p.whole(), 1));
         EXPECT_GT(inkBounds(p, p.whole()).w, 0) << "nothing drawn";
     };
-    check("icon.png", 1);
-    check("load.png", 4);
-    check("flare_white.png", 1);
-    check("font.png", 1, 512);
-    check("effect1.png", 1, 512);
+    for (const auto& [file, widthPerHeight, sheetSize] : {std::tuple<const char*, int, int>{"icon.png", 1, 0},
+                                                          {"load.png", 4, 0}, {"flare_white.png", 1, 0},
+                                                          {"font.png", 1, 512}, {"effect1.png", 1, 512}})
+        check(file, widthPerHeight, sheetSize);
     // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
     // and blower (12) sheets are cut in pixels.
     for (int n = 1; n <= 40; ++n) {
@@ -118,13 +118,12 @@ TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
 
 // The column (or row) through the picture that crosses the widest run of ink.
 int lineOfWidestSpan(const Picture& p, bool column) {
-    int best = 0, bestLine = 0;
+    std::vector<int> spans;
     for (int line = 0; line < (column ? p.width : p.height); ++line) {
         const Box ink = inkBounds(p, column ? Box{line, 0, 1, p.height} : Box{0, line, p.width, 1});
-        const int span = column ? ink.h : ink.w;
-        if (span > best) best = span, bestLine = line;
+        spans.push_back(column ? ink.h : ink.w);
     }
-    return bestLine;
+    return static_cast<int>(std::max_element(spans.begin(), spans.end()) - spans.begin());
 }
 
 TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {

@@ -20,7 +20,6 @@ voice beep
   note 0 0.08 C5
 end
 voice echo from beep
-  level -6
   note 0.1 0.08 G5 -3
 end
 )";
