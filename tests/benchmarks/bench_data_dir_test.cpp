@@ -1,5 +1,4 @@
-// The measuring programs play in a folder that shows the real data through links: what they write
-// there must never reach the real data, and cleaning up must not follow the links.
+// The measuring programs' folder links the real data: their writes and their cleaning up must never reach it.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,5 +1,4 @@
-// The plays the figures come from must be the game's: a stored track that no longer reaches the
-// toilet would time a short crash.
+// The plays the figures come from: a stored track that no longer reaches the toilet would time a short crash.
 #include <gtest/gtest.h>
 
 #include "bench_data_dir.hpp"

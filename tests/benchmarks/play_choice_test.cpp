@@ -19,10 +19,10 @@ bool parse(std::vector<std::string> arguments, PlayChoice& choice) {
 
 TEST(PlayChoice, TakesTheSceneAndItsSettings) {
     PlayChoice level, menu, two;
-    ASSERT_TRUE(parse({"--hard", "--level", "17", "--data", "elsewhere"}, level)) << "the mode may come first";
-    EXPECT_TRUE(level.scene == PlayChoice::Scene::Level && level.level == 17 && level.hard && level.data == "elsewhere");
-    ASSERT_TRUE(parse({"--menu"}, menu));
-    EXPECT_TRUE(menu.scene == PlayChoice::Scene::Menu && menu.data == "data" && !menu.hard);
+    ASSERT_TRUE(parse({"--hard", "--level", "17", "--data", "elsewhere"}, level));
+    EXPECT_TRUE(level.scene == PlayChoice::Scene::Level && level.level == 17 && level.hard && level.data == "elsewhere")
+        << "the mode may come first";
+    EXPECT_TRUE(parse({"--menu"}, menu) && menu.scene == PlayChoice::Scene::Menu && menu.data == "data" && !menu.hard);
     EXPECT_FALSE(parse({"--menu", "--level", "3"}, two)) << "one scene at a time";
     EXPECT_FALSE(parse({"--level"}, two)) << "a level needs its number";
 }

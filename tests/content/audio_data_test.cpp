@@ -1,5 +1,4 @@
-// The sound data the build makes, checked the way the game uses it: loaded through SDL_mixer opened with the
-// game's parameters, and decoded in full to measure length, level and the loop seam of each track.
+// The built sounds as the game's mixer loads them, and the tracks decoded in full: length, level, loop seam.
 #include <gtest/gtest.h>
 
 #include <SDL.h>

@@ -1,5 +1,4 @@
-// Checks the built sprites, menu pictures, effects, glyph sheet and icon: each loads the way the game loads
-// images, and is laid out the way the game draws it (cells where they are addressed, art where it is shown).
+// The built sprites, menu pictures, effects, glyphs and icon: loaded as the game loads them, laid out as it draws them.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The world pictures as the game loads them: present, true colour, sized as they are drawn,
-// backgrounds and tiles seamless, terrain solid or free cell by cell, scenery see-through.
+// The world pictures as the game loads them: sized as drawn, seamless, terrain solid or free by cell, scenery clear.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -141,8 +140,7 @@ TEST(WorldArt, TilesAreOpaqueSceneryMostlyClearAndHalfClearPixelsKeepTheirColour
         EXPECT_LE(coverage(readPicture(nameOf("foreground", n)), {0, 0, 1, 1}, 0, 0, 1, 1), 0.25) << "foreground" << n;
     // A pale cloud at half opacity: with straight alpha its colour stays pale; a picture saved with
     // premultiplied colour would turn grey and draw as a dark smudge.
-    double brightness = 0.0;
-    int count = 0;
+    double brightness = 0.0, count = 0.0;
     for (const Rgba& p : readPicture("parallax1.png").pixels)
         if (p.a >= 96 && p.a <= 160) brightness += (p.r + p.g + p.b) / 3.0, ++count;
     ASSERT_GT(count, 100) << "parallax1 has no half-clear cloud to look at";

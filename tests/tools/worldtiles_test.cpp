@@ -1,5 +1,4 @@
-// The world picture generator's parts that the built pictures cannot show plainly: cell outlines and the
-// piece catalogue's faults.
+// The world picture generator's parts the built pictures cannot show plainly: outlines, the catalogue's faults.
 #include "cell_mask.hpp"
 #include "piece_catalog.hpp"
 

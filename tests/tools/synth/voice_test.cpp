@@ -27,11 +27,9 @@ double measuredHz(const std::vector<float>& s, std::size_t from, std::size_t to)
 }
 
 TEST(Pitch, NoteNamesAndFrequencies) {
-    EXPECT_NEAR(*parsePitch("A4"), 440.0, 1e-9);
-    EXPECT_NEAR(*parsePitch("C4"), 261.6256, 1e-3);
-    EXPECT_NEAR(*parsePitch("F#3"), 184.9972, 1e-3);
+    for (const auto& [name, hz] : {std::pair{"A4", 440.0}, {"C4", 261.6256}, {"F#3", 184.9972}, {"300hz", 300.0}})
+        EXPECT_NEAR(*parsePitch(name), hz, 1e-4) << name;
     EXPECT_NEAR(*parsePitch("Bb1"), *parsePitch("A#1"), 1e-9);
-    EXPECT_NEAR(*parsePitch("300hz"), 300.0, 1e-9);
     for (const char* bad : {"H4", "C", "C#", "Cb", "C10", "-5hz", "hz", "0hz", "4", "C4x"})
         EXPECT_FALSE(parsePitch(bad)) << bad;
 }
