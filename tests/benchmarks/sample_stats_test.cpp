@@ -17,8 +17,7 @@ TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples) {
     SampleStats none;
     EXPECT_EQ(none.median() + none.percentile(99.0) + none.fractionAbove(1.0), 0.0);
     SampleStats two;
-    two.add(40.0);
-    two.add(16.0);
+    for (double sample : {40.0, 16.0}) two.add(sample);
     EXPECT_TRUE(two.median() == 16.0 && two.percentile(99.0) == 40.0) << "a high percentile of few is the slowest";
 }
 

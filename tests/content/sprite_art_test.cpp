@@ -159,9 +159,7 @@ constexpr int glyphCell = 32;
 constexpr int glyphAdvance = glyphCell * 10 / 16;
 constexpr int firstSet1Glyph = 128;
 
-Box glyphCellBox(int glyph) {
-    return {(glyph % 16) * glyphCell, 512 - (glyph / 16 + 1) * glyphCell, glyphCell, glyphCell};
-}
+Box glyphCellBox(int g) { return {(g % 16) * glyphCell, 512 - (g / 16 + 1) * glyphCell, glyphCell, glyphCell}; }
 
 TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance) {
     const Picture font = readPicture("font.png");

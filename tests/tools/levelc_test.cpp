@@ -55,9 +55,7 @@ std::string source(const std::string& extra, const std::string& row = "") {
     return text;
 }
 
-int levelc(const std::string& arguments) {
-    return std::system((std::string(FEZZLE_LEVELC) + " " + arguments + " 2>/dev/null").c_str());
-}
+int levelc(const std::string& args) { return std::system((FEZZLE_LEVELC " " + args + " 2>/dev/null").c_str()); }
 
 }  // namespace
 

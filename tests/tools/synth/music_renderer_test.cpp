@@ -30,9 +30,7 @@ Score parse(const std::string& body) {
 
 constexpr double stepSecondsAt120 = 0.125;
 
-std::size_t frameOfStep(double step) {
-    return static_cast<std::size_t>(std::llround(step * stepSecondsAt120 * sampleRateHz));
-}
+std::size_t frameOfStep(double step) { return std::size_t(std::llround(step * stepSecondsAt120 * sampleRateHz)); }
 
 TEST(MusicRenderer, HoldsRestsAndRepeatingLanes) {
     const Score score = parse(R"(pattern p  # a comment, while sharps are notes
