@@ -8,38 +8,23 @@
 
 namespace {
 
-// Parses every argument; false at the first one PlayChoice does not take.
-bool parseAll(std::vector<std::string> arguments, PlayChoice& choice)
-{
-    arguments.insert(arguments.begin(), "program");
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    bool taken = true;
-    for (int i = 1; taken && i < static_cast<int>(argv.size()); ++i) {
-        taken = choice.take(static_cast<int>(argv.size()), argv.data(), i);
-    }
-    return taken;
+// Parses every argument into `choice`; false at the first one it does not take.
+bool parse(std::vector<std::string> arguments, PlayChoice& choice) {
+    std::vector<char*> argv = {nullptr};
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    for (int i = 1; i < static_cast<int>(argv.size()); ++i)
+        if (!choice.take(static_cast<int>(argv.size()), argv.data(), i)) return false;
+    return true;
 }
 
-TEST(PlayChoice, TakesTheSceneAndItsSettings)
-{
-    PlayChoice level;
-    ASSERT_TRUE(parseAll({"--hard", "--level", "17", "--data", "elsewhere"}, level));
-    EXPECT_EQ(level.scene, PlayChoice::Scene::Level);
-    EXPECT_EQ(level.level, 17);
-    EXPECT_TRUE(level.hard) << "the mode may come before the level";
-    EXPECT_EQ(level.data, "elsewhere");
-
-    PlayChoice menu;
-    ASSERT_TRUE(parseAll({"--menu"}, menu));
-    EXPECT_EQ(menu.scene, PlayChoice::Scene::Menu);
-    EXPECT_EQ(menu.data, "data");
-    EXPECT_FALSE(menu.hard);
-    PlayChoice two;
-    EXPECT_FALSE(parseAll({"--menu", "--level", "3"}, two)) << "one scene at a time";
-    EXPECT_FALSE(parseAll({"--level"}, two)) << "a level needs its number";
+TEST(PlayChoice, TakesTheSceneAndItsSettings) {
+    PlayChoice level, menu, two;
+    ASSERT_TRUE(parse({"--hard", "--level", "17", "--data", "elsewhere"}, level));
+    EXPECT_TRUE(level.scene == PlayChoice::Scene::Level && level.level == 17 && level.hard && level.data == "elsewhere")
+        << "the mode may come first";
+    EXPECT_TRUE(parse({"--menu"}, menu) && menu.scene == PlayChoice::Scene::Menu && menu.data == "data" && !menu.hard);
+    EXPECT_FALSE(parse({"--menu", "--level", "3"}, two)) << "one scene at a time";
+    EXPECT_FALSE(parse({"--level"}, two)) << "a level needs its number";
 }
 
 }  // namespace

@@ -12,14 +12,10 @@
 
 namespace content {
 
-struct SurfaceFree {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
 struct Rgba {
     Uint8 r, g, b, a;
     double luminance() const { return (0.299 * r + 0.587 * g + 0.114 * b) / 255.0; }
+    bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
 };
 
 struct Box {
@@ -37,32 +33,28 @@ struct Picture {
 
 inline Picture readPicture(const std::string& file) {
     Picture picture;
-    const Surface s(IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()));
-    if (!s) {
-        ADD_FAILURE() << file << " does not load: " << IMG_GetError();
-        return picture;
-    }
+    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> s(
+        IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()), SDL_FreeSurface);
+    EXPECT_NE(s, nullptr) << file << " does not load: " << IMG_GetError();
+    if (!s) return picture;
     picture.width = s->w;
     picture.height = s->h;
     const int bytes = picture.bytesPerPixel = s->format->BytesPerPixel;
     for (int y = 0; y < s->h; ++y)
         for (int x = 0; x < s->w; ++x) {
             Uint32 value = 0;
-            std::memcpy(&value, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes,
-                        static_cast<std::size_t>(bytes));
-            Rgba p{};
+            std::memcpy(&value, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes, std::size_t(bytes));
+            Rgba& p = picture.pixels.emplace_back();
             SDL_GetRGBA(value, s->format, &p.r, &p.g, &p.b, &p.a);
-            picture.pixels.push_back(p);
         }
     return picture;
 }
 
-inline bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
-
 // The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
 inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p) {
+    const auto powerOfTwo = [](int v) { return v > 0 && (v & (v - 1)) == 0; };
     EXPECT_TRUE(p.bytesPerPixel == 3 || p.bytesPerPixel == 4) << file << ": " << p.bytesPerPixel << " bytes per pixel";
-    EXPECT_TRUE(isPowerOfTwo(p.width) && isPowerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;
+    EXPECT_TRUE(powerOfTwo(p.width) && powerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;
 }
 
 }  // namespace content

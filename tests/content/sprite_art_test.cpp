@@ -1,9 +1,9 @@
-// Checks the built sprites, menu pictures, effects, glyph sheet and icon: each loads the way the game loads
-// images, and is laid out the way the game draws it (cells where they are addressed, art where it is shown).
+// The built sprites, menu pictures, effects, glyphs and icon: loaded as the game loads them, laid out as it draws them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "picture.hpp"
@@ -20,12 +20,8 @@ Box inkBounds(const Picture& p, const Box& region) {
     int left = region.right(), top = region.bottom(), right = region.x, bottom = region.y;
     for (int y = region.y; y < region.bottom(); ++y)
         for (int x = region.x; x < region.right(); ++x)
-            if (p.at(x, y).a >= inkAlpha) {
-                left = std::min(left, x);
-                right = std::max(right, x + 1);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y + 1);
-            }
+            if (p.at(x, y).a >= inkAlpha)
+                left = std::min(left, x), right = std::max(right, x + 1), top = std::min(top, y), bottom = y + 1;
     if (right <= left) return {region.x, region.y, 0, 0};
     return {left, top, right - left, bottom - top};
 }
@@ -37,11 +33,9 @@ Box inkBounds(const Picture& p, const Box& region) {
     return ::testing::AssertionResult(ink.w == 0 || (ink.x >= region.x + margin && ink.y >= region.y + margin &&
                                                      ink.right() <= region.right() - margin &&
                                                      ink.bottom() <= region.bottom() - margin))
-           << "ink spans x " << ink.x << ".." << ink.right() << ", y " << ink.y << ".." << ink.bottom()
-           << " in a region from " << region.x << "," << region.y << " to " << region.right() << "," << region.bottom();
+           << "ink spans x " << ink.x << ".." << ink.right() << ", y " << ink.y << ".." << ink.bottom();
 }
 
-// The pixels of a region, row by row.
 std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
     std::vector<Rgba> pixels;
     for (int y = region.y; y < region.bottom(); ++y)
@@ -52,111 +46,83 @@ std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
 // Share of the solid ink that is light: a tint multiplies the colours, so it only shows on light ink. Outlines
 // are dark on purpose, which is why this is a share and not an average.
 double lightInkShare(const Picture& p, const Box& region) {
-    int solid = 0, light = 0;
-    for (const Rgba& pixel : pixelsOf(p, region)) {
-        solid += pixel.a >= 128;
-        light += pixel.a >= 128 && pixel.luminance() >= 0.7;
-    }
-    return solid > 0 ? static_cast<double>(light) / solid : 0.0;
+    const std::vector<Rgba> pixels = pixelsOf(p, region);
+    const auto solid = std::count_if(pixels.begin(), pixels.end(), [](Rgba c) { return c.a >= 128; });
+    const auto light =
+        std::count_if(pixels.begin(), pixels.end(), [](Rgba c) { return c.a >= 128 && c.luminance() >= 0.7; });
+    return solid > 0 ? static_cast<double>(light) / static_cast<double>(solid) : 0.0;
 }
 
 std::string kuva(int n) { return "kuva" + std::to_string(n) + ".png"; }
 
-struct Expected {
-    std::string file;
-    int widthPerHeight;  // aspect the picture is drawn at: 1 square, 4 or 8 wide boxes
-    int exactSize;       // sheets addressed in pixels must be exactly this square size; 0 when free
-};
-
 // Menu captions, all left-aligned in their box.
 const std::vector<int> captionNumbers = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
                                          26, 27, 28, 29, 30, 31, 33, 37};
-
-std::vector<Expected> everyPicture() {
-    std::vector<Expected> all = {{"icon.png", 1, 0},   {"load.png", 4, 0},      {"flare_white.png", 1, 0},
-                                 {"font.png", 1, 512}, {"effect1.png", 1, 512}};
-    // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
-    // and blower (12) sheets are cut in pixels.
-    for (int n = 1; n <= 40; ++n) {
-        const bool wide = n == 14 || std::count(captionNumbers.begin(), captionNumbers.end(), n) > 0;
-        all.push_back({kuva(n), wide ? 8 : n == 13 || n == 38 ? 4 : 1, n == 11 || n == 12 ? 512 : 0});
-    }
-    return all;
-}
 // Half of the 8 px gutter between neighbouring cells of a sheet.
 constexpr int cellMargin = 4;
 constexpr double lightInk = 0.35;
 
 TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
-    for (const Expected& e : everyPicture()) {
-        SCOPED_TRACE(e.file);
-        const Picture p = readPicture(e.file);
-        expectLoadsAsTheGameLoads(e.file, p);
-        EXPECT_EQ(p.width, p.height * e.widthPerHeight) << "drawn in a box of " << e.widthPerHeight << ":1";
-        if (e.exactSize) {
-            EXPECT_EQ(p.width, e.exactSize);
-            continue;  // cell sheets are checked cell by cell
-        }
+    // Drawn in a box `widthPerHeight` times as wide as high; sheets cut in pixels are exactly `sheetSize` square.
+    auto check = [](const std::string& file, int widthPerHeight, int sheetSize = 0) {
+        SCOPED_TRACE(file);
+        const Picture p = readPicture(file);
+        expectLoadsAsTheGameLoads(file, p);
+        EXPECT_EQ(p.width, p.height * widthPerHeight) << "drawn in a box of " << widthPerHeight << ":1";
+        EXPECT_TRUE(sheetSize == 0 || p.width == sheetSize) << p.width << " wide";
+        if (sheetSize != 0) return;  // cell sheets are checked cell by cell
         // Whole-sheet pictures wrap with GL_REPEAT and linear filtering blends the texel beyond the edge in,
         // so their outermost pixels must stay clear.
         EXPECT_TRUE(keepsClearOf(p, p.whole(), 1));
         EXPECT_GT(inkBounds(p, p.whole()).w, 0) << "nothing drawn";
+    };
+    for (const auto& [file, widthPerHeight, sheetSize] : {std::tuple<const char*, int, int>{"icon.png", 1, 0},
+                                                          {"load.png", 4, 0}, {"flare_white.png", 1, 0},
+                                                          {"font.png", 1, 512}, {"effect1.png", 1, 512}})
+        check(file, widthPerHeight, sheetSize);
+    // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
+    // and blower (12) sheets are cut in pixels.
+    for (int n = 1; n <= 40; ++n) {
+        const bool wide = n == 14 || std::count(captionNumbers.begin(), captionNumbers.end(), n) > 0;
+        check(kuva(n), wide ? 8 : n == 13 || n == 38 ? 4 : 1, n == 11 || n == 12 ? 512 : 0);
     }
 }
-
-// The blower's eight frames, 128x256 each.
-const std::vector<Box> blowerCells = {{0, 0, 128, 256},   {128, 0, 128, 256},   {256, 0, 128, 256},
-                                      {384, 0, 128, 256},  {0, 256, 128, 256}, {128, 256, 128, 256},
-                                      {256, 256, 128, 256}, {384, 256, 128, 256}};
 
 TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
     const std::pair<std::string, std::vector<Box>> sheets[] = {
         {kuva(11), {{0, 0, 256, 170}, {0, 170, 256, 170}, {0, 340, 256, 170},      // thrower
                     {340, 0, 170, 170}, {340, 170, 170, 170}, {340, 340, 170, 170}}},  // its items
-        {kuva(12), blowerCells},
+        {kuva(12), {{0, 0, 128, 256},   {128, 0, 128, 256},   {256, 0, 128, 256},   {384, 0, 128, 256},  // blower
+                    {0, 256, 128, 256}, {128, 256, 128, 256}, {256, 256, 128, 256}, {384, 256, 128, 256}}},
         {"effect1.png", {{0, 0, 128, 128}, {128, 0, 128, 128}, {256, 0, 128, 128}, {384, 0, 128, 128},  // puff
                          {0, 128, 128, 128}, {256, 128, 128, 128}}},  // ember, bubble
     };
+    constexpr int feetBand = 16;  // squashed to 182 high, the blower's feet must still touch the box bottom
+    std::vector<int> puffWidths;
     for (const auto& [file, cells] : sheets) {
         const Picture p = readPicture(file);
-        if (p.pixels.empty()) continue;
+        ASSERT_FALSE(p.pixels.empty()) << file;
         for (const Box& cell : cells) {
             SCOPED_TRACE(file + " cell at " + std::to_string(cell.x) + "," + std::to_string(cell.y));
-            EXPECT_GT(inkBounds(p, cell).w, 0) << "empty cell";
+            const Box ink = inkBounds(p, cell);
+            EXPECT_GT(ink.w, 0) << "empty cell";
             EXPECT_TRUE(keepsClearOf(p, cell, cellMargin)) << "drawing reaches the neighbouring cell";
+            EXPECT_TRUE(file != kuva(12) || ink.bottom() >= cell.bottom() - feetBand) << "feet float";
+            if (file == "effect1.png" && cell.y == 0) puffWidths.insert(puffWidths.begin(), ink.w);
         }
     }
-}
-
-TEST(SpriteArt, BlowerStandsOnTheCellBottomAndPuffsWiden) {
-    const Picture blower = readPicture(kuva(12));
-    ASSERT_FALSE(blower.pixels.empty());
-    constexpr int feetBand = 16;  // squashed to 182 high, the feet must still touch the box bottom
-    for (const Box& cell : blowerCells)
-        EXPECT_GE(inkBounds(blower, cell).bottom(), cell.bottom() - feetBand)
-            << "feet float in the cell at x " << cell.x << " y " << cell.y;
     // The game plays the puff from x 384 to x 0: each frame at least as wide as the one before.
-    const Picture effects = readPicture("effect1.png");
-    ASSERT_FALSE(effects.pixels.empty());
-    int previousWidth = 0;
-    for (int x : {384, 256, 128, 0}) {
-        const Box ink = inkBounds(effects, {x, 0, 128, 128});
-        EXPECT_GE(ink.w, previousWidth) << "puff frame at x " << x << " shrinks";
-        previousWidth = ink.w;
-    }
+    EXPECT_TRUE(std::is_sorted(puffWidths.begin(), puffWidths.end())) << testing::PrintToString(puffWidths);
 }
 
 // The column (or row) through the picture that crosses the widest run of ink.
 int lineOfWidestSpan(const Picture& p, bool column) {
-    int best = 0, bestLine = 0;
+    std::vector<int> spans;
     for (int line = 0; line < (column ? p.width : p.height); ++line) {
         const Box ink = inkBounds(p, column ? Box{line, 0, 1, p.height} : Box{0, line, p.width, 1});
-        if ((column ? ink.h : ink.w) > best) {
-            best = column ? ink.h : ink.w;
-            bestLine = line;
-        }
+        spans.push_back(column ? ink.h : ink.w);
     }
-    return bestLine;
+    return static_cast<int>(std::max_element(spans.begin(), spans.end()) - spans.begin());
 }
 
 TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
@@ -168,28 +134,23 @@ TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
     EXPECT_GT(lineOfWidestSpan(icon, false), icon.height / 2) << "icon brim not at the bottom";
 }
 
-TEST(SpriteArt, TintedPicturesAreDrawnLight) {
-    std::vector<std::string> tinted = {kuva(1), kuva(14), kuva(4), "font.png"};
-    for (int n : captionNumbers) tinted.push_back(kuva(n));
-    for (const std::string& file : tinted) {
+TEST(SpriteArt, TintedPicturesAreDrawnLightAndCaptionsFitWhereTheMenuPutsThem) {
+    for (const std::string& file : {kuva(1), kuva(14), kuva(4), std::string("font.png")}) {
         const Picture p = readPicture(file);
         EXPECT_GE(lightInkShare(p, p.whole()), lightInk) << file;
     }
     const Picture effects = readPicture("effect1.png");
-    ASSERT_FALSE(effects.pixels.empty());
-    EXPECT_GE(lightInkShare(effects, {0, 128, 128, 128}), lightInk) << "ember";
-    EXPECT_GE(lightInkShare(effects, {256, 128, 128, 128}), lightInk) << "bubble";
-}
-
-TEST(SpriteArt, CaptionsFitWhereTheMenuPutsThem) {
+    for (int x : {0, 256}) EXPECT_GE(lightInkShare(effects, {x, 128, 128, 128}), lightInk) << "effect at x " << x;
     // On the settings page the on/off mark (29, 30) sits 340 units right of its caption (24, 25, 26, 31).
     constexpr int settingsCaptionWidth = 330, onOffMarkWidth = 170;
     for (int n : captionNumbers) {
+        SCOPED_TRACE(kuva(n));
         const Picture p = readPicture(kuva(n));
         const Box ink = inkBounds(p, p.whole());
-        EXPECT_LT(ink.x, p.width / 16) << kuva(n) << " is not left-aligned";
+        EXPECT_GE(lightInkShare(p, p.whole()), lightInk);
+        EXPECT_LT(ink.x, p.width / 16) << "not left-aligned";
         const bool marked = n == 24 || n == 25 || n == 26 || n == 31, mark = n == 29 || n == 30;
-        EXPECT_LE(ink.right(), marked ? settingsCaptionWidth : mark ? onOffMarkWidth : p.width) << kuva(n);
+        EXPECT_LE(ink.right(), marked ? settingsCaptionWidth : mark ? onOffMarkWidth : p.width);
     }
 }
 
@@ -198,9 +159,7 @@ constexpr int glyphCell = 32;
 constexpr int glyphAdvance = glyphCell * 10 / 16;
 constexpr int firstSet1Glyph = 128;
 
-Box glyphCellBox(int glyph) {
-    return {(glyph % 16) * glyphCell, 512 - (glyph / 16 + 1) * glyphCell, glyphCell, glyphCell};
-}
+Box glyphCellBox(int g) { return {(g % 16) * glyphCell, 512 - (g / 16 + 1) * glyphCell, glyphCell, glyphCell}; }
 
 TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance) {
     const Picture font = readPicture("font.png");
@@ -209,10 +168,9 @@ TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance)
         const int base = set * firstSet1Glyph;
         EXPECT_EQ(inkBounds(font, glyphCellBox(base)).w, 0) << "space is not blank in set " << set;
         for (int c = '!'; c <= '~'; ++c) {
-            const Box cell = glyphCellBox(base + c - ' ');
-            const Box ink = inkBounds(font, cell);
-            EXPECT_GT(ink.w, 0) << "no glyph for '" << char(c) << "' in set " << set;
-            EXPECT_LE(ink.right(), cell.x + glyphAdvance) << "'" << char(c) << "' overlaps the next letter";
+            const Box cell = glyphCellBox(base + c - ' '), ink = inkBounds(font, cell);
+            EXPECT_TRUE(ink.w > 0 && ink.right() <= cell.x + glyphAdvance)
+                << "'" << char(c) << "' in set " << set << " is missing or overlaps the next letter";
         }
         // Stored flipped, an underscore sits in the top half of its stored cell and a caret in the bottom half.
         const Box under = glyphCellBox(base + '_' - ' '), caret = glyphCellBox(base + '^' - ' ');
@@ -221,11 +179,8 @@ TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance)
     }
     // Set 1 must be a different face.
     int differing = 0;
-    for (int g = 1; g < 95; ++g) {
-        const std::vector<Rgba> a = pixelsOf(font, glyphCellBox(g));
-        const std::vector<Rgba> b = pixelsOf(font, glyphCellBox(g + firstSet1Glyph));
-        differing += !std::equal(a.begin(), a.end(), b.begin(), [](Rgba x, Rgba y) { return x.a == y.a; });
-    }
+    for (int g = 1; g < 95; ++g)
+        differing += pixelsOf(font, glyphCellBox(g)) != pixelsOf(font, glyphCellBox(g + firstSet1Glyph));
     EXPECT_GT(differing, 90);
 }
 

@@ -18,50 +18,54 @@ constexpr int shelf = 4;      // drawn 100x64
 
 std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
 
-// A w x h RGBA picture, opaque where `opaque` (x, y) says so.
-template <typename Rule>
-void writePicture(const std::string& path, int w, int h, Rule opaque) {
+// The pieces placed at the given cells, {column, row} each.
+std::vector<int> piecesAt(const MapData& map, std::initializer_list<std::pair<int, int>> cells) {
+    std::vector<int> pieces;
+    for (const auto& [column, row] : cells) pieces.push_back(map.pieces[at(column, row)]);
+    return pieces;
+}
+
+// A square RGBA picture, opaque over its first `opaqueColumns` columns.
+void writePicture(int number, int side, int opaqueColumns) {
     std::vector<std::uint8_t> pixels;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) pixels.insert(pixels.end(), {200, 100, 50, std::uint8_t(opaque(x, y) ? 255 : 0)});
-    testing_support::writePng(path, w, h, 4, pixels);
+    for (int i = 0; i < side * side; ++i)
+        pixels.insert(pixels.end(), {200, 100, 50, std::uint8_t(i % side < opaqueColumns ? 255 : 0)});
+    testing_support::writePng("pictures/collision" + std::to_string(number) + ".png", side, side, 4, pixels);
 }
 
 // Every picture opaque edge to edge, but the formation (opaque over its left 192 of 400 pixels,
 // six cells) and the shelf (its first three of four columns).
 CollisionPictures testPictures() {
     testing_support::makeDirs("pictures");
-    for (int number = 1; number <= 50; ++number)
-        writePicture("pictures/collision" + std::to_string(number) + ".png", 4, 4, [](int, int) { return true; });
-    writePicture("pictures/collision5.png", 25, 25, [](int x, int) { return x < 12; });
-    writePicture("pictures/collision4.png", 4, 4, [](int x, int) { return x < 3; });
+    for (int number = 1; number <= 50; ++number) writePicture(number, 4, 4);
+    writePicture(formation, 25, 12);
+    writePicture(shelf, 4, 3);
     return CollisionPictures::load("pictures");
 }
 
+// Compiles a level of the given lines and map rows (padded with free cells) against the test pictures.
 struct Fixture {
     testing_support::TempDir dir;
     CollisionPictures pictures = testPictures();
+    std::vector<std::string> rows = floorRows();
+
+    static std::vector<std::string> floorRows() {
+        std::vector<std::string> rows(MapData::rows, "");
+        rows[23] = rows[24] = std::string(MapData::columns, '#');
+        return rows;
+    }
+    MapData compile(const std::string& lines) const {
+        std::string text = "background 0\n" + lines + "map\n";
+        for (const std::string& row : rows) text += row + std::string(MapData::columns - row.size(), '.') + "\n";
+        return LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures);
+    }
+    std::string fault(const std::string& lines) const {
+        return testing_support::faultOf<LevelError>([&] { compile(lines); });
+    }
+    bool clean(const MapData& map) const {
+        return CoverageReport::measure(map, CoverageMap(map.pieces, pictures)).clean();
+    }
 };
-
-std::string sourceWithRows(const std::string& extra, const std::vector<std::string>& rows) {
-    std::string text = "background 0\n" + extra + "map\n";
-    for (const std::string& row : rows) text += row + std::string(MapData::columns - row.size(), '.') + "\n";
-    return text;
-}
-
-std::vector<std::string> rowsWithFloor() {
-    std::vector<std::string> rows(MapData::rows, "");
-    rows[23] = rows[24] = std::string(MapData::columns, '#');
-    return rows;
-}
-
-MapData compile(const std::string& text, const CollisionPictures& pictures) {
-    return LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures);
-}
-
-std::string compileFault(const std::string& text, const CollisionPictures& pictures) {
-    return testing_support::faultOf<LevelError>([&] { compile(text, pictures); });
-}
 
 }  // namespace
 
@@ -82,64 +86,41 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
     };
     for (const auto& [column, row, fraction] : cells)
         EXPECT_DOUBLE_EQ(coverage.fraction(column, row), fraction) << column << "," << row;
-
-    // Columns 0 to 6 of rows 0 to 11 solid: column 6 is bare; the half-covered row 12 is ghost terrain.
-    MapData level;
-    level.pieces[at(0, 0)] = formation;
-    for (int column = 0; column <= 6; ++column)
-        for (int row = 0; row < 12; ++row) level.terrain[at(column, row)] = 1;
-    const CoverageReport report = CoverageReport::measure(level, CoverageMap(level.pieces, fixture.pictures));
-    EXPECT_EQ(report.bareSolidCells.size(), 12u);
-    EXPECT_EQ(report.ghostCells.size(), 6u);
-    EXPECT_FALSE(report.clean());
-    EXPECT_THAT(report.summary(), testing::StartsWith("solid 72/84 covered"));
 }
 
 TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
-    Fixture fixture;
-    std::vector<std::string> rows = rowsWithFloor();
-    for (std::size_t row = 10; row <= 14; ++row) rows[row] = std::string(20, '.') + "######";
-    const MapData map = compile(sourceWithRows("tiles grass\n", rows), fixture.pictures);
-    // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top.
-    EXPECT_EQ(map.pieces[at(20, 10)], 42);
-    EXPECT_EQ(map.pieces[at(24, 10)], 32);
-    EXPECT_EQ(map.pieces[at(20, 14)], 0) << "the last row is covered by overlapping a tile upwards";
-    EXPECT_EQ(map.pieces[at(20, 13)], 31);
-    // The floor: capped tiles along row 23.
-    EXPECT_EQ(map.pieces[at(0, 23)], 42 - 10);
-    EXPECT_EQ(map.pieces[at(1, 23)], 0);
-    EXPECT_TRUE(CoverageReport::measure(map, CoverageMap(map.pieces, fixture.pictures)).clean());
+    Fixture level;
+    for (std::size_t row = 10; row <= 14; ++row) level.rows[row] = std::string(20, '.') + "######";
+    const MapData map = level.compile("tiles grass\n");
+    // The 6x5 block: one capped 128 tile, then 64 tiles, capped only along the top; its last row is covered by
+    // overlapping a tile upwards (nothing at 20,14). The floor: capped 64 tiles along row 23.
+    EXPECT_THAT(piecesAt(map, {{20, 10}, {24, 10}, {20, 14}, {20, 13}, {0, 23}, {1, 23}}),
+                testing::ElementsAre(42, 32, 0, 31, 32, 0));
+    EXPECT_TRUE(level.clean(map));
 
     // A column one cell wide cannot take a tile: the fault points at its map cell.
-    rows[5] = std::string(30, '.') + "#";
-    rows[6] = std::string(30, '.') + "#";
-    EXPECT_THAT(compileFault(sourceWithRows("tiles grass\n", rows), fixture.pictures),
-                testing::StartsWith("cover.level:9:31: solid cell 30,5 shows no terrain"));
+    level.rows[5] = level.rows[6] = std::string(30, '.') + "#";
+    EXPECT_THAT(level.fault("tiles grass\n"), testing::StartsWith("cover.level:9:31: solid cell 30,5 shows no"));
     // Only the rule's columns are tiled; the rest must be covered by placed pictures.
-    rows[5] = rows[6] = "";
-    EXPECT_THAT(compileFault(sourceWithRows("tiles grass 0-199\n", rows), fixture.pictures),
-                testing::StartsWith("cover.level:27:201: solid cell 200,23 shows no terr"));
+    level.rows[5] = level.rows[6] = "";
+    EXPECT_THAT(level.fault("tiles grass 0-199\n"), testing::StartsWith("cover.level:27:201: solid cell 200,23 shows"));
     // Two rules side by side, each with its own material.
-    const MapData split = compile(sourceWithRows("tiles grass 0-199\ntiles roof 200-374\n", rows), fixture.pictures);
-    EXPECT_EQ(split.pieces[at(198, 23)], 32);
-    EXPECT_EQ(split.pieces[at(200, 23)], 40);
+    const MapData split = level.compile("tiles grass 0-199\ntiles roof 200-374\n");
+    EXPECT_THAT(piecesAt(split, {{198, 23}, {200, 23}}), testing::ElementsAre(32, 40));
 }
 
 TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed) {
-    Fixture fixture;
-    std::vector<std::string> rows = rowsWithFloor();
-    for (std::size_t row = 0; row <= 12; ++row) rows[row] = std::string(50, '.') + "######";
+    Fixture level;
+    for (std::size_t row = 0; row <= 12; ++row) level.rows[row] = std::string(50, '.') + "######";
     // The formation at column 50 covers rows 0 to 11 of its six solid columns, and half of row 12:
     // only that row is tiled.
-    const MapData map = compile(sourceWithRows("tiles stone\ncollision 5 at 50,0\n", rows), fixture.pictures);
+    const MapData map = level.compile("tiles stone\ncollision 5 at 50,0\n");
     for (int row = 0; row < 11; ++row)
         for (int column = row == 0 ? 51 : 50; column < 56; ++column)
             EXPECT_EQ(map.pieces[at(column, row)], 0) << column << "," << row;
-    EXPECT_EQ(map.pieces[at(50, 11)], 3);
-    EXPECT_EQ(map.pieces[at(54, 11)], 3);
-    EXPECT_EQ(map.pieces[at(0, 23)], 3) << "stone has one tile, capped or not";
+    EXPECT_THAT(piecesAt(map, {{50, 11}, {54, 11}, {0, 23}}), testing::Each(3)) << "stone has one tile, capped or not";
     // Row 12 free: ghost terrain, named with the line that placed the picture.
-    rows[12] = "";
-    EXPECT_EQ(compileFault(sourceWithRows("tiles stone\n\ncollision 5 at 50,0\n", rows), fixture.pictures),
+    level.rows[12] = "";
+    EXPECT_EQ(level.fault("tiles stone\n\ncollision 5 at 50,0\n"),
               "cover.level:18:51: free cell 50,12 looks solid (50% covered by collision 5 at 50,0 (line 4))");
 }

@@ -7,14 +7,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <tuple>
 
 #include "level_compiler.hpp"
 #include "level_error.hpp"
 #include "level_source.hpp"
-#include "level_source_writer.hpp"
 #include "map_file.hpp"
 #include "support/test_support.hpp"
+
+using namespace testing_support;
 
 namespace {
 
@@ -46,22 +46,16 @@ MapData compileText(const std::string& text) {
     return LevelCompiler::compile(LevelSourceParser::parse(text, "test.level"), nullptr);
 }
 
-std::string emptyMapRows() {
-    std::string rows;
-    for (int row = 0; row < MapData::rows; ++row) rows += std::string(MapData::columns, '.') + "\n";
-    return rows;
-}
+const std::string freeRow(MapData::columns, '.');
 
 // A small valid source; `extra` goes before the map, `row` (if set) replaces map row 3.
 std::string source(const std::string& extra, const std::string& row = "") {
-    std::string rows = emptyMapRows();
-    if (!row.empty()) rows.replace(3 * (MapData::columns + 1), MapData::columns, row);
-    return "; a test level\nbackground 1\n" + extra + "map\n" + rows;
+    std::string text = "; a test level\nbackground 1\n" + extra + "map\n";
+    for (int r = 0; r < MapData::rows; ++r) text += (r == 3 && !row.empty() ? row : freeRow) + "\n";
+    return text;
 }
 
-int levelc(const std::string& arguments) {
-    return std::system((std::string(FEZZLE_LEVELC) + " " + arguments + " 2>/dev/null").c_str());
-}
+int levelc(const std::string& args) { return std::system((FEZZLE_LEVELC " " + args + " 2>/dev/null").c_str()); }
 
 }  // namespace
 
@@ -84,47 +78,40 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPl
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 46880 - 10) << "nothing else set";
     EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
 
-    // Refused: any other length, and values the game cannot place.
+    // Refused: any other length, and values the game cannot place. Grid offsets: foreground 9379,
+    // collision 18754, parallax 28129, objects 37504; the style is last.
     const std::vector<std::uint8_t> good = MapFile::encode(MapData());
-    auto faultOf = [](const std::vector<std::uint8_t>& file) {
-        return testing_support::faultOf<LevelError>([&] { MapFile::decode(file, "bad.mp"); });
+    auto damaged = [&](std::size_t offset, int value) {
+        std::vector<std::uint8_t> file = good;
+        file.resize(std::max(file.size(), offset + 1));
+        file[offset] = static_cast<std::uint8_t>(value);
+        return file;
     };
-    EXPECT_EQ(faultOf({good.begin(), good.end() - 1}), "bad.mp: holds 46879 bytes, a map file holds exactly 46880");
-    std::vector<std::uint8_t> longFile = good;
-    longFile.push_back(0);
-    EXPECT_NE(faultOf(longFile).find("46881 bytes"), std::string::npos);
-
-    // Grid offsets: foreground 9379, collision 18754, parallax 28129, objects 37504; the style is last.
     constexpr std::size_t lastObject = 37504 + 25 * 374 + 24;
-    const std::tuple<std::size_t, int, const char*> damages[] = {
-        {46879, 5, "background style 5"},
-        {28129 + 3 * 25 + 4, 6, "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures"},
-        {18754, -51, "picture 51 is past the 50 collision"},
-        {9379, -128, "picture 128"},
-        {lastObject, 9, "column 374, row 24 of the object grid: value 9"},
-        {lastObject, -9, "column 374, row 24 of the object grid: value -9"},
-        {lastObject, 127, "column 374, row 24 of the object grid: value 127"},
+    const std::pair<std::vector<std::uint8_t>, const char*> damages[] = {
+        {{good.begin(), good.end() - 1}, "bad.mp: holds 46879 bytes, a map file holds exactly 46880"},
+        {damaged(46880, 0), "bad.mp: holds 46881 bytes"},
+        {damaged(46879, 5), "background style 5"},
+        {damaged(28129 + 3 * 25 + 4, 6),
+         "bad.mp: column 3, row 4 of the parallax grid: picture 6 is past the 5 parallax pictures"},
+        {damaged(18754, -51), "picture 51 is past the 50 collision"},
+        {damaged(9379, -128), "picture 128"},
+        {damaged(lastObject, 9), "column 374, row 24 of the object grid: value 9"},
+        {damaged(lastObject, -9), "column 374, row 24 of the object grid: value -9"},
     };
-    for (const auto& [offset, value, fault] : damages) {
-        std::vector<std::uint8_t> damaged = good;
-        damaged[offset] = static_cast<std::uint8_t>(value);
-        EXPECT_THAT(faultOf(damaged), testing::HasSubstr(fault));
-    }
+    for (const auto& [file, fault] : damages)
+        EXPECT_THAT(faultOf<LevelError>([&] { MapFile::decode(file, "bad.mp"); }), testing::HasSubstr(fault));
 }
 
 TEST(LevelSource, ReadsTheGridWithItsLegend) {
     std::string row(MapData::columns, '.');
     row.replace(0, 6, "#STsWt");
     const MapData map = compileText(source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", row));
-    EXPECT_EQ(map.version, 7);
-    EXPECT_EQ(map.backgroundStyle, 1);
-    EXPECT_EQ(map.terrain[at(0, 3)], 1);
-    EXPECT_EQ(map.terrain[at(1, 3)], 0);
-    std::vector<int> objects;
-    for (int column = 0; column < 6; ++column) objects.push_back(map.objects[at(column, 3)]);
-    EXPECT_THAT(objects, testing::ElementsAre(0, 1, 2, -1, 3, -2));
-    EXPECT_EQ(map.parallax[at(5, 6)], 2);
-    EXPECT_EQ(map.foreground[at(2, 5)], -3);
+    // Version, style, the terrain under '#' and 'S', parallax, mirrored foreground, then the objects of the row.
+    std::vector<int> cells = {map.version, map.backgroundStyle, map.terrain[at(0, 3)], map.terrain[at(1, 3)],
+                              map.parallax[at(5, 6)], map.foreground[at(2, 5)]};
+    for (int column = 0; column < 6; ++column) cells.push_back(map.objects[at(column, 3)]);
+    EXPECT_THAT(cells, testing::ElementsAre(7, 1, 1, 0, 2, -3, 0, 1, 2, -1, 3, -2));
     // Comment lines and a ruler may sit among the rows; CR line ends are read as well.
     std::string text = source("");
     text.insert(text.find("map\n") + 4, ";         10\n");
@@ -133,12 +120,10 @@ TEST(LevelSource, ReadsTheGridWithItsLegend) {
 }
 
 TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
-    const std::string badRow = std::string(40, '.') + "X" + std::string(MapData::columns - 41, '.');
     const std::pair<std::string, std::string> cases[] = {
         {source("colision 3 at 1,1\n"), "test.level:3:1: unknown line \"colision\""},
         {source("collision 51 at 1,1\n"), "test.level:3:11: picture 51 is not 1 to 50"},
         {source("parallax 0 at 1,1\n"), "test.level:3:10: picture 0 is not 1 to 5"},
-        {source("foreground 13 at 1,1\n"), "test.level:3:12: picture 13 is not 1 to 12"},
         {source("collision 3 at 375,1\n"), "test.level:3:16: column 375 is not 0 to 374"},
         {source("collision 3 at 1,25\n"), "test.level:3:18: row 25 is not 0 to 24"},
         {source("collision 3 at 1;1\n"), "test.level:3:16: \"1;1\" is not a cell"},
@@ -154,42 +139,36 @@ TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
         {source("terrain 5 at 4,4\n"), "test.level:3:14: the map shows this cell free"},
         {source("terrain 0 at 4,4\n"), "test.level:3:9: terrain value 0 is a free cell"},
         {source("object X at 4,4\n"), "test.level:3:8: \"X\" is no object letter"},
-        {source("", badRow), "test.level:7:41: 'X' is no map cell"},
+        {source("", std::string(freeRow).replace(40, 1, "X")), "test.level:7:41: 'X' is no map cell"},
         {source("", std::string(370, '.')), "test.level:7:371: map row 3 has 370 cells, a row has 375"},
-        {source("", std::string(376, '#')), "test.level:7:376: map row 3 has 376 cells"},
-        {"background 0\nmap\n" + std::string(MapData::columns, '.') + "\n", "test.level:4:1: the map ends after 1 of its 25 rows"},
+        {"background 0\nmap\n" + freeRow + "\n", "test.level:4:1: the map ends after 1 of its 25 rows"},
         {"background 0\n", "test.level:2:1: the level has no map"},
-        {"map\n" + emptyMapRows(), "test.level:1:1: the level has no \"background\" line"},
+        {source("").substr(source("").find("map\n")), "test.level:1:1: the level has no \"background\" line"},
         {source("") + "map\n", "test.level:29:1: a second map"},
         {source("tiles grass\n"), "test.level:3:1: tiles are laid by looking at the collision pictures"},
     };
-    for (const auto& c : cases) {
-        const std::string fault = testing_support::faultOf<LevelError>([&] { compileText(c.first); });
-        EXPECT_THAT(fault, testing::StartsWith(c.second));
-    }
+    for (const auto& [text, fault] : cases)
+        EXPECT_THAT(faultOf<LevelError>([&] { compileText(text); }), testing::StartsWith(fault));
 }
 
 TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput) {
-    testing_support::TempDir dir;
+    TempDir dir;
     MapFile::write("original.mp", everythingMap());
     ASSERT_EQ(levelc("decompile original.mp back.level"), 0);
     ASSERT_EQ(levelc("compile back.level again.mp"), 0);
-    EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
+    EXPECT_EQ(readFile("again.mp"), readFile("original.mp"));
     // The object letters keep their sign, on free and on solid cells.
-    const std::string text = testing_support::readText("back.level");
+    const std::string text = readText("back.level");
     for (const char* line : {"object d at 7,7", "terrain -128 at 0,0", "collision 31 at 12,20 mirrored"})
         EXPECT_THAT(text, testing::HasSubstr(line));
-    EXPECT_EQ(compileText(LevelSourceWriter::write(MapData(), "empty")), MapData());
 
     // A failed compile leaves the old output as it was, and no temporary file beside it.
-    testing_support::writeText("broken.level", source("collision 99 at 1,1\n"));
-    EXPECT_NE(levelc("compile broken.level again.mp"), 0);
-    EXPECT_EQ(testing_support::readFile("again.mp"), testing_support::readFile("original.mp"));
-    EXPECT_NE(levelc("compile missing.level out.mp"), 0);
-    EXPECT_NE(levelc("compile back.level no/such/folder/out.mp"), 0);
-    testing_support::writeText("short.mp", "abc");
-    EXPECT_NE(levelc("decompile short.mp short.level"), 0);
-    EXPECT_NE(levelc("frobnicate"), 0);
+    writeText("broken.level", source("collision 99 at 1,1\n"));
+    writeText("short.mp", "abc");
+    for (const char* refused : {"compile broken.level again.mp", "compile missing.level out.mp", "frobnicate",
+                                "compile back.level no/such/folder/out.mp", "decompile short.mp short.level"})
+        EXPECT_NE(levelc(refused), 0) << refused;
+    EXPECT_EQ(readFile("again.mp"), readFile("original.mp"));
     const auto files = std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator());
     EXPECT_EQ(files, 5) << "only the files the test wrote itself";
 }

@@ -1,5 +1,4 @@
-// The world picture generator's parts that the built pictures cannot show plainly: cell outlines and the
-// piece catalogue's faults.
+// The world picture generator's parts the built pictures cannot show plainly: outlines, the catalogue's faults.
 #include "cell_mask.hpp"
 #include "piece_catalog.hpp"
 
@@ -9,75 +8,46 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
-namespace {
-
-double signedArea(const std::vector<Point>& loop) {
-    double twice = 0.0;
-    for (size_t i = 0; i < loop.size(); ++i) {
-        const Point a = loop[i];
-        const Point b = loop[(i + 1) % loop.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return twice / 2.0;
-}
-
-}  // namespace
-
 TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
-    const auto block = CellMask({"##", "##"}).outlineLoops();
-    ASSERT_EQ(block.size(), 1u);
-    EXPECT_EQ(block[0].size(), 4u) << "straight runs must merge into one edge";
-    EXPECT_DOUBLE_EQ(std::abs(signedArea(block[0])), 4.0);
-
-    const auto lShape = CellMask({"#.", "##"}).outlineLoops();
-    ASSERT_EQ(lShape.size(), 1u);
-    EXPECT_EQ(lShape[0].size(), 6u);
-    EXPECT_DOUBLE_EQ(std::abs(signedArea(lShape[0])), 3.0);
-
-    // The hole winds the other way, so an even-odd or non-zero fill leaves it clear.
-    const auto frame = CellMask({"###", "#.#", "###"}).outlineLoops();
-    ASSERT_EQ(frame.size(), 2u);
-    EXPECT_LT(signedArea(frame[0]) * signedArea(frame[1]), 0.0);
-    EXPECT_DOUBLE_EQ(std::abs(signedArea(frame[0])) + std::abs(signedArea(frame[1])), 10.0);
-
-    // Cells meeting only at a corner stay two shapes.
-    const auto diagonal = CellMask({"#.", ".#"}).outlineLoops();
-    ASSERT_EQ(diagonal.size(), 2u);
-    EXPECT_EQ(diagonal[0].size() + diagonal[1].size(), 8u);
+    // Rows, loops, corners and the area of all loops together, signed: a hole winds the other way, so fills
+    // leave it clear.
+    const std::tuple<std::vector<std::string>, std::size_t, std::size_t, double> shapes[] = {
+        {{"##", "##"}, 1, 4, 4.0},  // straight runs merge into one edge
+        {{"#.", "##"}, 1, 6, 3.0},
+        {{"###", "#.#", "###"}, 2, 8, 8.0},
+        {{"#.", ".#"}, 2, 8, 2.0},  // cells meeting only at a corner stay two shapes
+    };
+    for (const auto& [rows, loopCount, cornerCount, area] : shapes) {
+        SCOPED_TRACE(testing::PrintToString(rows));
+        const auto loops = CellMask(rows).outlineLoops();
+        std::size_t corners = 0;
+        double twiceArea = 0.0;
+        for (const auto& loop : loops)
+            for (std::size_t i = 0; i < loop.size(); ++i, ++corners) {
+                const Point a = loop[i], b = loop[(i + 1) % loop.size()];
+                twiceArea += a.x * b.y - b.x * a.y;
+            }
+        EXPECT_EQ(loops.size(), loopCount);
+        EXPECT_EQ(corners, cornerCount);
+        EXPECT_DOUBLE_EQ(std::abs(twiceArea / 2.0), area);
+    }
 }
 
+// That open sides carry a beam's outline past its edge shows in the built tiles, opaque edge to edge.
 TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
-    CellMask beam({"###", "###"});
-    beam.setOpenSides("LR");
-    const auto loops = beam.outlineLoops();
-    ASSERT_EQ(loops.size(), 1u);
-    for (const Point corner : loops[0]) {
-        EXPECT_TRUE(corner.x == -1 || corner.x == 4) << "an outline corner lies at x " << corner.x;
-        EXPECT_TRUE(corner.y == 0 || corner.y == 2);
-    }
     // Only cells that reach an open side are carried on past it.
     CellMask step({"#..", "###"});
     step.setOpenSides("B");
     EXPECT_TRUE(step.solidOrJoined(0, 2));
-    EXPECT_FALSE(step.solidOrJoined(1, -1));
-    EXPECT_FALSE(step.solidOrJoined(-1, 1));
-    EXPECT_FALSE(step.solid(0, 2));
+    EXPECT_FALSE(step.solidOrJoined(1, -1) || step.solidOrJoined(-1, 1) || step.solid(0, 2));
 }
 
-TEST(CellMaskOutline, RejectsMalformedMasks) {
-    EXPECT_THROW(CellMask({"##", "#"}), std::runtime_error);
-    EXPECT_THROW(CellMask({"#x"}), std::runtime_error);
-    EXPECT_THROW(CellMask(std::vector<std::string>{}), std::runtime_error);
-    CellMask mask({"#"});
-    EXPECT_THROW(mask.setOpenSides("LQ"), std::runtime_error);
-}
-
-TEST(PieceCatalogue, NamesTheLineOfEachFault) {
+TEST(PieceCatalogue, NamesTheLineOfEachFaultAndRefusesMalformedMasks) {
     const std::pair<const char*, const char*> faults[] = {
         {"tile 31 grass fill\ntile 31 grass cap\n", "line 2"},
-        {"tile 31 grass\n", "line 1"},
         {"\n\ntile 31 grass top\n", "line 3"},
         {"stone 5 grass -\n", "unknown entry"},
         {"formation 5 grass -\n\nformation 6 grass -\n#\n", "formation 5"},
@@ -86,4 +56,7 @@ TEST(PieceCatalogue, NamesTheLineOfEachFault) {
         EXPECT_THAT([&] { PieceCatalog::parse(f.first); },
                     testing::ThrowsMessage<std::runtime_error>(testing::HasSubstr(f.second)));
     EXPECT_THROW(PieceCatalog::load("/nonexistent/pieces.txt"), std::runtime_error);
+    for (const std::vector<std::string>& rows : {std::vector<std::string>{"##", "#"}, {"#x"}, {}})
+        EXPECT_THROW(CellMask{rows}, std::runtime_error) << testing::PrintToString(rows);
+    EXPECT_THROW(CellMask({"#"}).setOpenSides("LQ"), std::runtime_error);
 }

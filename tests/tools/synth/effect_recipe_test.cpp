@@ -17,11 +17,9 @@ peak -6
 voice beep
   osc square width 0.25   # trailing comment
   filter lowpass x4 q 2 sweep 1 over 0.05
-  amp attack 0.002 decay 0.1 sustain 0 release 0.02
   note 0 0.08 C5
 end
 voice echo from beep
-  level -6
   note 0.1 0.08 G5 -3
 end
 )";
@@ -30,21 +28,16 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     const EffectRecipe r = parse(twoVoices);
     ASSERT_EQ(r.voices.size(), 2u);
     const Patch& echo = r.voices[1].patch;
-    ASSERT_EQ(echo.oscillators.size(), 1u) << "'from' copies the sound";
-    EXPECT_EQ(echo.oscillators[0].wave, Waveform::Square);
-    EXPECT_DOUBLE_EQ(echo.oscillators[0].pulseWidth, 0.25);
-    ASSERT_EQ(echo.filters.size(), 1u);
-    EXPECT_TRUE(echo.filters[0].followsPitch);
-    EXPECT_DOUBLE_EQ(echo.filters[0].cutoff, 4.0);
-    ASSERT_EQ(r.voices[1].notes.size(), 1u) << "but none of the notes";
+    // 'from' copies the sound (trailing comments ignored) but none of the notes.
+    ASSERT_TRUE(echo.oscillators.size() == 1 && echo.filters.size() == 1 && r.voices[1].notes.size() == 1);
+    EXPECT_TRUE(echo.oscillators[0].wave == Waveform::Square && echo.oscillators[0].pulseWidth == 0.25);
+    EXPECT_TRUE(echo.filters[0].followsPitch && echo.filters[0].cutoff == 4.0) << "x4 follows the note's pitch";
     EXPECT_DOUBLE_EQ(r.voices[1].notes[0].startSeconds, 0.1);
     EXPECT_NEAR(r.voices[1].notes[0].note.velocity, std::pow(10.0, -3.0 / 20.0), 1e-9);
 }
 
 TEST(EffectRecipe, MistakesNameTheirLine) {
     const std::pair<const char*, std::string> mistakes[] = {
-        {"voice a\n  osc sine\n  note 0 0.1 H4\nend\n",
-         "test.recipe:3: 'H4' is not a note name (C4, F#3, Bb5) or a frequency (300hz)"},
         {"voice a\n  osc sine\n  amp decay fast\nend\n", "test.recipe:3: decay must be a number, not 'fast'"},
         {"voice a\n  osc sine\n  note 0 0.1 C4\n", "test.recipe:1: voice 'a' has no 'end'"},
         {"voice a from b\n  osc sine\nend\n", "test.recipe:1: no voice 'b' above to start from"},

@@ -4,35 +4,26 @@
 #include <cmath>
 #include <fstream>
 
-#include "sample_rate.hpp"
 #include "wav_file.hpp"
 
 namespace synth {
 namespace {
 
-AudioBuffer tone(int channels, std::size_t frames, double hz, double level) {
-    AudioBuffer b;
-    b.channels = channels;
-    for (std::size_t i = 0; i < frames; ++i)
-        for (int c = 0; c < channels; ++c)
-            b.samples.push_back(static_cast<float>(level * std::sin(6.283185307179586 * hz * (i + 10 * c) / sampleRateHz)));
-    return b;
-}
-
 std::string tempPath(const std::string& name) { return ::testing::TempDir() + name; }
 
 TEST(SoundFiles, WavRoundTripClampingAndDamage) {
-    AudioBuffer b = tone(2, 1000, 440.0, 0.5);
+    AudioBuffer b;
+    b.channels = 2;
+    for (int i = 0; i < 2000; ++i) b.samples.push_back(0.5f * std::sin(0.0627f * static_cast<float>(i)));
     b.samples[10] = 1.7f;  // beyond full scale: clamped, never wrapped round
     b.samples[11] = -1.7f;
     const std::string path = tempPath("round.wav");
     ASSERT_TRUE(writeWav(path, b));
     const AudioBuffer back = readWav(path);
-    ASSERT_EQ(back.channels, 2);
-    ASSERT_EQ(back.samples.size(), b.samples.size());
-    EXPECT_NEAR(back.samples[10], 1.0f, 1e-4);
-    EXPECT_NEAR(back.samples[11], -1.0f, 1e-4);
-    for (std::size_t i = 20; i < b.samples.size(); ++i) ASSERT_NEAR(back.samples[i], b.samples[i], 1.0 / 32767) << i;
+    ASSERT_TRUE(back.channels == 2 && back.samples.size() == b.samples.size());
+    b.samples[10] = 1.0f;
+    b.samples[11] = -1.0f;
+    for (std::size_t i = 0; i < b.samples.size(); ++i) ASSERT_NEAR(back.samples[i], b.samples[i], 1.0 / 32767) << i;
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes.size(), 44 + 2 * b.samples.size()) << "plain 44-byte header";
