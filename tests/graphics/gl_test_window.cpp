@@ -2,6 +2,9 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <cstdint>
 #include <vector>
 
@@ -50,6 +53,28 @@ Rgb pixelAt(int x, int y)
 }
 
 bool lit(int x, int y) { return pixelAt(x, y) != Rgb{0, 0, 0}; }
+
+Rgb shownPixelAt(int x, int y)
+{
+    // The front buffer cannot be read back under Xvfb; the window's own image can.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XImage* image = nullptr;
+    if (SDL_GetWMInfo(&info) == 1) {
+        info.info.x11.lock_func();
+        image = XGetImage(info.info.x11.display, info.info.x11.window, x, y, 1, 1, AllPlanes, ZPixmap);
+        info.info.x11.unlock_func();
+    }
+    if (image == nullptr) {
+        ADD_FAILURE() << "cannot read the window";
+        return {};
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    const auto channel = [pixel](unsigned long mask) { return int((pixel & mask) >> __builtin_ctzl(mask)); };
+    const Rgb colour{channel(image->red_mask), channel(image->green_mask), channel(image->blue_mask)};
+    XDestroyImage(image);
+    return colour;
+}
 
 std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt)
 {

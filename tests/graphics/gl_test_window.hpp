@@ -29,6 +29,8 @@ void drawFrame(const std::function<void()>& draw);
 // The pixel at (x, y) of the frame being drawn, y counted from the top as in the overlay.
 Rgb pixelAt(int x, int y);
 bool lit(int x, int y);
+// The pixel at (x, y) as the window shows it now, after the last buffer swap.
+Rgb shownPixelAt(int x, int y);
 
 // An RGB texture sampled without filtering, so each texel shows as it was given: (x, y) from the first row.
 std::uint32_t plainTexture(int width, int height, const std::function<Rgb(int, int)>& colourAt);

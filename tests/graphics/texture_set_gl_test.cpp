@@ -14,6 +14,7 @@ using namespace testing_support;
 namespace {
 
 constexpr GLuint namesToScan = 4096;
+const Rgb loadingColour{200, 40, 40};
 
 // The numbered images in the order they are loaded.
 std::vector<std::string> numberedPaths()
@@ -98,10 +99,14 @@ using TextureStartGlTest = EngineTest;
 TEST_F(TextureStartGlTest, CompleteDataFillsEverySlotInFamilyOrderAndASecondInitWithAGapGivesTheFirstBack)
 {
     std::vector<std::string> paths = numberedPaths();
-    paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png", "./data/load.png"});
+    paths.insert(paths.end(), {"./data/icon.png", "./data/font.png", "./data/flare_white.png"});
     for (const std::string& path : paths) writePng(path, 4, 2, 4, std::vector<std::uint8_t>(32, 255));
+    writeSheet("./data/load.png", 8, 8, [](int, int) { return loadingColour; });
     start();
     EXPECT_NE(log.find(loadingLines()), std::string::npos) << log;
+    // The loading picture is what the window shows while the images load.
+    EXPECT_TRUE(shownPixelAt(20, 20) == loadingColour && shownPixelAt(265, 73) == loadingColour);
+    EXPECT_EQ(shownPixelAt(266, 40), (Rgb{0, 0, 0}));
 
     const auto live = [] { return std::make_pair(liveNames(glIsTexture), liveNames(glIsList)); };
     EXPECT_EQ(live(), std::make_pair(116, 256));
