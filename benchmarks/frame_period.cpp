@@ -1,6 +1,7 @@
 // The whole frame period with the real window, audio and rasteriser: the game's own main loop
 // (clear, update, draw, events, buffer swap, the frame timer's pacing) over a level's stored track
-// or the menu, or with no state at all (the loop's own floor: clear, pacing and swap), timed at each swap for a set time after a warm-up. A level that ends (the toilet or
+// or the menu, or with no state at all (the loop's own floor: clear, pacing and swap), timed at
+// each swap for a set time after a warm-up. A level that ends (the toilet or
 // a burst) starts again; a level is held unpaused, as a player's key would. Prints the median,
 // 99th and 99.9th percentile and slowest period, the processor time per frame of all the process's
 // threads (the rasteriser's included), and the peak resident memory of the process.

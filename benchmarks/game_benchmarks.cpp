@@ -144,7 +144,11 @@ BENCHMARK(World)
     ->UseManualTime()
     ->Iterations(playsPerLevel)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(Frame)->Apply(everyLevel)->ArgNames({"level", "hard"})->Iterations(playsPerLevel)->Unit(benchmark::kMillisecond);
+BENCHMARK(Frame)
+    ->Apply(everyLevel)
+    ->ArgNames({"level", "hard"})
+    ->Iterations(playsPerLevel)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(MenuFrame)->Unit(benchmark::kMillisecond);
 
 // Takes "--data DIR" off the front of the arguments; "data" when absent.
@@ -175,7 +179,7 @@ int main(int argc, char** argv)
     }
     benchmark::Initialize(&argc, argv);
     benchmark::ConsoleReporter reporter(isatty(fileno(report)) != 0 ? benchmark::ConsoleReporter::OO_ColorTabular
-                                                                     : benchmark::ConsoleReporter::OO_Tabular);
+                                                                    : benchmark::ConsoleReporter::OO_Tabular);
     reporter.SetOutputStream(&console);
     reporter.SetErrorStream(&console);
     benchmark::RunSpecifiedBenchmarks(&reporter);

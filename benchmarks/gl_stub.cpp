@@ -17,8 +17,11 @@ std::uint64_t stubGlCalls()
 
 // The declarations of gl.h make a signature slip a compile error. The build checks that the
 // programs using this file leave no GL call undefined, so a call added to the game needs a line here.
-#define FEZZLE_GL_STUB(name, parameters) \
-    extern "C" void GLAPIENTRY name parameters { ++calls; }
+#define FEZZLE_GL_STUB(name, parameters)                                                                               \
+    extern "C" void GLAPIENTRY name parameters                                                                         \
+    {                                                                                                                  \
+        ++calls;                                                                                                       \
+    }
 
 FEZZLE_GL_STUB(glBegin, (GLenum))
 FEZZLE_GL_STUB(glEnd, ())

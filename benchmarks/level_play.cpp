@@ -72,7 +72,7 @@ void LevelPlay::wholeFrame()
 
 InputTrack storedTrack(int level, bool hardMode)
 {
-    const std::string name = std::string(level < 10 ? "map0" : "map") + std::to_string(level) +
-                             (hardMode ? "-hard" : "-easy") + ".track";
+    const std::string name =
+        std::string(level < 10 ? "map0" : "map") + std::to_string(level) + (hardMode ? "-hard" : "-easy") + ".track";
     return InputTrack::load(std::string(FEZZLE_TRACKS_DIR) + "/" + name);
 }

@@ -96,7 +96,8 @@ int main(int argc, char** argv)
     int runs = 0;
     std::vector<Program> programs;
     if (!parse(argc, argv, runs, programs)) {
-        std::fprintf(stderr, "usage: fezzle-process-bench RUNS LABEL PROGRAM [ARG...] [--and LABEL PROGRAM [ARG...]]...\n");
+        std::fprintf(stderr,
+                     "usage: fezzle-process-bench RUNS LABEL PROGRAM [ARG...] [--and LABEL PROGRAM [ARG...]]...\n");
         return 2;
     }
     // One run each first, uncounted: the files it reads are then in the page cache for every run.

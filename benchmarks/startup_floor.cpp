@@ -17,8 +17,8 @@ struct Family {
     int count;
 };
 // The numbered images of ./data and the single ones, as the game reads them.
-constexpr Family imageFamilies[] = {{"kuva", 40}, {"jee", 5}, {"foreground", 12}, {"parallax", 5},
-                                    {"collision", 50}, {"effect", 1}};
+constexpr Family imageFamilies[] = {{"kuva", 40},    {"jee", 5},        {"foreground", 12},
+                                    {"parallax", 5}, {"collision", 50}, {"effect", 1}};
 constexpr const char* singleImages[] = {"load", "font", "flare_white"};
 constexpr const char* effectFiles[] = {"fanfar.wav", "fart4.wav", "aani1.wav", "aani4.wav",
                                        "aani5.wav",  "blo.wav",   "pop.wav",   "toks.wav"};

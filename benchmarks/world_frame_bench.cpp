@@ -36,7 +36,7 @@ struct KindBox {
     float width;
     float height;
 };
-constexpr KindBox kindBoxes[levelObjectKindCount] = {{100, 100}, {125, 125}, {75, 50},  {450, 450},
+constexpr KindBox kindBoxes[levelObjectKindCount] = {{100, 100}, {125, 125}, {75, 50}, {450, 450},
                                                      {128, 182}, {450, 450}, {60, 60}, {60, 60}};
 
 class StillBox : public Entity {
@@ -131,8 +131,8 @@ int main(int argc, char* argv[])
     for (int kind = 0; kind < levelObjectKindCount; ++kind) {
         scenarios.push_back({"kind " + std::to_string(kind), [kind](int, int) { return kind + 1; }, false});
     }
-    scenarios.push_back({"all kinds mixed", [](int column, int row) { return (column + row) % levelObjectKindCount + 1; },
-                         false});
+    scenarios.push_back(
+        {"all kinds mixed", [](int column, int row) { return (column + row) % levelObjectKindCount + 1; }, false});
 
     std::fprintf(stderr, "%-22s %9s | %-26s | %-26s\n", "level (9375 cells)", "entities", "broad phase: mean / max ms",
                  "every pair: mean / max ms");

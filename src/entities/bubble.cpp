@@ -59,8 +59,7 @@ void Bubble::rise(GameEngine* engine)
     const std::uint32_t now = engine->timer->lastTicks;
     const float dt = engine->timer->frameSeconds;
     velocityY = (velocityY - buoyancyPerSecond * dt) * dampingPerFrame;
-    const float widening =
-        elapsedFraction(static_cast<int>(now), bornAt, static_cast<int>(bornAt + swayWideningMs));
+    const float widening = elapsedFraction(static_cast<int>(now), bornAt, static_cast<int>(bornAt + swayWideningMs));
     position.x = static_cast<float>(baseX + swayPixels * widening * std::sin(phase - now * swayRatePerMs));
     position.y += velocityY * dt;
 }

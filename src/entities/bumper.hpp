@@ -8,11 +8,11 @@
 
 // What tells the two bumper kinds apart.
 struct BumperNumbers {
-    float bobPixels;          // each way about baseY
-    double bobRatePerMs;      // radians of the bob per ms
-    double widthRatePerMs;    // radians of the squash across per ms
-    double heightRatePerMs;   // radians of the stretch up per ms
-    int sheet;                // kuva<sheet>.png, whole
+    float bobPixels;         // each way about baseY
+    double bobRatePerMs;     // radians of the bob per ms
+    double widthRatePerMs;   // radians of the squash across per ms
+    double heightRatePerMs;  // radians of the stretch up per ms
+    int sheet;               // kuva<sheet>.png, whole
 };
 
 class Bumper : public Entity {

@@ -80,4 +80,3 @@ protected:
     };
     static Scatter scatter(double baseSpeed);
 };
-

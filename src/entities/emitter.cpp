@@ -51,8 +51,8 @@ void Emitter::draw(GameEngine* engine)
     const auto next = static_cast<int>(lastEmit + tuning.intervalMs);
     const auto squeezeFrom = static_cast<std::uint32_t>(next - squeezeStartMs);
     const auto squeezeTop = static_cast<std::uint32_t>(next - squeezePeakMs);
-    const float squeeze = elapsedFraction(signedNow, squeezeFrom, next - squeezePeakMs) -
-                          elapsedFraction(signedNow, squeezeTop, next);
+    const float squeeze =
+        elapsedFraction(signedNow, squeezeFrom, next - squeezePeakMs) - elapsedFraction(signedNow, squeezeTop, next);
 
     ObjectSprite sprite;
     sprite.texture = kuvaSheet(engine, emitterSheet);
@@ -62,9 +62,9 @@ void Emitter::draw(GameEngine* engine)
             static_cast<float>((std::sin(now * wobbleRatePerMs) - wobbleCentre) * squeeze * wobbleDegrees);
     }
     const Rect box = screenBox(*this);
-    sprite.destination = Rect{box.x + pictureInset, box.y + tuning.pictureOffsetY,
-                              static_cast<std::int32_t>(width - pictureInset),
-                              static_cast<std::int32_t>(height - pictureInset)};
+    sprite.destination =
+        Rect{box.x + pictureInset, box.y + tuning.pictureOffsetY, static_cast<std::int32_t>(width - pictureInset),
+             static_cast<std::int32_t>(height - pictureInset)};
     sprite.scale = 1.0f - squeezeShrink * squeeze;
     drawObjectSprite(sprite);
 }

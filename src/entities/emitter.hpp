@@ -8,9 +8,9 @@
 
 // The numbers that tell one emitter kind from the other.
 struct EmitterNumbers {
-    std::uint32_t intervalMs;    // emits once strictly more than this after the last emission
-    float restAngleDegrees;      // the picture's turn outside the wobble
-    std::int32_t pictureOffsetY; // the picture's top below the box's top (above when negative)
+    std::uint32_t intervalMs;     // emits once strictly more than this after the last emission
+    float restAngleDegrees;       // the picture's turn outside the wobble
+    std::int32_t pictureOffsetY;  // the picture's top below the box's top (above when negative)
 };
 
 class Emitter : public Entity {

@@ -73,7 +73,7 @@ constexpr int shrinkAfterBurstMs = 1500;
 constexpr float turnBarDrop = 65.0f;
 constexpr float turnBarPerSpeed = 30.0f;
 constexpr int turnBarHeight = 30;
-constexpr int hatPicture = 0;      // kuva1.png
+constexpr int hatPicture = 0;       // kuva1.png
 constexpr int turnBarPicture = 12;  // kuva13.png
 
 // The gas meter: two bars standing on y = 590; the start capacity of 10000 is 250 units high.
@@ -443,7 +443,8 @@ void Hat::draw(GameEngine* engine)
     float scale = 1.0f;
     if (failed) {
         const std::uint32_t now = engine->timer->lastTicks;
-        scale = 1.0f - elapsedFraction(static_cast<int>(now), failedAt, static_cast<int>(failedAt + shrinkAfterBurstMs));
+        scale =
+            1.0f - elapsedFraction(static_cast<int>(now), failedAt, static_cast<int>(failedAt + shrinkAfterBurstMs));
     }
     const TextureSet& textures = *engine->textures;
     drawSprite(Rect{sx, sy, pictureWidth, pictureHeight}, textures.kuva[hatPicture], wholeSheetCell,

@@ -12,11 +12,11 @@ public:
     // Spins the shard on: the spin advances only while the shard is drawn.
     EffectLook look(GameEngine* engine) override;
 
-    int velocityX = 0;        // px/s
-    int velocityY = 0;        // px/s
-    float spinSpeed = 0.0f;   // degrees/s
-    float rotation = 0.0f;    // degrees
-    std::int16_t picture = 0; // 0..9: kuva1.png to kuva10.png
+    int velocityX = 0;         // px/s
+    int velocityY = 0;         // px/s
+    float spinSpeed = 0.0f;    // degrees/s
+    float rotation = 0.0f;     // degrees
+    std::int16_t picture = 0;  // 0..9: kuva1.png to kuva10.png
 
 private:
     void move(double seconds) override;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr float boxWidth = 75.0f;
 constexpr float boxHeight = 50.0f;
-constexpr int throwSound = 3;  // aani4.wav
+constexpr int throwSound = 3;     // aani4.wav
 constexpr int throwerSheet = 11;  // kuva11.png: walk cells in a column at x 0, items beside them
 constexpr std::int32_t cellWidth = 256;
 constexpr std::int32_t cellHeight = 170;

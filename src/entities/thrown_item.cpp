@@ -45,8 +45,8 @@ void ThrownItem::draw(GameEngine* engine)
     sprite.tint = itemTint;
     sprite.tint.red += static_cast<float>(redSwing * std::sin(now * tintRatePerMs));
     if (landed) {
-        sprite.tint.alpha = 1.0f - elapsedFraction(static_cast<int>(now), landedAt,
-                                                   static_cast<int>(landedAt + landedLifeMs));
+        sprite.tint.alpha =
+            1.0f - elapsedFraction(static_cast<int>(now), landedAt, static_cast<int>(landedAt + landedLifeMs));
     }
     drawObjectSprite(sprite);
 }

@@ -38,10 +38,7 @@ void setColour(const Colour& colour)
 // The clock's swing, once per frame: every pulse, tint and sway of the menu follows it, so the
 // animation runs on seamlessly across screen changes.
 struct Swing {
-    explicit Swing(std::uint32_t ticks)
-        : t(static_cast<float>(ticks) * 0.001f), s(std::sin(t)), u(std::cos(t))
-    {
-    }
+    explicit Swing(std::uint32_t ticks) : t(static_cast<float>(ticks) * 0.001f), s(std::sin(t)), u(std::cos(t)) {}
     Colour mainHighlight() const { return {0.3f + 0.6f * s, 0.6f, 0.3f + 0.6f * u}; }
     Colour highlight() const { return {0.3f + 0.6f * s, 0.6f, 0.6f + 0.2f * u}; }
     Colour titleTint() const { return {0.8f + 0.07f * s, 0.75f - 0.05f * u, 0.6f + 0.05f * u}; }
@@ -72,8 +69,8 @@ constexpr int confirmQuitPicture = 22;
 constexpr int quitBackPicture = 23;
 
 constexpr std::array<int, MenuState::mainEntryCount> mainPictures = {15, 16, 17, 18, easyModePicture, 20};
-constexpr std::array<int, MenuState::settingsEntryCount> settingsPictures = {24, 25, 26, windowedPicture, 31,
-                                                                             backToMenuPicture};
+constexpr std::array<int, MenuState::settingsEntryCount> settingsPictures = {
+    24, 25, 26, windowedPicture, 31, backToMenuPicture};
 
 constexpr Rect wholeSheet{0, 0, 512, 512};
 constexpr Rect titleRect{140, 30, 512, 128};

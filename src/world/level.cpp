@@ -41,14 +41,10 @@ PieceLayer pieceLayer(LinkedList<LevelPiece>& pieces, const std::array<Rect, N>&
 PieceLayer pieceLayerOf(Level& level, std::int32_t layer)
 {
     switch (layer) {
-    case Level::foregroundLayer:
-        return pieceLayer(level.foregroundPieces, foregroundRects);
-    case Level::collisionLayer:
-        return pieceLayer(level.collisionPieces, collisionRects);
-    case Level::parallaxLayer:
-        return pieceLayer(level.parallaxPieces, parallaxRects);
-    default:
-        return PieceLayer{};
+    case Level::foregroundLayer: return pieceLayer(level.foregroundPieces, foregroundRects);
+    case Level::collisionLayer: return pieceLayer(level.collisionPieces, collisionRects);
+    case Level::parallaxLayer: return pieceLayer(level.parallaxPieces, parallaxRects);
+    default: return PieceLayer{};
     }
 }
 
@@ -86,8 +82,8 @@ void drawPieceList(const LinkedList<LevelPiece>& pieces, const std::array<std::u
     for (const LevelPiece* piece : pieces) {
         const Rect& area = piece->area;
         if (isOnScreen(area.x, area.y, area.w, area.h)) {
-            drawSprite(destination(area, viewRect), family[static_cast<std::size_t>(piece->image)], wholeSheet,
-                       0.0f, 1.0f);
+            drawSprite(destination(area, viewRect), family[static_cast<std::size_t>(piece->image)], wholeSheet, 0.0f,
+                       1.0f);
         }
     }
 }

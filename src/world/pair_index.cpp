@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace {
 
 constexpr std::int32_t wordBits = 64;

@@ -39,8 +39,8 @@ public:
         bool everywhere = false;
         bool operator==(const Cells& other) const
         {
-            return column0 == other.column0 && column1 == other.column1 && row0 == other.row0 &&
-                   row1 == other.row1 && everywhere == other.everywhere;
+            return column0 == other.column0 && column1 == other.column1 && row0 == other.row0 && row1 == other.row1 &&
+                   everywhere == other.everywhere;
         }
         bool operator!=(const Cells& other) const { return !(*this == other); }
     };

@@ -99,7 +99,10 @@ protected:
         }
         return true;
     }
-    static void mixFor(int ms) { mixUntil([] { return false; }, ms); }
+    static void mixFor(int ms)
+    {
+        mixUntil([] { return false; }, ms);
+    }
 
     // Closes the device, which flushes the driver's file, and reads what was played.
     Output played()
@@ -129,7 +132,9 @@ TEST_F(SoundSystemTest, InitOpensTheMixerAsAskedAndAnEffectIsHeardOnceButNotWhen
 {
     writeSoundFiles(300, 1000);
     const std::string log = start();
-    EXPECT_EQ(log.rfind("  Mixer opened with specs:\n   Frequency: 44100\n   Channels: 2\n" + loadedLine("fanfar.wav"), 0), 0u)
+    EXPECT_EQ(
+        log.rfind("  Mixer opened with specs:\n   Frequency: 44100\n   Channels: 2\n" + loadedLine("fanfar.wav"), 0),
+        0u)
         << log;
     EXPECT_EQ(log.substr(log.size() - loadedLine("hard.o").size()), loadedLine("hard.o")) << "the tracks load last";
     EXPECT_FALSE(sound.audioBroken);
@@ -201,7 +206,8 @@ TEST_F(SoundSystemTest, MusicFadesInLoopsForeverAndFadesOutOnceButAFadeOutDuring
     EXPECT_LT(early, late / 3) << "the first 200 ms are still fading in";
     EXPECT_LT(early, tonePeak / 3);
     EXPECT_NEAR(out.lastSoundingFrame() - fadeStart, 1500 * framesPerMs, 200 * framesPerMs);
-    EXPECT_LT(out.peak(fadeStart + 1300 * framesPerMs, out.frames()), late / 2) << "the music fades out rather than stopping";
+    EXPECT_LT(out.peak(fadeStart + 1300 * framesPerMs, out.frames()), late / 2)
+        << "the music fades out rather than stopping";
 }
 
 TEST_F(SoundSystemTest, ASeventeenthEffectWhileSixteenSoundIsDroppedWithItsMessage)

@@ -9,7 +9,8 @@
 namespace fs = std::filesystem;
 using namespace testing_support;
 
-TEST(BenchDataDir, ShowsTheDataKeepsItsRecordsApartAndNeedsTheMaps) {
+TEST(BenchDataDir, ShowsTheDataKeepsItsRecordsApartAndNeedsTheMaps)
+{
     TempDir dir;
     writeText("game/data/maps/map0.mp", "map");
     writeText("game/data/dat/game.dat", "player's records");

@@ -9,7 +9,8 @@ namespace {
 constexpr int busiestLevel = 16;  // map16: the most entities at once (scripts/bench picks it the same way)
 constexpr int frameMs = 16;
 
-TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying) {
+TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying)
+{
     const BenchDataDir work(FEZZLE_DATA_DIR);
     if (!work.ready()) GTEST_SKIP() << "no built maps under " << FEZZLE_DATA_DIR;
     const InputTrack track = storedTrack(busiestLevel, false);

@@ -9,7 +9,8 @@
 namespace {
 
 // Parses every argument into `choice`; false at the first one it does not take.
-bool parse(std::vector<std::string> arguments, PlayChoice& choice) {
+bool parse(std::vector<std::string> arguments, PlayChoice& choice)
+{
     std::vector<char*> argv = {nullptr};
     for (std::string& argument : arguments) argv.push_back(argument.data());
     for (int i = 1; i < static_cast<int>(argv.size()); ++i)
@@ -17,7 +18,8 @@ bool parse(std::vector<std::string> arguments, PlayChoice& choice) {
     return true;
 }
 
-TEST(PlayChoice, TakesTheSceneAndItsSettings) {
+TEST(PlayChoice, TakesTheSceneAndItsSettings)
+{
     PlayChoice level, menu, two;
     ASSERT_TRUE(parse({"--hard", "--level", "17", "--data", "elsewhere"}, level));
     EXPECT_TRUE(level.scene == PlayChoice::Scene::Level && level.level == 17 && level.hard && level.data == "elsewhere")

@@ -5,7 +5,8 @@
 
 namespace {
 
-TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples) {
+TEST(SampleStats, NearestRankPercentilesOfManyFewAndNoSamples)
+{
     SampleStats stats;
     for (int i = 100; i >= 1; --i) stats.add(static_cast<double>(i));  // out of order on purpose
     EXPECT_TRUE(stats.median() == 50.0 && stats.percentile(99.0) == 99.0 && stats.percentile(0.0) == 1.0);

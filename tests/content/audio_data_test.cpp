@@ -21,7 +21,7 @@ constexpr int mixerChannels = 2;
 constexpr int mixerChunkSamples = 4096;
 constexpr double fullScale = 32768.0;
 constexpr double ceilingDb = -1.0;
-constexpr double frameSeconds = 0.016;          // the game's frame pace: how fast an effect can be restarted
+constexpr double frameSeconds = 0.016;  // the game's frame pace: how fast an effect can be restarted
 constexpr int restartsInARow = 4;
 constexpr double shortestTrackSeconds = 60.0;
 constexpr double longestTrackSeconds = 120.0;
@@ -36,6 +36,7 @@ struct EffectLimits {
     bool restartsEveryFrame;  // played again on every frame of a contact
 };
 
+// clang-format off
 constexpr EffectLimits effects[] = {
     //  file           shortest  longest  restarted
     {"fanfar.wav",     1.2,      1.8,     true},    // the goal; also each frame a golden roll touches the hat
@@ -47,6 +48,7 @@ constexpr EffectLimits effects[] = {
     {"pop.wav",        0.02,     0.4,     false},
     {"toks.wav",       0.01,     0.15,    false},   // menu click: over before the next key press
 };
+// clang-format on
 
 constexpr const char* tracks[] = {"menu.o", "easy.o", "hard.o"};
 
@@ -59,22 +61,28 @@ struct Sound {
     std::size_t samplesIn(double s) const { return static_cast<std::size_t>(s * rateHz) * channels; }
 };
 
-double toDb(double level) { return 20.0 * std::log10(std::max(level, 1e-9)); }
+double toDb(double level)
+{
+    return 20.0 * std::log10(std::max(level, 1e-9));
+}
 
-double peakDb(const std::vector<float>& s, std::size_t from = 0, std::size_t to = SIZE_MAX) {
+double peakDb(const std::vector<float>& s, std::size_t from = 0, std::size_t to = SIZE_MAX)
+{
     float peak = 0.0f;
     for (std::size_t i = from; i < std::min(to, s.size()); ++i) peak = std::max(peak, std::abs(s[i]));
     return toDb(peak);
 }
 
-double rmsDb(const std::vector<float>& s, std::size_t from = 0, std::size_t to = SIZE_MAX) {
+double rmsDb(const std::vector<float>& s, std::size_t from = 0, std::size_t to = SIZE_MAX)
+{
     to = std::min(to, s.size());
     double sum = 0.0;
     for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(s[i]) * s[i];
     return toDb(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(to - from, 1))));
 }
 
-double loudestWindowDb(const Sound& sound) {
+double loudestWindowDb(const Sound& sound)
+{
     const std::size_t window = sound.samplesIn(loudnessWindowSeconds);
     double loudest = rmsDb(sound.samples, 0, window);
     for (std::size_t from = 0; from + window <= sound.samples.size(); from += window / 4)
@@ -82,13 +90,15 @@ double loudestWindowDb(const Sound& sound) {
     return loudest;
 }
 
-void appendPcm16(std::vector<float>& out, const void* bytes, std::size_t count) {
+void appendPcm16(std::vector<float>& out, const void* bytes, std::size_t count)
+{
     const auto* pcm = static_cast<const unsigned char*>(bytes);
     for (std::size_t i = 0; i + 1 < count; i += 2)
         out.push_back(static_cast<float>(static_cast<std::int16_t>(pcm[i] | (pcm[i + 1] << 8)) / fullScale));
 }
 
-Sound decodeOgg(const char* track) {
+Sound decodeOgg(const char* track)
+{
     Sound sound{0, 0, {}};
     OggVorbis_File vf;
     if (ov_fopen((soundDir + track).c_str(), &vf) != 0) return sound;
@@ -103,7 +113,8 @@ Sound decodeOgg(const char* track) {
 }
 
 // The file's own rate and sample format: the mixer would quietly convert anything else, badly.
-SDL_AudioSpec wavSpec(const std::string& path) {
+SDL_AudioSpec wavSpec(const std::string& path)
+{
     SDL_AudioSpec spec{};
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
@@ -113,19 +124,22 @@ SDL_AudioSpec wavSpec(const std::string& path) {
 
 class SoundData : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         mixerOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
                     Mix_OpenAudio(mixerRateHz, mixerFormat, mixerChannels, mixerChunkSamples) == 0;
     }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         Mix_CloseAudio();  // does nothing when it never opened
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     void SetUp() override { ASSERT_TRUE(mixerOpen) << "the mixer did not open: " << Mix_GetError(); }
 
     // The chunk as the mixer holds it: already in the device format it was opened with.
-    static Sound loadEffect(const char* file) {
+    static Sound loadEffect(const char* file)
+    {
         Sound sound;
         Mix_Chunk* chunk = Mix_LoadWAV((soundDir + file).c_str());
         if (chunk) appendPcm16(sound.samples, chunk->abuf, chunk->alen);
@@ -136,7 +150,8 @@ protected:
     inline static bool mixerOpen = false;
 };
 
-TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
+TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping)
+{
     for (const EffectLimits& e : effects) {
         const Sound sound = loadEffect(e.file);
         ASSERT_FALSE(sound.samples.empty()) << e.file << ": " << Mix_GetError();
@@ -157,7 +172,8 @@ TEST_F(SoundData, EffectsLoadAtTheMixerRateAndAreShortCleanAndBelowClipping) {
     }
 }
 
-TEST_F(SoundData, TracksLoopWithoutASeamAtOneLoudnessAndEffectsSitAboveIt) {
+TEST_F(SoundData, TracksLoopWithoutASeamAtOneLoudnessAndEffectsSitAboveIt)
+{
     std::vector<double> trackDb;
     for (const char* track : tracks) {
         const Sound music = decodeOgg(track);

@@ -31,7 +31,8 @@ struct Picture {
     Box whole() const { return {0, 0, width, height}; }
 };
 
-inline Picture readPicture(const std::string& file) {
+inline Picture readPicture(const std::string& file)
+{
     Picture picture;
     const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> s(
         IMG_Load((std::string(FEZZLE_DATA_DIR) + "/" + file).c_str()), SDL_FreeSurface);
@@ -51,7 +52,8 @@ inline Picture readPicture(const std::string& file) {
 }
 
 // The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
-inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p) {
+inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p)
+{
     const auto powerOfTwo = [](int v) { return v > 0 && (v & (v - 1)) == 0; };
     EXPECT_TRUE(p.bytesPerPixel == 3 || p.bytesPerPixel == 4) << file << ": " << p.bytesPerPixel << " bytes per pixel";
     EXPECT_TRUE(powerOfTwo(p.width) && powerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;

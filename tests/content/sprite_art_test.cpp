@@ -16,7 +16,8 @@ using namespace content;
 constexpr Uint8 inkAlpha = 8;
 
 // Bounding box of the ink inside a region; w = 0 when the region is empty.
-Box inkBounds(const Picture& p, const Box& region) {
+Box inkBounds(const Picture& p, const Box& region)
+{
     int left = region.right(), top = region.bottom(), right = region.x, bottom = region.y;
     for (int y = region.y; y < region.bottom(); ++y)
         for (int x = region.x; x < region.right(); ++x)
@@ -28,7 +29,8 @@ Box inkBounds(const Picture& p, const Box& region) {
 
 // Ink that comes within `margin` pixels of the region's border, which linear filtering would smear into
 // whatever lies beyond it.
-::testing::AssertionResult keepsClearOf(const Picture& p, const Box& region, int margin) {
+::testing::AssertionResult keepsClearOf(const Picture& p, const Box& region, int margin)
+{
     const Box ink = inkBounds(p, region);
     return ::testing::AssertionResult(ink.w == 0 || (ink.x >= region.x + margin && ink.y >= region.y + margin &&
                                                      ink.right() <= region.right() - margin &&
@@ -36,7 +38,8 @@ Box inkBounds(const Picture& p, const Box& region) {
            << "ink spans x " << ink.x << ".." << ink.right() << ", y " << ink.y << ".." << ink.bottom();
 }
 
-std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
+std::vector<Rgba> pixelsOf(const Picture& p, const Box& region)
+{
     std::vector<Rgba> pixels;
     for (int y = region.y; y < region.bottom(); ++y)
         pixels.insert(pixels.end(), &p.at(region.x, y), &p.at(region.x, y) + region.w);
@@ -45,7 +48,8 @@ std::vector<Rgba> pixelsOf(const Picture& p, const Box& region) {
 
 // Share of the solid ink that is light: a tint multiplies the colours, so it only shows on light ink. Outlines
 // are dark on purpose, which is why this is a share and not an average.
-double lightInkShare(const Picture& p, const Box& region) {
+double lightInkShare(const Picture& p, const Box& region)
+{
     const std::vector<Rgba> pixels = pixelsOf(p, region);
     const auto solid = std::count_if(pixels.begin(), pixels.end(), [](Rgba c) { return c.a >= 128; });
     const auto light =
@@ -53,16 +57,19 @@ double lightInkShare(const Picture& p, const Box& region) {
     return solid > 0 ? static_cast<double>(light) / static_cast<double>(solid) : 0.0;
 }
 
-std::string kuva(int n) { return "kuva" + std::to_string(n) + ".png"; }
+std::string kuva(int n)
+{
+    return "kuva" + std::to_string(n) + ".png";
+}
 
 // Menu captions, all left-aligned in their box.
-const std::vector<int> captionNumbers = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-                                         26, 27, 28, 29, 30, 31, 33, 37};
+const std::vector<int> captionNumbers = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 33, 37};
 // Half of the 8 px gutter between neighbouring cells of a sheet.
 constexpr int cellMargin = 4;
 constexpr double lightInk = 0.35;
 
-TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
+TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt)
+{
     // Drawn in a box `widthPerHeight` times as wide as high; sheets cut in pixels are exactly `sheetSize` square.
     auto check = [](const std::string& file, int widthPerHeight, int sheetSize = 0) {
         SCOPED_TRACE(file);
@@ -77,8 +84,10 @@ TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
         EXPECT_GT(inkBounds(p, p.whole()).w, 0) << "nothing drawn";
     };
     for (const auto& [file, widthPerHeight, sheetSize] : {std::tuple<const char*, int, int>{"icon.png", 1, 0},
-                                                          {"load.png", 4, 0}, {"flare_white.png", 1, 0},
-                                                          {"font.png", 1, 512}, {"effect1.png", 1, 512}})
+                                                          {"load.png", 4, 0},
+                                                          {"flare_white.png", 1, 0},
+                                                          {"font.png", 1, 512},
+                                                          {"effect1.png", 1, 512}})
         check(file, widthPerHeight, sheetSize);
     // Captions and the pause sign (14) are drawn 8:1, the turn bar (13) and the title (38) 4:1; the thrower (11)
     // and blower (12) sheets are cut in pixels.
@@ -88,14 +97,32 @@ TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt) {
     }
 }
 
-TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
+TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem)
+{
     const std::pair<std::string, std::vector<Box>> sheets[] = {
-        {kuva(11), {{0, 0, 256, 170}, {0, 170, 256, 170}, {0, 340, 256, 170},      // thrower
-                    {340, 0, 170, 170}, {340, 170, 170, 170}, {340, 340, 170, 170}}},  // its items
-        {kuva(12), {{0, 0, 128, 256},   {128, 0, 128, 256},   {256, 0, 128, 256},   {384, 0, 128, 256},  // blower
-                    {0, 256, 128, 256}, {128, 256, 128, 256}, {256, 256, 128, 256}, {384, 256, 128, 256}}},
-        {"effect1.png", {{0, 0, 128, 128}, {128, 0, 128, 128}, {256, 0, 128, 128}, {384, 0, 128, 128},  // puff
-                         {0, 128, 128, 128}, {256, 128, 128, 128}}},  // ember, bubble
+        {kuva(11),
+         {{0, 0, 256, 170},
+          {0, 170, 256, 170},
+          {0, 340, 256, 170},  // thrower
+          {340, 0, 170, 170},
+          {340, 170, 170, 170},
+          {340, 340, 170, 170}}},  // its items
+        {kuva(12),
+         {{0, 0, 128, 256},
+          {128, 0, 128, 256},
+          {256, 0, 128, 256},
+          {384, 0, 128, 256},  // blower
+          {0, 256, 128, 256},
+          {128, 256, 128, 256},
+          {256, 256, 128, 256},
+          {384, 256, 128, 256}}},
+        {"effect1.png",
+         {{0, 0, 128, 128},
+          {128, 0, 128, 128},
+          {256, 0, 128, 128},
+          {384, 0, 128, 128},  // puff
+          {0, 128, 128, 128},
+          {256, 128, 128, 128}}},  // ember, bubble
     };
     constexpr int feetBand = 16;  // squashed to 182 high, the blower's feet must still touch the box bottom
     std::vector<int> puffWidths;
@@ -116,7 +143,8 @@ TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem) {
 }
 
 // The column (or row) through the picture that crosses the widest run of ink.
-int lineOfWidestSpan(const Picture& p, bool column) {
+int lineOfWidestSpan(const Picture& p, bool column)
+{
     std::vector<int> spans;
     for (int line = 0; line < (column ? p.width : p.height); ++line) {
         const Box ink = inkBounds(p, column ? Box{line, 0, 1, p.height} : Box{0, line, p.width, 1});
@@ -125,7 +153,8 @@ int lineOfWidestSpan(const Picture& p, bool column) {
     return static_cast<int>(std::max_element(spans.begin(), spans.end()) - spans.begin());
 }
 
-TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
+TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright)
+{
     // At angle 0 the gas leaves towards +x: the broad open brim is on the right, the crown on the left.
     const Picture hat = readPicture(kuva(1));
     EXPECT_GT(lineOfWidestSpan(hat, true), hat.width / 2) << "brim not on the right";
@@ -134,7 +163,8 @@ TEST(SpriteArt, HatFacesItsTailAndTheIconStandsUpright) {
     EXPECT_GT(lineOfWidestSpan(icon, false), icon.height / 2) << "icon brim not at the bottom";
 }
 
-TEST(SpriteArt, TintedPicturesAreDrawnLightAndCaptionsFitWhereTheMenuPutsThem) {
+TEST(SpriteArt, TintedPicturesAreDrawnLightAndCaptionsFitWhereTheMenuPutsThem)
+{
     for (const std::string& file : {kuva(1), kuva(14), kuva(4), std::string("font.png")}) {
         const Picture p = readPicture(file);
         EXPECT_GE(lightInkShare(p, p.whole()), lightInk) << file;
@@ -159,9 +189,13 @@ constexpr int glyphCell = 32;
 constexpr int glyphAdvance = glyphCell * 10 / 16;
 constexpr int firstSet1Glyph = 128;
 
-Box glyphCellBox(int g) { return {(g % 16) * glyphCell, 512 - (g / 16 + 1) * glyphCell, glyphCell, glyphCell}; }
+Box glyphCellBox(int g)
+{
+    return {(g % 16) * glyphCell, 512 - (g / 16 + 1) * glyphCell, glyphCell, glyphCell};
+}
 
-TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance) {
+TEST(SpriteArt, GlyphSheetHasTwoDifferentSetsStoredUpsideDownInsideTheirAdvance)
+{
     const Picture font = readPicture("font.png");
     ASSERT_EQ(font.width, 512);
     for (int set : {0, 1}) {

@@ -14,15 +14,20 @@ namespace {
 
 using namespace content;
 
-std::string nameOf(const char* prefix, int n) { return std::string(prefix) + std::to_string(n) + ".png"; }
+std::string nameOf(const char* prefix, int n)
+{
+    return std::string(prefix) + std::to_string(n) + ".png";
+}
 
-double colourDistance(const Rgba& a, const Rgba& b) {
+double colourDistance(const Rgba& a, const Rgba& b)
+{
     return (std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b)) / 3.0;
 }
 
 // How much the picture jumps across its wrap-around edge, against how much it changes between
 // neighbouring columns (or rows) inside. A seamless tile's edge is like any other step.
-void expectSeamless(const std::string& file, bool acrossColumns) {
+void expectSeamless(const std::string& file, bool acrossColumns)
+{
     const Picture picture = readPicture(file);
     const int along = acrossColumns ? picture.height : picture.width;
     const int across = acrossColumns ? picture.width : picture.height;
@@ -41,7 +46,8 @@ void expectSeamless(const std::string& file, bool acrossColumns) {
 
 // Mean opacity (0 to 1) of the picture pixels whose centres fall in a rectangle of level pixels, with the
 // picture drawn `drawn` large.
-double coverage(const Picture& picture, const Rect& drawn, double x0, double y0, double x1, double y1) {
+double coverage(const Picture& picture, const Rect& drawn, double x0, double y0, double x1, double y1)
+{
     double sum = 0.0;
     int count = 0;
     for (int y = 0; y < picture.height; ++y)
@@ -53,7 +59,10 @@ double coverage(const Picture& picture, const Rect& drawn, double x0, double y0,
 }
 
 // The smallest power of two that holds a drawn size: nothing smaller shows it sharp, anything larger wastes memory.
-int pictureSide(int drawn) { return drawn <= 1 ? 1 : 2 * pictureSide((drawn + 1) / 2); }
+int pictureSide(int drawn)
+{
+    return drawn <= 1 ? 1 : 2 * pictureSide((drawn + 1) / 2);
+}
 
 constexpr int cellPixels = 32;
 constexpr double solidCell = 0.9;
@@ -61,7 +70,8 @@ constexpr double freeCell = 0.1;
 
 }  // namespace
 
-TEST(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
+TEST(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize)
+{
     auto check = [](const std::string& file, const Rect& drawn) {
         const Picture p = readPicture(file);
         expectLoadsAsTheGameLoads(file, p);
@@ -78,7 +88,8 @@ TEST(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize) {
     family("collision", collisionRects);
 }
 
-TEST(WorldArt, BackgroundsRepeatWithoutSeamsAndKeepContrastUnderTheirTintAndFillTilesRepeat) {
+TEST(WorldArt, BackgroundsRepeatWithoutSeamsAndKeepContrastUnderTheirTintAndFillTilesRepeat)
+{
     for (int n = 1; n <= 5; ++n) {
         expectSeamless(nameOf("jee", n), true);
         expectSeamless(nameOf("jee", n), false);
@@ -101,7 +112,8 @@ TEST(WorldArt, BackgroundsRepeatWithoutSeamsAndKeepContrastUnderTheirTintAndFill
     }
 }
 
-TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
+TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree)
+{
     // Terrain shapes 1 to 30; the square tiles past them are checked as wholly opaque.
     for (int n = 1; n <= 30; ++n) {
         const std::string file = nameOf("collision", n);
@@ -120,11 +132,14 @@ TEST(WorldArt, TerrainCellsAreClearlySolidOrClearlyFree) {
         EXPECT_GT(solidCells, 0) << file << " has no solid cell";
         // Sizes that are no multiple of 32 end in a part cell, which must stay clear.
         EXPECT_LE(std::max(coverage(picture, drawn, columns * cellPixels, 0, drawn.w, drawn.h),
-                           coverage(picture, drawn, 0, rows * cellPixels, drawn.w, drawn.h)), 0.02) << file;
+                           coverage(picture, drawn, 0, rows * cellPixels, drawn.w, drawn.h)),
+                  0.02)
+            << file;
     }
 }
 
-TEST(WorldArt, TilesAreOpaqueSceneryMostlyClearAndHalfClearPixelsKeepTheirColour) {
+TEST(WorldArt, TilesAreOpaqueSceneryMostlyClearAndHalfClearPixelsKeepTheirColour)
+{
     auto alphaAll = [](const std::string& file, auto rule) {
         const std::vector<Rgba> pixels = readPicture(file).pixels;
         return std::all_of(pixels.begin(), pixels.end(), [&](const Rgba& p) { return rule(p.a); });

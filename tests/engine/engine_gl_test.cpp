@@ -24,7 +24,8 @@ TEST_F(EngineGlTest, FirstStartOpensAWindowedOpenGLModeAndWritesAFreshSaveFile)
     SDL_Surface* screen = SDL_GetVideoSurface();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ((std::vector<long>{screen->w, screen->h, screen->flags & (SDL_OPENGL | SDL_FULLSCREEN)}),
-              (std::vector<long>{800, 600, SDL_OPENGL})) << "windowed OpenGL";
+              (std::vector<long>{800, 600, SDL_OPENGL}))
+        << "windowed OpenGL";
 }
 
 TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)

@@ -15,7 +15,11 @@ protected:
     void TearDown() override { TickSource::install(nullptr); }
 
     // One pass of the loop: the body takes bodyMs, then the timer ticks.
-    void frame(FrameTimer& timer, std::uint32_t bodyMs) { clock.advance(bodyMs); timer.tick(); }
+    void frame(FrameTimer& timer, std::uint32_t bodyMs)
+    {
+        clock.advance(bodyMs);
+        timer.tick();
+    }
 
     ManualClock clock{1000};
 };

@@ -57,11 +57,10 @@ TEST_F(GameEngineTest, FramesForwardToTheStateAndAChangeEndsTheOldStateThenStart
         engine.handleEvents();
         engine.update();
     });
-    EXPECT_EQ(log,
-              ": Moving to state A\n  Initializing new state\n  Initializing went ok\n"
-              ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
-    EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
-                            "B.update"}));
+    EXPECT_EQ(log, ": Moving to state A\n  Initializing new state\n  Initializing went ok\n"
+                   ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
+    EXPECT_EQ(calls,
+              (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init", "B.update"}));
     EXPECT_EQ(engine.timer->frameCount, 2u);
 }
 

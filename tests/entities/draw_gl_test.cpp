@@ -34,7 +34,10 @@ protected:
         viewRect = {0, 0, 800, 600};
         ObjectTest::TearDown();
     }
-    void drawOnly(Entity& entity) { drawFrame([&] { entity.draw(&engine); }); }
+    void drawOnly(Entity& entity)
+    {
+        drawFrame([&] { entity.draw(&engine); });
+    }
 
     GlTestWindow window;
     GLuint white = 0;
@@ -107,8 +110,8 @@ TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
     const std::uint32_t start = 10000;
     blower.cycleStart = start;
     // ms into the cycle, view x, height, top; off screen, nothing changes.
-    const int cases[][4] = {{500, 0, 182, 200}, {1380, 0, 256, 126}, {2701, 0, 220, 126}, {3000, 0, 182, 200},
-                            {1500, 5000, 182, 200}};
+    const int cases[][4] = {
+        {500, 0, 182, 200}, {1380, 0, 256, 126}, {2701, 0, 220, 126}, {3000, 0, 182, 200}, {1500, 5000, 182, 200}};
     for (const auto& [ms, viewX, height, top] : cases) {
         at(start + static_cast<std::uint32_t>(ms));
         viewRect.x = viewX;
@@ -124,8 +127,8 @@ TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800
     const std::uint32_t touch = 20000;
     FadingBumper onScreen(100, 100), offScreen(100, 100);
     // Terrain and other kinds do not count; the hat's first touch does, its later ones do not.
-    const std::pair<std::uint32_t, Entity*> touches[] = {{touch - 500, nullptr}, {touch - 400, &notAHat},
-                                                         {touch, &hat}, {touch + 100, &hat}};
+    const std::pair<std::uint32_t, Entity*> touches[] = {
+        {touch - 500, nullptr}, {touch - 400, &notAHat}, {touch, &hat}, {touch + 100, &hat}};
     for (const auto& [now, other] : touches) {
         at(now);
         onScreen.collide(&engine, other, world.level.get());
@@ -149,8 +152,14 @@ TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800
 TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
 {
     // One of every kind over the empty level's floor: column, row, type id.
-    for (const auto& [column, row, id] : {std::array{2, 15, 0}, {5, 20, 2}, {15, 8, 3}, {35, 17, 4}, {50, 2, 5},
-                                           {70, 10, 6}, {75, 10, 7}, {90, 15, 1}}) {
+    for (const auto& [column, row, id] : {std::array{2, 15, 0},
+                                          {5, 20, 2},
+                                          {15, 8, 3},
+                                          {35, 17, 4},
+                                          {50, 2, 5},
+                                          {70, 10, 6},
+                                          {75, 10, 7},
+                                          {90, 15, 1}}) {
         world.spawnObject(column * Level::cellPixels, row * Level::cellPixels, id);
     }
     auto* hat = place(new StandInHat(0, 330));

@@ -46,7 +46,8 @@ TEST_F(EffectKindsTest, StartValuesComeFromTheRandomSequenceInOrder)
         RisingPictureEffect picture;
         std::vector<int> r = drawsTakenBy(seed, 5, [&] { aimed.startAimed(at, bornAt, 0.8f); });
         const double a = 0.8 + 0.7 * (0.06666667 * (r[2] % 15) - 0.5);
-        EXPECT_EQ(aimed.reversed, static_cast<int>((0.1 * (r[1] % 10) - 0.5) * 150) >= 1) << "kept from the unaimed start";
+        EXPECT_EQ(aimed.reversed, static_cast<int>((0.1 * (r[1] % 10) - 0.5) * 150) >= 1)
+            << "kept from the unaimed start";
         EXPECT_EQ(aimed.velocityY, static_cast<int>(0.1 * (r[4] % 10) * 200 * std::sin(a)));
         r = drawsTakenBy(seed, 2, [&] { ember.start(at, bornAt); });
         EXPECT_EQ(ember.velocityX, static_cast<int>((0.1 * (r[0] % 10) - 0.5) * 200));
@@ -81,7 +82,8 @@ TEST_F(EffectKindsTest, FallingEmbersGainSpeedInWholeSteps)
     EXPECT_FLOAT_EQ(ember.look(&engine).alpha, 0.5f) << "fades from 1000 ms to 150 ms past its end";
 }
 
-TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndExpiredEffectsLeaveAtTheirTurnAndSwitchedOffNothingNewAppears)
+TEST_F(EffectManagerTest,
+       SpawnCreatesKindsOneToSixCentredAndExpiredEffectsLeaveAtTheirTurnAndSwitchedOffNothingNewAppears)
 {
     for (int kind : {0, 7, -1, 100}) manager.spawn(10, 10, kind, now, 0.0f);
     EXPECT_TRUE(manager.effects.empty());
@@ -101,7 +103,8 @@ TEST_F(EffectManagerTest, SpawnCreatesKindsOneToSixCentredAndExpiredEffectsLeave
     for (int kind : {4, 1, 5, 1}) manager.spawn(0, 0, kind, now, 0.0f);  // dust 1000 ms, puff 350, shard 1800
     manager.update(400);
     ASSERT_EQ(manager.effects.size(), 2u);
-    EXPECT_TRUE(typeid(*manager.effects[0]) == typeid(DustEffect) && typeid(*manager.effects[1]) == typeid(ShardEffect));
+    EXPECT_TRUE(typeid(*manager.effects[0]) == typeid(DustEffect) &&
+                typeid(*manager.effects[1]) == typeid(ShardEffect));
     EXPECT_EQ(manager.effects[1]->elapsed, 400) << "the one after a removal is still updated";
     manager.update(700);
     EXPECT_EQ(manager.effects.size(), 1u) << "the dust has gone";
@@ -133,16 +136,22 @@ TEST(TimingTest, FractionsAndPulsesHoldTheirBoundsAndReadTheStartAsSigned)
 {
     // now, start, end, fraction. Born after the frame's clock counts as 0; a start past 2^31 ms is
     // before a small now, and a negative now before a small start.
-    const struct { std::int32_t now; std::uint32_t start; std::int32_t end; float fraction; } fractions[] = {
-        {1000, 1000u, 2000, 0.0f}, {1500, 1000u, 2000, 0.5f}, {2000, 1000u, 2000, 1.0f}, {900000, 1000u, 2000, 1.0f},
-        {500, 1000u, 2000, 0.0f},  {50, past2To31, 150, 0.5f}, {-5, 10u, 100, 0.0f}};
+    const struct {
+        std::int32_t now;
+        std::uint32_t start;
+        std::int32_t end;
+        float fraction;
+    } fractions[] = {{1000, 1000u, 2000, 0.0f},   {1500, 1000u, 2000, 0.5f}, {2000, 1000u, 2000, 1.0f},
+                     {900000, 1000u, 2000, 1.0f}, {500, 1000u, 2000, 0.0f},  {50, past2To31, 150, 0.5f},
+                     {-5, 10u, 100, 0.0f}};
     for (const auto& c : fractions) {
         EXPECT_FLOAT_EQ(elapsedFraction(c.now, c.start, c.end), c.fraction) << c.now << " from " << c.start;
     }
     EXPECT_EQ(std::pair(clampedFraction(-7.0f, 1.0f, 3.0f), clampedFraction(30.0f, 1.0f, 3.0f)), std::pair(0.0f, 1.0f));
     EXPECT_FLOAT_EQ(clampedFraction(2.5f, 1.0f, 3.0f), 0.75f);
 
-    for (std::int32_t outside : {99, 100, 200, 201}) EXPECT_FLOAT_EQ(sinePulse(outside, 100u, 200, 1.0f), 0.0f) << outside;
+    for (std::int32_t outside : {99, 100, 200, 201})
+        EXPECT_FLOAT_EQ(sinePulse(outside, 100u, 200, 1.0f), 0.0f) << outside;
     EXPECT_NEAR(sinePulse(125, 100u, 200, 1.0f), std::sqrt(0.5f), 1e-6);
     EXPECT_FLOAT_EQ(sinePulse(125, 100u, 200, 2.0f), 1.0f) << "gain pushes the sine past 1";
     EXPECT_FLOAT_EQ(sinePulse(150, 100u, 200, -1.0f), 0.0f) << "negative pulses are cut off";

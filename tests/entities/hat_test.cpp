@@ -192,7 +192,11 @@ protected:
         EXPECT_EQ(hat.carrier, bubble) << "caught in the next frame";
         return bubble;
     }
-    void frame() { engine.timer->tick(); world.update(&engine); }
+    void frame()
+    {
+        engine.timer->tick();
+        world.update(&engine);
+    }
 
     Hat& hat = *place(new Hat);
 };
@@ -205,8 +209,8 @@ TEST_F(HatObjectsTest, BumpersThrowTheHatBack1Point6TimesAsHardAsTheBlowerAndThe
     BubbleBlower blower(6, 24);
     at(5000);
     const float bumped = 10.0f - (16.0f - 1.0f);
-    for (const auto& [obstacle, rebound] : {std::pair<Entity*, float>{&bumper, bumped}, {&fading, bumped},
-                                            {&blower, 10.0f - (10.0f - 1.0f)}}) {
+    for (const auto& [obstacle, rebound] :
+         {std::pair<Entity*, float>{&bumper, bumped}, {&fading, bumped}, {&blower, 10.0f - (10.0f - 1.0f)}}) {
         hat.oldPosition = hat.position = Vector3(0.0f, 100.0f, 0.0f);
         hat.velocityX = 10.0f;
         hat.collide(&engine, obstacle, world.level.get());

@@ -56,7 +56,11 @@ protected:
         engine.timer->frameCount = frameCount;
     }
     template <typename T>
-    T* place(T* entity) { world.add(entity); return entity; }
+    T* place(T* entity)
+    {
+        world.add(entity);
+        return entity;
+    }
     std::vector<Entity*> ofType(EntityType kind) const
     {
         std::vector<Entity*> found;
@@ -127,7 +131,11 @@ protected:
         return std::count_if(all.begin(), all.end(), [](const auto& e) { return dynamic_cast<const Kind*>(e.get()); });
     }
     bool heardOnly(int effect) const { return sounds->plays(effect) == 1 && sounds->totalPlays() == 1; }
-    void setVelocity(float x, float y) { hat.velocityX = x; hat.velocityY = y; }
+    void setVelocity(float x, float y)
+    {
+        hat.velocityX = x;
+        hat.velocityY = y;
+    }
 
     std::unique_ptr<SoundProbe> sounds;
     Hat hat;

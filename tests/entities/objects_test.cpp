@@ -25,9 +25,12 @@ TEST_F(EmitterTest, EmitsStrictlyAfterEachIntervalAtItsMouth)
 {
     // Placed at (96, 64). Vent: a bubble centred at (centre x + 30, top + 75); dropper: an item
     // centred at (centre x, top + 300).
-    const struct { EntityType kind, product; std::uint32_t interval; float productX, productY; } cases[] = {
-        {EntityType::BubbleVent, EntityType::RisingBubble, 2500, 96 + 225 + 30 - 20, 64 + 75 - 20},
-        {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40}};
+    const struct {
+        EntityType kind, product;
+        std::uint32_t interval;
+        float productX, productY;
+    } cases[] = {{EntityType::BubbleVent, EntityType::RisingBubble, 2500, 96 + 225 + 30 - 20, 64 + 75 - 20},
+                 {EntityType::Dropper, EntityType::Item, 1500, 96 + 225 - 40, 64 + 300 - 40}};
     for (const auto& c : cases) {
         SCOPED_TRACE(typeId(c.kind));
         world.clear();
@@ -76,9 +79,10 @@ TEST_F(BlowerTest, BlowsOnEveryThirtiethFrameStrictlyInsideItsWindowTheWayItFace
     // A cycle starts strictly after 7500 ms; it blows strictly between 1380 and 2700 ms into it, on
     // frames divisible by 30.
     const std::uint32_t s = 7501;
-    EXPECT_EQ(madeBy(blower, EntityType::BlownBubble,
-                     {{7500, 1}, {s, 1}, {s + 1380, 30}, {s + 1381, 31}, {s + 1381, 60}, {s + 2699, 90}, {s + 2700, 120}}),
-              (std::vector<std::size_t>{0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(
+        madeBy(blower, EntityType::BlownBubble,
+               {{7500, 1}, {s, 1}, {s + 1380, 30}, {s + 1381, 31}, {s + 1381, 60}, {s + 2699, 90}, {s + 2700, 120}}),
+        (std::vector<std::size_t>{0, 0, 0, 0, 1, 1, 0}));
     EXPECT_EQ(phaseOf(0), 500.0f);
     // Centred on (int(centre x), int(top + 25)); it walked a little before its first cycle.
     const Entity& first = *ofType(EntityType::BlownBubble).front();
@@ -151,9 +155,16 @@ TEST_F(ItemTest, ADroppedItemSoundsOnEveryFrameItTouchesTheHatByItsVariant)
     ASSERT_TRUE(sound.ready()) << SDL_GetError();
     auto* hat = place(new StandInHat(100, 100, 300));
     // Three frames each; a landed item, and one away from the hat, are silent.
-    const struct { std::uint8_t variant; bool landed; float hatX; int sound, plays; } cases[] = {
-        {0, false, 100, 0, 3}, {1, false, 100, 4, 3}, {2, false, 100, 4, 3},
-        {0, true, 100, 0, 0},  {0, false, 5000, 0, 0}};
+    const struct {
+        std::uint8_t variant;
+        bool landed;
+        float hatX;
+        int sound, plays;
+    } cases[] = {{0, false, 100, 0, 3},
+                 {1, false, 100, 4, 3},
+                 {2, false, 100, 4, 3},
+                 {0, true, 100, 0, 0},
+                 {0, false, 5000, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         sound.clear();

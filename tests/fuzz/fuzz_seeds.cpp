@@ -15,7 +15,10 @@ namespace fs = std::filesystem;
 using testing_support::LevelFile;
 
 template <typename Data>
-void put(const fs::path& path, const Data& bytes) { fuzzing::writeInput(path.c_str(), bytes.data(), bytes.size()); }
+void put(const fs::path& path, const Data& bytes)
+{
+    fuzzing::writeInput(path.c_str(), bytes.data(), bytes.size());
+}
 
 void writeSaves(const fs::path& dir)
 {

@@ -17,7 +17,10 @@ constexpr GLsizei listsBeforeFont = 64;
 constexpr GLuint strayNames = 96;
 
 // The upper half of a letter is the half of its cell nearer the sheet's last stored row.
-Rgb glyphColour(int glyph, bool upperHalf) { return {glyph, 255 - glyph, upperHalf ? 255 : 0}; }
+Rgb glyphColour(int glyph, bool upperHalf)
+{
+    return {glyph, 255 - glyph, upperHalf ? 255 : 0};
+}
 
 Rgb sheetPixel(int x, int y)
 {
@@ -91,8 +94,14 @@ TEST_F(FontGlTest, PenAdvancesTenUnitsSkipsBytesWithoutAGlyphAndTurnsAndScalesAb
     expectGlyph(33, 100, 100);
     EXPECT_EQ(pixelAt(118, 88), glyphColour(34, true)) << "the second letter overlaps the first";
 
-    printText(textures, 100, 200, "\x1F" "A", 0, 0.0f, 1.0f);
-    printText(textures, 300, 200, "\xA0" "A", 1, 0.0f, 1.0f);
+    printText(textures, 100, 200,
+              "\x1F"
+              "A",
+              0, 0.0f, 1.0f);
+    printText(textures, 300, 200,
+              "\xA0"
+              "A",
+              1, 0.0f, 1.0f);
     EXPECT_FALSE(lit(104, 192) || lit(304, 192)) << "a list outside the font was called";
     expectGlyph(33, 110, 200);
     expectGlyph(161, 310, 200);

@@ -35,7 +35,10 @@ GlTestWindow::GlTestWindow()
     clearFrame();
 }
 
-GlTestWindow::~GlTestWindow() { SDL_Quit(); }
+GlTestWindow::~GlTestWindow()
+{
+    SDL_Quit();
+}
 
 void drawFrame(const std::function<void()>& draw)
 {
@@ -52,7 +55,10 @@ Rgb pixelAt(int x, int y)
     return {rgba[0], rgba[1], rgba[2]};
 }
 
-bool lit(int x, int y) { return pixelAt(x, y) != Rgb{0, 0, 0}; }
+bool lit(int x, int y)
+{
+    return pixelAt(x, y) != Rgb{0, 0, 0};
+}
 
 Rgb shownPixelAt(int x, int y)
 {

@@ -16,7 +16,10 @@ constexpr int cellPixels = 128;
 constexpr Rect wholeSheet{0, 0, 512, 512};
 
 // Each 128x128 cell of the 512x512 sheet has its own colour.
-Rgb cell(int column, int row) { return {30 + 70 * column, 30 + 70 * row, 128}; }
+Rgb cell(int column, int row)
+{
+    return {30 + 70 * column, 30 + 70 * row, 128};
+}
 
 class SpriteGlTest : public ::testing::Test {
 protected:

@@ -19,8 +19,8 @@ const Rgb loadingColour{200, 40, 40};
 // The numbered images in the order they are loaded.
 std::vector<std::string> numberedPaths()
 {
-    const std::pair<const char*, int> families[] = {{"kuva", 40},     {"jee", 5},        {"foreground", 12},
-                                                    {"parallax", 5},  {"collision", 50}, {"effect", 1}};
+    const std::pair<const char*, int> families[] = {{"kuva", 40},    {"jee", 5},        {"foreground", 12},
+                                                    {"parallax", 5}, {"collision", 50}, {"effect", 1}};
     std::vector<std::string> paths;
     for (const auto& [family, count] : families) {
         for (int n = 1; n <= count; ++n) paths.push_back("./data/" + std::string(family) + std::to_string(n) + ".png");

@@ -44,10 +44,10 @@ TEST_F(SaveDataTest, ShortLongAndDamagedFilesLoadWhatTheyHoldSafely)
 
     std::vector<std::uint8_t> longer(400, 0);
     longer[0] = 0xFB, longer[1] = longer[2] = longer[3] = 0xFF;  // -5
-    longer[144] = 1;    // showFps
-    longer[145] = 7;    // hardMode
-    longer[146] = 255;  // effectsOff
-    longer[152] = 9;    // past the record: ignored
+    longer[144] = 1;                                             // showFps
+    longer[145] = 7;                                             // hardMode
+    longer[146] = 255;                                           // effectsOff
+    longer[152] = 9;                                             // past the record: ignored
     writeFile(savePath, longer);
     ASSERT_TRUE(data.load());
     EXPECT_EQ(data.records[0], 0) << "a negative record could never be beaten";
@@ -154,9 +154,9 @@ TEST_F(SaveDataTest, RecordsAreKeptPerModeOnlyWhenFasterAndOpenTheLevelsInTurn)
 TEST(FormatTimeTest, MinutesAndTwoDigitSecondsForEveryInt)
 {
     // Negative times (the last two) stay inside the buffer.
-    const std::pair<int, const char*> cases[] = {
-        {0, "0.00"},       {5999, "0.05"},        {59999, "0.59"},           {61000, "1.01"}, {83456, "1.23"},
-        {600000, "10.00"}, {INT_MAX, "35791.23"}, {INT_MIN, "-35791.0-23"}, {-1000, "0.0-1"}};
+    const std::pair<int, const char*> cases[] = {{0, "0.00"},           {5999, "0.05"},           {59999, "0.59"},
+                                                 {61000, "1.01"},       {83456, "1.23"},          {600000, "10.00"},
+                                                 {INT_MAX, "35791.23"}, {INT_MIN, "-35791.0-23"}, {-1000, "0.0-1"}};
     for (const auto& [ms, expected] : cases) {
         char text[timeTextSize];
         formatTime(ms, text);

@@ -20,7 +20,8 @@ SaveData image(std::int32_t k)
     SaveData data;
     data.records[0] = k;
     for (std::size_t i = 1; i < data.records.size(); ++i) {
-        const std::uint32_t mixed = static_cast<std::uint32_t>(k) * 2654435761u + static_cast<std::uint32_t>(i) * 40503u;
+        const std::uint32_t mixed =
+            static_cast<std::uint32_t>(k) * 2654435761u + static_cast<std::uint32_t>(i) * 40503u;
         data.records[i] = static_cast<std::int32_t>(mixed & 0x7FFFFFFFu) | 1;
     }
     int bit = 0;

@@ -52,7 +52,10 @@ protected:
         handle();
     }
     // Escape changes state in here, which logs.
-    void handle() { logOf([&] { engine.handleEvents(); }); }
+    void handle()
+    {
+        logOf([&] { engine.handleEvents(); });
+    }
 
     std::string entryLog;
     Hat* hat = nullptr;
@@ -73,10 +76,9 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHatAndEscapeLeavesF
 
     // Each key sets its own flag going down and clears only it going up.
     bool Hat::*const flags[] = {&Hat::keyLeft, &Hat::keyRight, &Hat::keyThrust};
-    const std::pair<SDLKey, bool Hat::*> bindings[] = {{SDLK_a, &Hat::keyLeft},     {SDLK_LEFT, &Hat::keyLeft},
-                                                      {SDLK_d, &Hat::keyRight},    {SDLK_RIGHT, &Hat::keyRight},
-                                                      {SDLK_w, &Hat::keyThrust},   {SDLK_UP, &Hat::keyThrust},
-                                                      {SDLK_DOWN, nullptr}};
+    const std::pair<SDLKey, bool Hat::*> bindings[] = {
+        {SDLK_a, &Hat::keyLeft},   {SDLK_LEFT, &Hat::keyLeft}, {SDLK_d, &Hat::keyRight}, {SDLK_RIGHT, &Hat::keyRight},
+        {SDLK_w, &Hat::keyThrust}, {SDLK_UP, &Hat::keyThrust}, {SDLK_DOWN, nullptr}};
     for (const auto& [sym, bound] : bindings) {
         for (const bool down : {true, false}) {
             for (bool Hat::*flag : flags) {
@@ -148,8 +150,8 @@ TEST_F(ActionStateTest, TheCameraFollowsTheHatButStaysInsideTheLevel)
 {
     ActionState* state = enter();
     // Hat centre, then the view's corner: inside, held at the top left, held at the bottom right.
-    for (const auto& [cx, cy, x, y] : {std::array{6000, 400, 5600, 100}, std::array{100, 50, 0, 0},
-                                       std::array{11950, 790, 11200, 200}}) {
+    for (const auto& [cx, cy, x, y] :
+         {std::array{6000, 400, 5600, 100}, std::array{100, 50, 0, 0}, std::array{11950, 790, 11200, 200}}) {
         hat->position.set(cx - 15.0f, cy - 15.0f, 0.0f);
         state->update(&engine);
         EXPECT_EQ(std::pair(viewRect.x, viewRect.y), std::pair(x, y)) << cx << "," << cy;

@@ -38,9 +38,9 @@ protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "dummy", 0);  // unless one is chosen
-        writeSolid("kuva29.png", green);  // on
-        writeSolid("kuva30.png", red);    // off
-        writeSolid("font.png", white);    // every glyph a block
+        writeSolid("kuva29.png", green);        // on
+        writeSolid("kuva30.png", red);          // off
+        writeSolid("font.png", white);          // every glyph a block
         start();
         logOf([&] { engine.changeState(std::make_unique<MenuState>()); });
         menu = static_cast<MenuState*>(engine.state.get());

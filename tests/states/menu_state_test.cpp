@@ -31,7 +31,10 @@ protected:
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         engine.initHeadless();
     }
-    void TearDown() override { logOf([&] { engine.cleanup(); }); }
+    void TearDown() override
+    {
+        logOf([&] { engine.cleanup(); });
+    }
 
     // As the entry code does it: the menu made current, then its main screen shown.
     void enterMenu()
@@ -59,7 +62,10 @@ protected:
         }
     }
     // The screen shown and its highlighted entry.
-    std::pair<int, int> at() { return menu() == nullptr ? std::pair{-1, -1} : std::pair{menu()->screen, menu()->selection}; }
+    std::pair<int, int> at()
+    {
+        return menu() == nullptr ? std::pair{-1, -1} : std::pair{menu()->screen, menu()->selection};
+    }
 
     TempDir dir;
     GameEngine engine;
@@ -69,8 +75,8 @@ TEST_F(MenuStateTest, EveryScreenWrapsBothWaysWithArrowsAndLetters)
 {
     recordLevels(3);  // four open levels: the list has five entries
     enterMenu();
-    const std::vector<std::pair<int, int>> counts = {{MenuState::mainScreen, 6},   {MenuState::levelScreen, 5},
-                                                     {MenuState::helpScreen, 1},   {MenuState::recordsScreen, 1},
+    const std::vector<std::pair<int, int>> counts = {{MenuState::mainScreen, 6},     {MenuState::levelScreen, 5},
+                                                     {MenuState::helpScreen, 1},     {MenuState::recordsScreen, 1},
                                                      {MenuState::settingsScreen, 6}, {MenuState::quitScreen, 2}};
     for (const auto& [screen, count] : counts) {
         SCOPED_TRACE(screen);

@@ -12,7 +12,10 @@ namespace testing_support {
 
 class EngineTest : public ::testing::Test {
 protected:
-    void start() { log = logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); }); }
+    void start()
+    {
+        log = logOf([&] { engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false); });
+    }
     // The fullscreen switch as a test can run it: Xvfb offers no fullscreen mode, so it reopens windowed.
     std::string switchScreen()
     {
@@ -22,7 +25,10 @@ protected:
             engine.init("Fezzle Flyer Deluxe", 800, 600, 32, false);
         });
     }
-    void TearDown() override { logOf([&] { engine.cleanup(); }); }
+    void TearDown() override
+    {
+        logOf([&] { engine.cleanup(); });
+    }
 
     TempDir dir;
     GameEngine engine;

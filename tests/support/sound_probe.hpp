@@ -39,8 +39,8 @@ public:
     {
         int count = 0;
         for (int channel = 0; channel < channels; ++channel) {
-            count += Mix_Playing(channel) != 0 &&
-                     Mix_GetChunk(channel) == sound.effects[static_cast<std::size_t>(effect)];
+            count +=
+                Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == sound.effects[static_cast<std::size_t>(effect)];
         }
         return count;
     }

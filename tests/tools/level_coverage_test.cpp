@@ -16,17 +16,22 @@ namespace {
 constexpr int formation = 5;  // drawn 400x400
 constexpr int shelf = 4;      // drawn 100x64
 
-std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
+std::size_t at(int column, int row)
+{
+    return static_cast<std::size_t>(MapData::cellIndex(column, row));
+}
 
 // The pieces placed at the given cells, {column, row} each.
-std::vector<int> piecesAt(const MapData& map, std::initializer_list<std::pair<int, int>> cells) {
+std::vector<int> piecesAt(const MapData& map, std::initializer_list<std::pair<int, int>> cells)
+{
     std::vector<int> pieces;
     for (const auto& [column, row] : cells) pieces.push_back(map.pieces[at(column, row)]);
     return pieces;
 }
 
 // A square RGBA picture, opaque over its first `opaqueColumns` columns.
-void writePicture(int number, int side, int opaqueColumns) {
+void writePicture(int number, int side, int opaqueColumns)
+{
     std::vector<std::uint8_t> pixels;
     for (int i = 0; i < side * side; ++i)
         pixels.insert(pixels.end(), {200, 100, 50, std::uint8_t(i % side < opaqueColumns ? 255 : 0)});
@@ -35,7 +40,8 @@ void writePicture(int number, int side, int opaqueColumns) {
 
 // Every picture opaque edge to edge, but the formation (opaque over its left 192 of 400 pixels,
 // six cells) and the shelf (its first three of four columns).
-CollisionPictures testPictures() {
+CollisionPictures testPictures()
+{
     testing_support::makeDirs("pictures");
     for (int number = 1; number <= 50; ++number) writePicture(number, 4, 4);
     writePicture(formation, 25, 12);
@@ -49,27 +55,32 @@ struct Fixture {
     CollisionPictures pictures = testPictures();
     std::vector<std::string> rows = floorRows();
 
-    static std::vector<std::string> floorRows() {
+    static std::vector<std::string> floorRows()
+    {
         std::vector<std::string> rows(MapData::rows, "");
         rows[23] = rows[24] = std::string(MapData::columns, '#');
         return rows;
     }
-    MapData compile(const std::string& lines) const {
+    MapData compile(const std::string& lines) const
+    {
         std::string text = "background 0\n" + lines + "map\n";
         for (const std::string& row : rows) text += row + std::string(MapData::columns - row.size(), '.') + "\n";
         return LevelCompiler::compile(LevelSourceParser::parse(text, "cover.level"), &pictures);
     }
-    std::string fault(const std::string& lines) const {
+    std::string fault(const std::string& lines) const
+    {
         return testing_support::faultOf<LevelError>([&] { compile(lines); });
     }
-    bool clean(const MapData& map) const {
+    bool clean(const MapData& map) const
+    {
         return CoverageReport::measure(map, CoverageMap(map.pieces, pictures)).clean();
     }
 };
 
 }  // namespace
 
-TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
+TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels)
+{
     Fixture fixture;
     MapData map;
     map.pieces[at(0, 0)] = formation;
@@ -78,17 +89,26 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels) {
     const CoverageMap coverage(map.pieces, fixture.pictures);
     const std::tuple<int, int, double> cells[] = {
         // Six cells wide, and 400 px tall from row 0: rows 0 to 11 whole, half of row 12.
-        {5, 3, 1.0}, {6, 3, 0.0}, {0, 11, 1.0}, {0, 12, 0.5},
+        {5, 3, 1.0},
+        {6, 3, 0.0},
+        {0, 11, 1.0},
+        {0, 12, 0.5},
         // Mirrored at column 40: it spans x 880 to 1280, flipped, so its opaque part is 1088 to 1280.
-        {39, 0, 1.0}, {34, 0, 1.0}, {33, 0, 0.0}, {40, 0, 0.0},
+        {39, 0, 1.0},
+        {34, 0, 1.0},
+        {33, 0, 0.0},
+        {40, 0, 0.0},
         // The shelf: three quarters of 100 px opaque, so two cells and 11 px of the third.
-        {1, 21, 1.0}, {2, 21, 11.0 / 32.0}, {0, 22, 0.0},
+        {1, 21, 1.0},
+        {2, 21, 11.0 / 32.0},
+        {0, 22, 0.0},
     };
     for (const auto& [column, row, fraction] : cells)
         EXPECT_DOUBLE_EQ(coverage.fraction(column, row), fraction) << column << "," << row;
 }
 
-TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
+TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot)
+{
     Fixture level;
     for (std::size_t row = 10; row <= 14; ++row) level.rows[row] = std::string(20, '.') + "######";
     const MapData map = level.compile("tiles grass\n");
@@ -109,7 +129,8 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot) {
     EXPECT_THAT(piecesAt(split, {{198, 23}, {200, 23}}), testing::ElementsAre(32, 40));
 }
 
-TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed) {
+TEST(TileRule, PlacedPicturesCountAndGhostTerrainIsNamed)
+{
     Fixture level;
     for (std::size_t row = 0; row <= 12; ++row) level.rows[row] = std::string(50, '.') + "######";
     // The formation at column 50 covers rows 0 to 11 of its six solid columns, and half of row 12:

@@ -18,15 +18,20 @@ using namespace testing_support;
 
 namespace {
 
-std::size_t at(int column, int row) { return static_cast<std::size_t>(MapData::cellIndex(column, row)); }
+std::size_t at(int column, int row)
+{
+    return static_cast<std::size_t>(MapData::cellIndex(column, row));
+}
 
 // Sets cells of one grid: {column, row, value} each.
-void put(MapData::Grid& grid, std::initializer_list<std::array<int, 3>> cells) {
+void put(MapData::Grid& grid, std::initializer_list<std::array<int, 3>> cells)
+{
     for (const auto& [column, row, value] : cells) grid[at(column, row)] = static_cast<std::int8_t>(value);
 }
 
 // Every kind of value the file can hold, at both ends of the ranges, signs included.
-MapData everythingMap() {
+MapData everythingMap()
+{
     MapData map;
     map.version = -123456789;
     map.backgroundStyle = 4;
@@ -42,24 +47,30 @@ MapData everythingMap() {
     return map;
 }
 
-MapData compileText(const std::string& text) {
+MapData compileText(const std::string& text)
+{
     return LevelCompiler::compile(LevelSourceParser::parse(text, "test.level"), nullptr);
 }
 
 const std::string freeRow(MapData::columns, '.');
 
 // A small valid source; `extra` goes before the map, `row` (if set) replaces map row 3.
-std::string source(const std::string& extra, const std::string& row = "") {
+std::string source(const std::string& extra, const std::string& row = "")
+{
     std::string text = "; a test level\nbackground 1\n" + extra + "map\n";
     for (int r = 0; r < MapData::rows; ++r) text += (r == 3 && !row.empty() ? row : freeRow) + "\n";
     return text;
 }
 
-int levelc(const std::string& args) { return std::system((FEZZLE_LEVELC " " + args + " 2>/dev/null").c_str()); }
+int levelc(const std::string& args)
+{
+    return std::system((FEZZLE_LEVELC " " + args + " 2>/dev/null").c_str());
+}
 
 }  // namespace
 
-TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPlace) {
+TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPlace)
+{
     MapData map;
     map.version = 0x01020304;
     map.backgroundStyle = 3;
@@ -71,9 +82,14 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPl
     const std::vector<std::uint8_t> bytes = MapFile::encode(map);
     ASSERT_EQ(bytes.size(), 46880u);
     // The version little-endian, then the grids column by column (foreground -3 at column 1), the style last.
-    const std::pair<std::size_t, int> expected[] = {{0, 0x04}, {3, 0x01}, {4 + 1, 1}, {9379 + 25, 0xFD},
-                                                    {18754 + 2 * 25 + 2, 4}, {28129 + 9374, 5},
-                                                    {37504 + 10 * 25 + 20, 1}, {46879, 3}};
+    const std::pair<std::size_t, int> expected[] = {{0, 0x04},
+                                                    {3, 0x01},
+                                                    {4 + 1, 1},
+                                                    {9379 + 25, 0xFD},
+                                                    {18754 + 2 * 25 + 2, 4},
+                                                    {28129 + 9374, 5},
+                                                    {37504 + 10 * 25 + 20, 1},
+                                                    {46879, 3}};
     for (const auto& [offset, value] : expected) EXPECT_EQ(bytes[offset], value) << "byte " << offset;
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 46880 - 10) << "nothing else set";
     EXPECT_EQ(MapFile::decode(bytes, "m.mp"), map);
@@ -103,13 +119,14 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPl
         EXPECT_THAT(faultOf<LevelError>([&] { MapFile::decode(file, "bad.mp"); }), testing::HasSubstr(fault));
 }
 
-TEST(LevelSource, ReadsTheGridWithItsLegend) {
+TEST(LevelSource, ReadsTheGridWithItsLegend)
+{
     std::string row(MapData::columns, '.');
     row.replace(0, 6, "#STsWt");
     const MapData map = compileText(source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", row));
     // Version, style, the terrain under '#' and 'S', parallax, mirrored foreground, then the objects of the row.
-    std::vector<int> cells = {map.version, map.backgroundStyle, map.terrain[at(0, 3)], map.terrain[at(1, 3)],
-                              map.parallax[at(5, 6)], map.foreground[at(2, 5)]};
+    std::vector<int> cells = {map.version,           map.backgroundStyle,    map.terrain[at(0, 3)],
+                              map.terrain[at(1, 3)], map.parallax[at(5, 6)], map.foreground[at(2, 5)]};
     for (int column = 0; column < 6; ++column) cells.push_back(map.objects[at(column, 3)]);
     EXPECT_THAT(cells, testing::ElementsAre(7, 1, 1, 0, 2, -3, 0, 1, 2, -1, 3, -2));
     // Comment lines and a ruler may sit among the rows; CR line ends are read as well.
@@ -119,7 +136,8 @@ TEST(LevelSource, ReadsTheGridWithItsLegend) {
     EXPECT_EQ(compileText(text), compileText(source("")));
 }
 
-TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
+TEST(LevelSource, NamesFileLineAndColumnOfEveryFault)
+{
     const std::pair<std::string, std::string> cases[] = {
         {source("colision 3 at 1,1\n"), "test.level:3:1: unknown line \"colision\""},
         {source("collision 51 at 1,1\n"), "test.level:3:11: picture 51 is not 1 to 50"},
@@ -151,7 +169,8 @@ TEST(LevelSource, NamesFileLineAndColumnOfEveryFault) {
         EXPECT_THAT(faultOf<LevelError>([&] { compileText(text); }), testing::StartsWith(fault));
 }
 
-TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput) {
+TEST(LevelCompilerProgram, RoundTripsFilesAndNeverLeavesAPartialOutput)
+{
     TempDir dir;
     MapFile::write("original.mp", everythingMap());
     ASSERT_EQ(levelc("decompile original.mp back.level"), 0);

@@ -7,13 +7,15 @@
 
 namespace {
 
-std::string trackFault(const std::string& text) {
+std::string trackFault(const std::string& text)
+{
     return testing_support::faultOf<LevelError>([&] { InputTrack::parse(text, "t.track"); });
 }
 
 }  // namespace
 
-TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns) {
+TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns)
+{
     InputTrack track;
     track.frames = {0, 0, HeldKeys::thrust, HeldKeys::left | HeldKeys::thrust, HeldKeys::all, HeldKeys::right, 0};
     const std::string text = track.format("a test");

@@ -11,7 +11,8 @@
 #include <tuple>
 #include <vector>
 
-TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
+TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops)
+{
     // Rows, loops, corners and the area of all loops together, signed: a hole winds the other way, so fills
     // leave it clear.
     const std::tuple<std::vector<std::string>, std::size_t, std::size_t, double> shapes[] = {
@@ -37,7 +38,8 @@ TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops) {
 }
 
 // That open sides carry a beam's outline past its edge shows in the built tiles, opaque edge to edge.
-TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
+TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge)
+{
     // Only cells that reach an open side are carried on past it.
     CellMask step({"#..", "###"});
     step.setOpenSides("B");
@@ -45,7 +47,8 @@ TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge) {
     EXPECT_FALSE(step.solidOrJoined(1, -1) || step.solidOrJoined(-1, 1) || step.solid(0, 2));
 }
 
-TEST(PieceCatalogue, NamesTheLineOfEachFaultAndRefusesMalformedMasks) {
+TEST(PieceCatalogue, NamesTheLineOfEachFaultAndRefusesMalformedMasks)
+{
     const std::pair<const char*, const char*> faults[] = {
         {"tile 31 grass fill\ntile 31 grass cap\n", "line 2"},
         {"\n\ntile 31 grass top\n", "line 3"},

@@ -9,7 +9,10 @@ namespace {
 
 constexpr Rect levelBounds{0, 0, 12000, 800};
 
-std::vector<int> asInts(Rect r) { return {r.x, r.y, r.w, r.h}; }
+std::vector<int> asInts(Rect r)
+{
+    return {r.x, r.y, r.w, r.h};
+}
 
 TEST(LayerGeometryTest, BackgroundFollowsTheViewAndShowsOnePointThreeTimesAsMuch)
 {

@@ -44,8 +44,15 @@ protected:
     void TearDown() override { endOverlay(); }
 
     // Textures go with the window's context.
-    static GLuint plain(const Rgb& colour) { return plainTexture(1, 1, [colour](int, int) { return colour; }); }
-    void load(const LevelFile& file) { file.write("map.mp"); logOf([&] { world.level->load("map.mp"); }); }
+    static GLuint plain(const Rgb& colour)
+    {
+        return plainTexture(1, 1, [colour](int, int) { return colour; });
+    }
+    void load(const LevelFile& file)
+    {
+        file.write("map.mp");
+        logOf([&] { world.level->load("map.mp"); });
+    }
     static void expectNear(const Rgb& seen, const Rgb& wanted, const char* where)
     {
         for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_NEAR(seen[i], wanted[i], 3) << where << ", channel " << i;

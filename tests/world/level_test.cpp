@@ -29,8 +29,15 @@ std::vector<Area> areasOf(const LinkedList<LevelPiece>& pieces)
 
 class LevelTest : public ::testing::Test {
 protected:
-    std::string load(const char* path) { return logOf([&] { result = level.load(path); }); }
-    std::string load(const LevelFile& file) { file.write("map.mp"); return load("map.mp"); }
+    std::string load(const char* path)
+    {
+        return logOf([&] { result = level.load(path); });
+    }
+    std::string load(const LevelFile& file)
+    {
+        file.write("map.mp");
+        return load("map.mp");
+    }
 
     TempDir dir;
     ProbeWorld world;
@@ -58,13 +65,17 @@ TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
     EXPECT_EQ((*level.foregroundPieces.begin())->image, 2);
     EXPECT_EQ(areasOf(level.parallaxPieces), (std::vector<Area>{{32, 32, 400, 400}}));
     // Drawn from the front: the lower row first, then column 1, and column 0 of row 0 on top.
-    EXPECT_EQ(areasOf(level.collisionPieces),
-              (std::vector<Area>{{0, 32, -128, 128}, {32, 0, 64, 64}, {0, 0, 64, 64}}));
+    EXPECT_EQ(areasOf(level.collisionPieces), (std::vector<Area>{{0, 32, -128, 128}, {32, 0, 64, 64}, {0, 0, 64, 64}}));
 
     // Picture numbers past their table are skipped: only the last picture of each table is placed.
-    load(LevelFile().set(Grid::Foreground, 0, 0, 12).set(Grid::Foreground, 1, 0, 13).set(Grid::Foreground, 2, 0, -128)
-             .set(Grid::Parallax, 0, 0, 5).set(Grid::Parallax, 1, 0, 6)
-             .set(Grid::Pieces, 0, 0, 50).set(Grid::Pieces, 1, 0, 51));
+    load(LevelFile()
+             .set(Grid::Foreground, 0, 0, 12)
+             .set(Grid::Foreground, 1, 0, 13)
+             .set(Grid::Foreground, 2, 0, -128)
+             .set(Grid::Parallax, 0, 0, 5)
+             .set(Grid::Parallax, 1, 0, 6)
+             .set(Grid::Pieces, 0, 0, 50)
+             .set(Grid::Pieces, 1, 0, 51));
     EXPECT_TRUE(level.foregroundPieces.size() == 1 && level.parallaxPieces.size() == 1);
     EXPECT_EQ(level.collisionPieces.size(), 1);
 }
@@ -72,8 +83,12 @@ TEST_F(LevelTest, PiecesTakeTheirCellAndTableSizeAndListTheWalkBackwards)
 TEST_F(LevelTest, ObjectCellsReachTheFactoryRowByRowWhateverTheirSign)
 {
     // Types 8 and 127 are no kinds.
-    load(LevelFile().set(Grid::Objects, 10, 20, 1).set(Grid::Objects, 300, 3, -1).set(Grid::Objects, 0, 20, 8)
-             .set(Grid::Objects, 5, 5, 9).set(Grid::Objects, 6, 6, -128));
+    load(LevelFile()
+             .set(Grid::Objects, 10, 20, 1)
+             .set(Grid::Objects, 300, 3, -1)
+             .set(Grid::Objects, 0, 20, 8)
+             .set(Grid::Objects, 5, 5, 9)
+             .set(Grid::Objects, 6, 6, -128));
     EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"kind0@9600,96", "kind7@0,640", "kind0@320,640"}));
 }
 

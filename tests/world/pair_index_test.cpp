@@ -25,7 +25,10 @@ class Wanderer : public ProbeEntity {
 public:
     Wanderer(const std::string& id, std::uint32_t seed, float x, float y, float w, float h, Journal& sharedCalls,
              const Habits& habits)
-        : ProbeEntity(id, x, y, w, &sharedCalls), random(seed), calls(sharedCalls), rules(habits) { height = h; }
+        : ProbeEntity(id, x, y, w, &sharedCalls), random(seed), calls(sharedCalls), rules(habits)
+    {
+        height = h;
+    }
 
     void update(GameEngine* engine) override
     {

@@ -57,14 +57,20 @@ TEST_F(WorldTest, DeadEntitiesLeaveAtTheirOwnTurnAndStillTouchOthersUntilThen)
     ProbeEntity* b = addProbe("B", 110);
     ProbeEntity* c = addProbe("C");
     addProbe("D");
-    a->onUpdate = [c](ProbeEntity& self) { self.onUpdate = nullptr; c->alive = false; };
+    a->onUpdate = [c](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        c->alive = false;
+    };
     b->alive = false;
     // A still meets the dead B; the one after each removed entity still takes its turn.
     EXPECT_EQ(walk(), (Journal{"A update", "A hits B", "B deleted", "C deleted", "D update"}));
     EXPECT_EQ(namesOf(world.objects), (std::vector<std::string>{"A", "D"}));
 
     ProbeEntity* d = static_cast<ProbeEntity*>(*++world.objects.begin());
-    d->onUpdate = [a](ProbeEntity& self) { self.onUpdate = nullptr; a->alive = false; };
+    d->onUpdate = [a](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        a->alive = false;
+    };
     EXPECT_EQ(walk(), (Journal{"A update", "D update"})) << "A's turn was already over";
     EXPECT_EQ(walk(), (Journal{"A deleted", "D update"}));
 }

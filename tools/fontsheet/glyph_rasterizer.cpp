@@ -12,12 +12,14 @@ constexpr double fixed16Dot16 = 65536.0;
 
 }  // namespace
 
-GlyphRasterizer::~GlyphRasterizer() {
+GlyphRasterizer::~GlyphRasterizer()
+{
     if (face) FT_Done_Face(face);
     if (library) FT_Done_FreeType(library);
 }
 
-bool GlyphRasterizer::open(const std::string& fontPath) {
+bool GlyphRasterizer::open(const std::string& fontPath)
+{
     if (!library && FT_Init_FreeType(&library) != 0) {
         lastError = "FreeType did not start";
         return false;
@@ -33,7 +35,8 @@ bool GlyphRasterizer::open(const std::string& fontPath) {
     return true;
 }
 
-bool GlyphRasterizer::fitEm(const InkBox& box, int maxEmPixels) {
+bool GlyphRasterizer::fitEm(const InkBox& box, int maxEmPixels)
+{
     // Ascenders and descenders set the size; rarer tall signs are shrunk one by one in render.
     static constexpr char32_t reference[] = U"Hbdfhklgjpqy";
     if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(maxEmPixels)) != 0) return false;
@@ -49,7 +52,8 @@ bool GlyphRasterizer::fitEm(const InkBox& box, int maxEmPixels) {
     return FT_Set_Pixel_Sizes(face, 0, em) == 0;
 }
 
-void GlyphRasterizer::setScale(double scaleX, double scaleY) {
+void GlyphRasterizer::setScale(double scaleX, double scaleY)
+{
     FT_Matrix matrix;
     matrix.xx = static_cast<FT_Fixed>(scaleX * fixed16Dot16);
     matrix.xy = 0;
@@ -58,8 +62,8 @@ void GlyphRasterizer::setScale(double scaleX, double scaleY) {
     FT_Set_Transform(face, &matrix, nullptr);
 }
 
-std::optional<GlyphRasterizer::Extent> GlyphRasterizer::measure(FT_UInt glyphIndex, double scaleX,
-                                                                double scaleY) {
+std::optional<GlyphRasterizer::Extent> GlyphRasterizer::measure(FT_UInt glyphIndex, double scaleX, double scaleY)
+{
     setScale(scaleX, scaleY);
     if (FT_Load_Glyph(face, glyphIndex, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return std::nullopt;
     FT_BBox box;
@@ -67,7 +71,8 @@ std::optional<GlyphRasterizer::Extent> GlyphRasterizer::measure(FT_UInt glyphInd
     return Extent{(box.xMax - box.xMin) / fixed26Dot6, box.yMax / fixed26Dot6, -box.yMin / fixed26Dot6};
 }
 
-std::optional<CoverageBitmap> GlyphRasterizer::render(char32_t character, const InkBox& box) {
+std::optional<CoverageBitmap> GlyphRasterizer::render(char32_t character, const InkBox& box)
+{
     const FT_UInt glyphIndex = FT_Get_Char_Index(face, character);
     if (glyphIndex == 0) return std::nullopt;
     const auto natural = measure(glyphIndex, 1.0, 1.0);
@@ -93,8 +98,7 @@ std::optional<CoverageBitmap> GlyphRasterizer::render(char32_t character, const 
     out.coverage.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
     for (int y = 0; y < out.height; ++y) {
         const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
-        std::copy(row, row + out.width,
-                  out.coverage.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
+        std::copy(row, row + out.width, out.coverage.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
     }
     return out;
 }

@@ -16,7 +16,8 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-double dilatedCoverage(const CoverageBitmap& bitmap, int x, int y) {
+double dilatedCoverage(const CoverageBitmap& bitmap, int x, int y)
+{
     int best = 0;
     for (int dy = -GlyphSheet::edgePixels; dy <= GlyphSheet::edgePixels; ++dy)
         for (int dx = -GlyphSheet::edgePixels; dx <= GlyphSheet::edgePixels; ++dx)
@@ -24,7 +25,8 @@ double dilatedCoverage(const CoverageBitmap& bitmap, int x, int y) {
     return best / 255.0;
 }
 
-std::uint8_t toByte(double v) {
+std::uint8_t toByte(double v)
+{
     return static_cast<std::uint8_t>(std::clamp(v * 255.0 + 0.5, 0.0, 255.0));
 }
 
@@ -32,11 +34,13 @@ std::uint8_t toByte(double v) {
 
 GlyphSheet::GlyphSheet() : pixels(static_cast<std::size_t>(sheetPixels) * sheetPixels, Pixel{0, 0, 0, 0}) {}
 
-GlyphSheet::Pixel& GlyphSheet::pixel(int x, int y) {
+GlyphSheet::Pixel& GlyphSheet::pixel(int x, int y)
+{
     return pixels[static_cast<std::size_t>(y) * sheetPixels + static_cast<std::size_t>(x)];
 }
 
-void GlyphSheet::place(int glyph, const CoverageBitmap& bitmap) {
+void GlyphSheet::place(int glyph, const CoverageBitmap& bitmap)
+{
     const int cellX = (glyph % columns) * cellPixels;
     const int cellY = (glyph / columns) * cellPixels;
     const int originX = cellX + (advancePixels - bitmap.width) / 2;
@@ -52,19 +56,20 @@ void GlyphSheet::place(int glyph, const CoverageBitmap& bitmap) {
             const double alpha = ink + edge * (1.0 - ink);
             if (alpha <= 0.0) continue;
             Pixel& out = pixel(x, y);
-            for (std::size_t c = 0; c < 3; ++c)
-                out[c] = toByte((ink + edgeColour[c] * edge * (1.0 - ink)) / alpha);
+            for (std::size_t c = 0; c < 3; ++c) out[c] = toByte((ink + edgeColour[c] * edge * (1.0 - ink)) / alpha);
             out[3] = toByte(alpha);
         }
     }
 }
 
-void GlyphSheet::flipVertically() {
+void GlyphSheet::flipVertically()
+{
     for (int y = 0; y < sheetPixels / 2; ++y)
         for (int x = 0; x < sheetPixels; ++x) std::swap(pixel(x, y), pixel(x, sheetPixels - 1 - y));
 }
 
-bool GlyphSheet::writePng(const std::string& path, std::string& error) const {
+bool GlyphSheet::writePng(const std::string& path, std::string& error) const
+{
     // Written beside the target and renamed over it, so a failed run never leaves half a sheet.
     const std::string partPath = path + ".part";
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(partPath.c_str(), "wb"));

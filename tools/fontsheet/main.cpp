@@ -12,7 +12,8 @@ constexpr int glyphsPerSet = 128;
 // Display sizes are capped so that a line of set 0 and set 1 look about as tall.
 constexpr int maxEmPixels = 26;
 
-bool renderSet(GlyphSheet& sheet, const char* fontPath, int set) {
+bool renderSet(GlyphSheet& sheet, const char* fontPath, int set)
+{
     GlyphRasterizer rasterizer;
     const InkBox box{GlyphSheet::inkWidth(), GlyphSheet::inkAscent(), GlyphSheet::inkDescent()};
     if (!rasterizer.open(fontPath) || !rasterizer.fitEm(box, maxEmPixels)) {
@@ -22,8 +23,7 @@ bool renderSet(GlyphSheet& sheet, const char* fontPath, int set) {
     for (char32_t c = firstPrintable; c <= lastPrintable; ++c) {
         const auto bitmap = rasterizer.render(c, box);
         if (!bitmap) {
-            std::fprintf(stderr, "fontsheet: %s has no glyph for character %u\n", fontPath,
-                         static_cast<unsigned>(c));
+            std::fprintf(stderr, "fontsheet: %s has no glyph for character %u\n", fontPath, static_cast<unsigned>(c));
             return false;
         }
         sheet.place(set * glyphsPerSet + static_cast<int>(c - firstPrintable), *bitmap);
@@ -33,7 +33,8 @@ bool renderSet(GlyphSheet& sheet, const char* fontPath, int set) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 4) {
         std::fprintf(stderr, "usage: fontsheet OUTPUT.png SET0_FONT SET1_FONT\n");
         return 2;

@@ -18,14 +18,10 @@ std::uint32_t pixelAt(const SDL_Surface* surface, int x, int y)
     const int bytes = surface->format->BytesPerPixel;
     const auto* p = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {
-    case 1:
-        return *p;
-    case 2:
-        return *reinterpret_cast<const std::uint16_t*>(p);
-    case 3:
-        return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
-    default:
-        return *reinterpret_cast<const std::uint32_t*>(p);
+    case 1: return *p;
+    case 2: return *reinterpret_cast<const std::uint16_t*>(p);
+    case 3: return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
+    default: return *reinterpret_cast<const std::uint32_t*>(p);
     }
 }
 

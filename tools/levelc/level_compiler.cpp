@@ -33,8 +33,7 @@ std::string piecesOver(const LevelSource& source, const MapData& map, int index)
         const Rect size = collisionRects[static_cast<std::size_t>(std::abs(value) - 1)];
         const int left = (cell / MapData::rows) * MapData::cellPixels - (value < 0 ? size.w : 0);
         const int top = (cell % MapData::rows) * MapData::cellPixels;
-        if (x + MapData::cellPixels > left && x < left + size.w && y + MapData::cellPixels > top &&
-            y < top + size.h) {
+        if (x + MapData::cellPixels > left && x < left + size.w && y + MapData::cellPixels > top && y < top + size.h) {
             const int line = source.collisionLines[static_cast<std::size_t>(cell)];
             lines += (lines.empty() ? "" : ", ") + std::string("collision ") + std::to_string(std::abs(value)) +
                      " at " + cellName(cell) + (line != 0 ? " (line " + std::to_string(line) + ")" : " (a tile)");
@@ -75,8 +74,8 @@ MapData LevelCompiler::compile(const LevelSource& source, const CollisionPicture
         const int index = report.ghostCells.front();
         failAtCell(source, index,
                    "free cell " + cellName(index) + " looks solid (" +
-                       percent(coverage.fraction(index / MapData::rows, index % MapData::rows)) +
-                       " covered by " + piecesOver(source, map, index) + ")");
+                       percent(coverage.fraction(index / MapData::rows, index % MapData::rows)) + " covered by " +
+                       piecesOver(source, map, index) + ")");
     }
     return map;
 }

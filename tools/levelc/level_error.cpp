@@ -2,10 +2,7 @@
 
 LevelError::LevelError(const std::string& file, int line, int column, const std::string& message)
     : std::runtime_error(file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + message)
-{
-}
+{}
 
-LevelError::LevelError(const std::string& file, const std::string& message)
-    : std::runtime_error(file + ": " + message)
-{
-}
+LevelError::LevelError(const std::string& file, const std::string& message) : std::runtime_error(file + ": " + message)
+{}

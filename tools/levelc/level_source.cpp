@@ -46,8 +46,8 @@ public:
             statement(tokens, text);
         }
         if (source.rowLines[0] == 0) {
-            fail(lineNumber + 1, 1, "the level has no map: a line \"map\" followed by " +
-                                        std::to_string(MapData::rows) + " rows");
+            fail(lineNumber + 1, 1,
+                 "the level has no map: a line \"map\" followed by " + std::to_string(MapData::rows) + " rows");
         }
         if (!backgroundSeen) {
             fail(1, 1, "the level has no \"background\" line");
@@ -126,8 +126,8 @@ private:
             fail(lineNumber, column, std::string(what) + " \"" + text + "\" is not a whole number");
         }
         if (value < low || value > high) {
-            fail(lineNumber, column, std::string(what) + " " + text + " is not " + std::to_string(low) + " to " +
-                                         std::to_string(high));
+            fail(lineNumber, column,
+                 std::string(what) + " " + text + " is not " + std::to_string(low) + " to " + std::to_string(high));
         }
         return value;
     }
@@ -143,10 +143,10 @@ private:
         if (comma == std::string::npos) {
             fail(token, "\"" + token.text + "\" is not a cell: write column,row");
         }
-        const int column = static_cast<int>(
-            number(token.text.substr(0, comma), token.column, 0, MapData::columns - 1, "column"));
-        const int row = static_cast<int>(number(token.text.substr(comma + 1), token.column + static_cast<int>(comma) + 1,
-                                                0, MapData::rows - 1, "row"));
+        const int column =
+            static_cast<int>(number(token.text.substr(0, comma), token.column, 0, MapData::columns - 1, "column"));
+        const int row = static_cast<int>(number(
+            token.text.substr(comma + 1), token.column + static_cast<int>(comma) + 1, 0, MapData::rows - 1, "row"));
         return {column, row};
     }
 
@@ -167,8 +167,8 @@ private:
         } else if (keyword == "background") {
             expectCount(tokens, 2, 2, "background <style 0 to 4>");
             once(backgroundSeen, tokens[0]);
-            source.map.backgroundStyle = static_cast<std::int8_t>(
-                number(tokens[1], 0, MapData::backgroundStyleCount - 1, "background style"));
+            source.map.backgroundStyle =
+                static_cast<std::int8_t>(number(tokens[1], 0, MapData::backgroundStyleCount - 1, "background style"));
         } else if (keyword == "name") {
             source.name = text.substr(static_cast<std::size_t>(tokens[0].column + 3));
             const std::size_t start = source.name.find_first_not_of(" \t");
@@ -253,11 +253,11 @@ private:
             if (dash == std::string::npos) {
                 fail(range, "\"" + range.text + "\" is not a column range: write first-last");
             }
-            rule.firstColumn = static_cast<int>(
-                number(range.text.substr(0, dash), range.column, 0, MapData::columns - 1, "column"));
-            rule.lastColumn = static_cast<int>(number(range.text.substr(dash + 1),
-                                                      range.column + static_cast<int>(dash) + 1, rule.firstColumn,
-                                                      MapData::columns - 1, "last column"));
+            rule.firstColumn =
+                static_cast<int>(number(range.text.substr(0, dash), range.column, 0, MapData::columns - 1, "column"));
+            rule.lastColumn =
+                static_cast<int>(number(range.text.substr(dash + 1), range.column + static_cast<int>(dash) + 1,
+                                        rule.firstColumn, MapData::columns - 1, "last column"));
         }
         source.tileRules.push_back(rule);
     }
@@ -317,8 +317,9 @@ private:
         std::string text;
         while (row < MapData::rows) {
             if (!nextLine(text)) {
-                fail(lineNumber + 1, 1, "the map ends after " + std::to_string(row) + " of its " +
-                                            std::to_string(MapData::rows) + " rows");
+                fail(lineNumber + 1, 1,
+                     "the map ends after " + std::to_string(row) + " of its " + std::to_string(MapData::rows) +
+                         " rows");
             }
             if (!text.empty() && text[0] == commentMark) {
                 continue;
@@ -345,8 +346,8 @@ private:
             } else if (letter != freeCell) {
                 const std::int8_t object = objectValue(letter);
                 if (object == 0) {
-                    fail(lineNumber, column + 1, std::string("'") + letter + "' is no map cell ('.' free, '#' solid, " +
-                                                     legend() + ")");
+                    fail(lineNumber, column + 1,
+                         std::string("'") + letter + "' is no map cell ('.' free, '#' solid, " + legend() + ")");
                 }
                 source.map.objects[index] = object;
             }

@@ -24,10 +24,9 @@ constexpr int exitUsage = 2;
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: fezzle-levelc compile <source.level> <out.mp> [--pictures <folder>]\n"
-                 "       fezzle-levelc decompile <map.mp> <out.level>\n"
-                 "       fezzle-levelc coverage --pictures <folder> <map.mp>...\n");
+    std::fprintf(stderr, "usage: fezzle-levelc compile <source.level> <out.mp> [--pictures <folder>]\n"
+                         "       fezzle-levelc decompile <map.mp> <out.level>\n"
+                         "       fezzle-levelc coverage --pictures <folder> <map.mp>...\n");
     return exitUsage;
 }
 

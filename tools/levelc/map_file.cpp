@@ -15,8 +15,7 @@ namespace {
 // The grids in file order.
 std::array<MapData::Grid MapData::*, 5> gridOrder()
 {
-    return {&MapData::terrain, &MapData::foreground, &MapData::pieces, &MapData::parallax,
-            &MapData::objects};
+    return {&MapData::terrain, &MapData::foreground, &MapData::pieces, &MapData::parallax, &MapData::objects};
 }
 
 std::string cellText(int index)
@@ -76,7 +75,7 @@ void MapFile::validate(const MapData& map, const std::string& name)
         const MapData::Grid& grid = map.*layer.grid;
         for (int i = 0; i < MapData::gridCells; ++i) {
             const int number = grid[static_cast<std::size_t>(i)] < 0 ? -grid[static_cast<std::size_t>(i)]
-                                                                      : grid[static_cast<std::size_t>(i)];
+                                                                     : grid[static_cast<std::size_t>(i)];
             if (number > layer.pictureCount) {
                 throw LevelError(name, cellText(i) + " of the " + layer.name + " grid: picture " +
                                            std::to_string(number) + " is past the " +
@@ -87,9 +86,8 @@ void MapFile::validate(const MapData& map, const std::string& name)
     for (int i = 0; i < MapData::gridCells; ++i) {
         const std::int8_t value = map.objects[static_cast<std::size_t>(i)];
         if (value != 0 && objectLetter(value) == 0) {
-            throw LevelError(name, cellText(i) + " of the object grid: value " +
-                                       std::to_string(value) + " is no object kind (1 to " +
-                                       std::to_string(objectKindCount) + ", or negated)");
+            throw LevelError(name, cellText(i) + " of the object grid: value " + std::to_string(value) +
+                                       " is no object kind (1 to " + std::to_string(objectKindCount) + ", or negated)");
         }
     }
 }

@@ -92,7 +92,8 @@ private:
 
     void lay(int column, int row, int cells, int fillPicture, int capPicture)
     {
-        map.pieces[index(column, row)] = static_cast<std::int8_t>(capped(column, row, cells) ? capPicture : fillPicture);
+        map.pieces[index(column, row)] =
+            static_cast<std::int8_t>(capped(column, row, cells) ? capPicture : fillPicture);
         for (int dx = 0; dx < cells; ++dx) {
             for (int dy = 0; dy < cells; ++dy) {
                 needed[index(column + dx, row + dy)] = false;

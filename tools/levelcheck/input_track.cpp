@@ -51,8 +51,8 @@ InputTrack InputTrack::parse(const std::string& text, const std::string& file)
             used = 0;
         }
         if (used == 0 || count < 1 || count > longestRun) {
-            throw LevelError(file, lineNumber, static_cast<int>(start) + 1, "expected a frame count of 1 to " +
-                                                                             std::to_string(longestRun));
+            throw LevelError(file, lineNumber, static_cast<int>(start) + 1,
+                             "expected a frame count of 1 to " + std::to_string(longestRun));
         }
         const std::size_t keysAt = line.find_first_not_of(" \t", start + used);
         if (keysAt == std::string::npos || keysAt == start + used) {

@@ -21,6 +21,6 @@ public:
     // A windowed run saves a screenshot every this many frames (3 s), numbered, under `shotPrefix`.
     static constexpr int shotEveryFrames = 188;
 
-    static CheckResult replay(const std::string& mapPath, bool hardMode, const InputTrack& track,
-                              LevelRun::Start start, const std::string& shotPrefix = "");
+    static CheckResult replay(const std::string& mapPath, bool hardMode, const InputTrack& track, LevelRun::Start start,
+                              const std::string& shotPrefix = "");
 };

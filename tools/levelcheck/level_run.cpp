@@ -128,8 +128,8 @@ bool LevelRun::saveScreenshot(const std::string& path) const
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, screenWidth, screenHeight, 24, 0x0000FF, 0x00FF00,
-                                                0xFF0000, 0);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, screenWidth, screenHeight, 24, 0x0000FF, 0x00FF00, 0xFF0000, 0);
     if (surface == nullptr) {
         return false;
     }

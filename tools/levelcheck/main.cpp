@@ -105,9 +105,8 @@ bool checkMode(const Options& options, int level, int mode, std::FILE* out)
     char time[timeTextSize];
     formatTime(base.levelTimeMs, time);
     std::fprintf(out, "map%d %s %s %s (%d ms) margin %d bumps %d met %s variants %d/%zu\n", level, modeNames[mode],
-                 base.finished ? "ok" : "FAIL", time,
-                base.levelTimeMs, base.lowestMargin, base.hardBumps, base.met.empty() ? "-" : base.met.c_str(), held,
-                variants.size());
+                 base.finished ? "ok" : "FAIL", time, base.levelTimeMs, base.lowestMargin, base.hardBumps,
+                 base.met.empty() ? "-" : base.met.c_str(), held, variants.size());
     std::fflush(out);
     return base.finished;
 }

@@ -18,7 +18,8 @@ constexpr double quietestPeakDb = -40.0;
 constexpr double longestEffectSeconds = 10.0;
 constexpr double tailThresholdDb = -66.0;
 
-TimedNote readNote(const SourceText& source, const SourceLine& line, std::uint32_t seed) {
+TimedNote readNote(const SourceText& source, const SourceLine& line, std::uint32_t seed)
+{
     TimedNote timed;
     timed.startSeconds = source.number(line, 1, "note start", 0.0, longestEffectSeconds);
     timed.note.gateSeconds = source.number(line, 2, "note length", 0.0, longestEffectSeconds);
@@ -31,7 +32,8 @@ TimedNote readNote(const SourceText& source, const SourceLine& line, std::uint32
 
 }  // namespace
 
-void EffectRecipe::readVoice(const SourceText& source, std::size_t& index, EffectRecipe& recipe) {
+void EffectRecipe::readVoice(const SourceText& source, std::size_t& index, EffectRecipe& recipe)
+{
     std::vector<TimedNote> notes;
     const auto defined = [&](const std::string& name) -> const Patch* {
         const auto found = std::find_if(recipe.voices.begin(), recipe.voices.end(),
@@ -48,23 +50,28 @@ void EffectRecipe::readVoice(const SourceText& source, std::size_t& index, Effec
     recipe.voices.push_back({voice.name, voice.patch, notes});
 }
 
-EffectRecipe EffectRecipe::parse(const SourceText& source) {
+EffectRecipe EffectRecipe::parse(const SourceText& source)
+{
     EffectRecipe recipe;
     for (std::size_t i = 0; i < source.lines().size(); ++i) {
         const SourceLine& line = source.lines()[i];
-        if (line.words[0] == "peak") recipe.peakDb = source.number(line, 1, "peak", quietestPeakDb, loudestPeakDb);
+        if (line.words[0] == "peak")
+            recipe.peakDb = source.number(line, 1, "peak", quietestPeakDb, loudestPeakDb);
         else if (line.words[0] == "loudness")
             recipe.loudnessDb = source.number(line, 1, "loudness", quietestPeakDb, loudestPeakDb);
-        else if (line.words[0] == "voice") readVoice(source, i, recipe);
-        else source.fail(line, "expected 'peak', 'loudness' or 'voice', not '" + line.words[0] + "'");
+        else if (line.words[0] == "voice")
+            readVoice(source, i, recipe);
+        else
+            source.fail(line, "expected 'peak', 'loudness' or 'voice', not '" + line.words[0] + "'");
     }
-    const bool anyNote = std::any_of(recipe.voices.begin(), recipe.voices.end(),
-                                     [](const EffectVoice& v) { return !v.notes.empty(); });
+    const bool anyNote =
+        std::any_of(recipe.voices.begin(), recipe.voices.end(), [](const EffectVoice& v) { return !v.notes.empty(); });
     if (!anyNote) throw SourceError(source.name(), 0, "the recipe plays no note");
     return recipe;
 }
 
-AudioBuffer EffectRecipe::render() const {
+AudioBuffer EffectRecipe::render() const
+{
     AudioBuffer buffer;
     for (const EffectVoice& voice : voices) {
         for (const TimedNote& timed : voice.notes) {

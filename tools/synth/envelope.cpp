@@ -13,14 +13,16 @@ constexpr double silentLevel = 1e-4;            // -80 dB: a sustain-free note i
 
 }  // namespace
 
-Envelope::Envelope(const EnvelopeShape& s, double gate) : shape(s), gateSeconds(std::max(gate, 0.0)) {
+Envelope::Envelope(const EnvelopeShape& s, double gate) : shape(s), gateSeconds(std::max(gate, 0.0))
+{
     shape.attackSeconds = std::max(shape.attackSeconds, shortestRampSeconds);
     shape.releaseSeconds = std::max(shape.releaseSeconds, shortestRampSeconds);
     shape.decaySeconds = std::max(shape.decaySeconds, shortestRampSeconds);
     shape.sustainLevel = std::clamp(shape.sustainLevel, 0.0, 1.0);
 }
 
-double Envelope::heldLevelAt(double t) const {
+double Envelope::heldLevelAt(double t) const
+{
     if (t < shape.attackSeconds) return t / shape.attackSeconds;
     const double decayStart = shape.attackSeconds + shape.holdSeconds;
     if (t < decayStart) return 1.0;
@@ -28,7 +30,8 @@ double Envelope::heldLevelAt(double t) const {
     return shape.sustainLevel + (1.0 - shape.sustainLevel) * fall;
 }
 
-double Envelope::levelAt(double t) const {
+double Envelope::levelAt(double t) const
+{
     if (t < 0.0 || t >= endSeconds()) return 0.0;
     if (t < gateSeconds) return heldLevelAt(t);
     const double u = (t - gateSeconds) / shape.releaseSeconds;
@@ -36,7 +39,8 @@ double Envelope::levelAt(double t) const {
     return heldLevelAt(gateSeconds) * rest * rest;
 }
 
-double Envelope::endSeconds() const {
+double Envelope::endSeconds() const
+{
     const double released = gateSeconds + shape.releaseSeconds;
     if (shape.sustainLevel > 0.0) return released;
     const double decayStart = shape.attackSeconds + shape.holdSeconds;

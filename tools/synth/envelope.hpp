@@ -6,8 +6,8 @@ namespace synth {
 struct EnvelopeShape {
     double attackSeconds = 0.005;
     double holdSeconds = 0.0;
-    double decaySeconds = 0.2;   // time to fall 60 dB of the way from full level to the sustain level
-    double sustainLevel = 1.0;   // 0..1
+    double decaySeconds = 0.2;  // time to fall 60 dB of the way from full level to the sustain level
+    double sustainLevel = 1.0;  // 0..1
     double releaseSeconds = 0.05;
 };
 

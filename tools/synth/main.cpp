@@ -22,26 +22,32 @@ constexpr double encodeCeilingDb = -1.6;   // the codec's ripple adds a few tent
 constexpr double decodedCeilingDb = -1.1;  // what the game must never exceed, with a little to spare
 constexpr int encodeAttempts = 4;
 
-std::uint32_t serialFor(const std::string& path) {
+std::uint32_t serialFor(const std::string& path)
+{
     std::uint32_t hash = 2166136261u;  // FNV-1a: a stable serial per file name
     for (unsigned char c : path.substr(path.find_last_of('/') + 1)) hash = (hash ^ c) * 16777619u;
     return hash;
 }
 
-bool isWav(const std::string& path) { return path.size() > 4 && path.compare(path.size() - 4, 4, ".wav") == 0; }
+bool isWav(const std::string& path)
+{
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".wav") == 0;
+}
 
-void printStats(const std::string& path, const synth::AudioBuffer& b) {
+void printStats(const std::string& path, const synth::AudioBuffer& b)
+{
     const std::size_t last = b.samples.size() - static_cast<std::size_t>(b.channels);
     const synth::AudioBuffer weighted = synth::weightedForLoudness(b);
     std::printf("%s: %d ch, %.3f s, peak %.2f dBFS, rms %.2f dBFS, loudness %.2f dB, loudest %.0f ms %.2f dB, "
                 "first %.4f last %.4f\n",
                 path.c_str(), b.channels, b.seconds(), synth::gainToDecibels(b.peak()), synth::gainToDecibels(b.rms()),
                 synth::gainToDecibels(weighted.rms()), synth::loudnessWindowSeconds * 1000,
-                synth::gainToDecibels(weighted.loudestRms(synth::loudnessWindowSeconds)), static_cast<double>(b.samples.front()),
-                static_cast<double>(b.samples[last]));
+                synth::gainToDecibels(weighted.loudestRms(synth::loudnessWindowSeconds)),
+                static_cast<double>(b.samples.front()), static_cast<double>(b.samples[last]));
 }
 
-int renderEffect(const std::string& recipePath, const std::string& outPath) {
+int renderEffect(const std::string& recipePath, const std::string& outPath)
+{
     const synth::AudioBuffer sound = synth::EffectRecipe::parse(synth::SourceText::fromFile(recipePath)).render();
     if (sound.peak() <= 0.0) {
         // A silent file would load in the game and simply never be heard: refuse it here.
@@ -56,7 +62,8 @@ int renderEffect(const std::string& recipePath, const std::string& outPath) {
     return 0;
 }
 
-int renderMusic(const std::string& scorePath, const std::string& outPath) {
+int renderMusic(const std::string& scorePath, const std::string& outPath)
+{
     const synth::Score score = synth::Score::parse(synth::SourceText::fromFile(scorePath));
     synth::AudioBuffer loop = synth::MusicRenderer(score).renderLoop();
     if (loop.peak() <= 0.0) {
@@ -81,7 +88,8 @@ int renderMusic(const std::string& scorePath, const std::string& outPath) {
     return 1;
 }
 
-int printFileStats(int count, char** paths) {
+int printFileStats(int count, char** paths)
+{
     int status = 0;
     for (int i = 0; i < count; ++i) {
         const std::string path = paths[i];
@@ -96,14 +104,17 @@ int printFileStats(int count, char** paths) {
     return status;
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: synth effect <recipe> <out.wav> | synth music <score> <out> | synth stats <file>...\n");
+int usage()
+{
+    std::fprintf(stderr,
+                 "usage: synth effect <recipe> <out.wav> | synth music <score> <out> | synth stats <file>...\n");
     return 2;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 3) return usage();
     const std::string command = argv[1];
     try {

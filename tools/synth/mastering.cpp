@@ -19,7 +19,8 @@ constexpr double weightingResonance = 0.6;
 
 }  // namespace
 
-void removeDc(AudioBuffer& buffer) {
+void removeDc(AudioBuffer& buffer)
+{
     const double pole = std::exp(-twoPi * dcCornerHz / sampleRateHz);
     const auto channels = static_cast<std::size_t>(buffer.channels);
     for (std::size_t c = 0; c < channels; ++c) {
@@ -34,7 +35,8 @@ void removeDc(AudioBuffer& buffer) {
     }
 }
 
-void trimTail(AudioBuffer& buffer, double thresholdDb) {
+void trimTail(AudioBuffer& buffer, double thresholdDb)
+{
     const double threshold = buffer.peak() * decibelsToGain(thresholdDb);
     const auto channels = static_cast<std::size_t>(buffer.channels);
     std::size_t lastAudible = buffer.samples.size();
@@ -50,12 +52,14 @@ void trimTail(AudioBuffer& buffer, double thresholdDb) {
     }
 }
 
-void normalisePeak(AudioBuffer& buffer, double peakDb) {
+void normalisePeak(AudioBuffer& buffer, double peakDb)
+{
     const double peak = buffer.peak();
     if (peak > 0.0) buffer.scale(decibelsToGain(peakDb) / peak);
 }
 
-AudioBuffer weightedForLoudness(const AudioBuffer& buffer) {
+AudioBuffer weightedForLoudness(const AudioBuffer& buffer)
+{
     // Roughly how ears weigh level: deep bass counts for little, presence a little more.
     AudioBuffer weighted = buffer;
     const auto channels = static_cast<std::size_t>(buffer.channels);
@@ -71,7 +75,8 @@ AudioBuffer weightedForLoudness(const AudioBuffer& buffer) {
     return weighted;
 }
 
-double loudnessGain(const AudioBuffer& buffer, double targetDb, double ceilingDb) {
+double loudnessGain(const AudioBuffer& buffer, double targetDb, double ceilingDb)
+{
     const double rms = weightedForLoudness(buffer).rms();
     const double peak = buffer.peak();
     if (rms <= 0.0 || peak <= 0.0) return 1.0;

@@ -14,10 +14,11 @@ namespace {
 constexpr double quarterPi = pi / 4.0;
 constexpr double centredPanGain = 1.4142135623730951;  // a centred voice keeps its level on each side
 constexpr double softHitGain = 0.6;
-constexpr double echoDampingHz = 3500.0;               // each repeat a little duller, like a room
+constexpr double echoDampingHz = 3500.0;  // each repeat a little duller, like a room
 constexpr std::size_t passes = 2;
 
-std::uint32_t noteSeed(std::size_t step, std::size_t laneIndex) {
+std::uint32_t noteSeed(std::size_t step, std::size_t laneIndex)
+{
     return static_cast<std::uint32_t>(step * 131 + laneIndex * 7919 + 17);
 }
 
@@ -25,17 +26,21 @@ std::uint32_t noteSeed(std::size_t step, std::size_t laneIndex) {
 
 MusicRenderer::MusicRenderer(const Score& s) : score(s) {}
 
-double MusicRenderer::stepFrame(std::size_t step) const {
+double MusicRenderer::stepFrame(std::size_t step) const
+{
     const double late = (step % 2 == 1) ? score.swing : 0.0;
     return (static_cast<double>(step) + late) * score.stepSeconds() * sampleRateHz;
 }
 
-std::size_t MusicRenderer::loopFrames() const {
-    return static_cast<std::size_t>(std::llround(static_cast<double>(score.songSteps()) * score.stepSeconds() * sampleRateHz));
+std::size_t MusicRenderer::loopFrames() const
+{
+    return static_cast<std::size_t>(
+        std::llround(static_cast<double>(score.songSteps()) * score.stepSeconds() * sampleRateHz));
 }
 
 void MusicRenderer::scheduleLane(const Lane& lane, std::size_t patternSteps, std::size_t firstStep, int transpose,
-                                 std::vector<ScheduledNote>& out) const {
+                                 std::vector<ScheduledNote>& out) const
+{
     const Patch& patch = score.instruments.at(lane.instrument);
     std::size_t firstOpen = out.size();  // the notes still sounding (one, or all of a chord)
     std::size_t openStep = 0;
@@ -70,7 +75,8 @@ void MusicRenderer::scheduleLane(const Lane& lane, std::size_t patternSteps, std
     close(firstStep + patternSteps);
 }
 
-std::vector<ScheduledNote> MusicRenderer::schedule() const {
+std::vector<ScheduledNote> MusicRenderer::schedule() const
+{
     std::vector<ScheduledNote> notes;
     std::size_t firstStep = 0;
     for (const SongEntry& entry : score.song) {
@@ -81,7 +87,8 @@ std::vector<ScheduledNote> MusicRenderer::schedule() const {
     return notes;
 }
 
-void MusicRenderer::applyEcho(const std::vector<float>& send, AudioBuffer& mix) const {
+void MusicRenderer::applyEcho(const std::vector<float>& send, AudioBuffer& mix) const
+{
     if (score.echoSteps <= 0) return;
     // Ping-pong: each repeat crosses to the other side.
     const auto delay = static_cast<std::size_t>(std::llround(score.echoSteps * score.stepSeconds() * sampleRateHz));
@@ -100,7 +107,8 @@ void MusicRenderer::applyEcho(const std::vector<float>& send, AudioBuffer& mix) 
     }
 }
 
-AudioBuffer MusicRenderer::renderLoop() const {
+AudioBuffer MusicRenderer::renderLoop() const
+{
     const std::size_t loop = loopFrames();
     const std::vector<ScheduledNote> notes = schedule();
     AudioBuffer mix;

@@ -33,11 +33,13 @@ struct Encoder {
     ogg_stream_state stream{};
     bool started = false;
 
-    Encoder() {
+    Encoder()
+    {
         vorbis_info_init(&info);
         vorbis_comment_init(&comment);
     }
-    ~Encoder() {
+    ~Encoder()
+    {
         if (started) {
             ogg_stream_clear(&stream);
             vorbis_block_clear(&block);
@@ -50,14 +52,16 @@ struct Encoder {
     Encoder& operator=(const Encoder&) = delete;
 };
 
-bool writePage(std::FILE* out, const ogg_page& page) {
+bool writePage(std::FILE* out, const ogg_page& page)
+{
     return std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), out) ==
                static_cast<std::size_t>(page.header_len) &&
            std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), out) ==
                static_cast<std::size_t>(page.body_len);
 }
 
-bool writeHeaders(Encoder& e, std::FILE* out) {
+bool writeHeaders(Encoder& e, std::FILE* out)
+{
     ogg_packet identification, comments, codebooks;
     vorbis_analysis_headerout(&e.dsp, &e.comment, &identification, &comments, &codebooks);
     ogg_stream_packetin(&e.stream, &identification);
@@ -69,7 +73,8 @@ bool writeHeaders(Encoder& e, std::FILE* out) {
     return true;
 }
 
-bool drainBlocks(Encoder& e, std::FILE* out) {
+bool drainBlocks(Encoder& e, std::FILE* out)
+{
     ogg_packet packet;
     ogg_page page;
     while (vorbis_analysis_blockout(&e.dsp, &e.block) == 1) {
@@ -84,7 +89,8 @@ bool drainBlocks(Encoder& e, std::FILE* out) {
     return true;
 }
 
-bool encode(const AudioBuffer& buffer, float quality, std::uint32_t serial, std::FILE* out) {
+bool encode(const AudioBuffer& buffer, float quality, std::uint32_t serial, std::FILE* out)
+{
     Encoder e;
     if (vorbis_encode_init_vbr(&e.info, buffer.channels, sampleRateHz, quality) != 0) return false;
     vorbis_analysis_init(&e.dsp, &e.info);
@@ -108,7 +114,8 @@ bool encode(const AudioBuffer& buffer, float quality, std::uint32_t serial, std:
 
 }  // namespace
 
-bool writeOgg(const std::string& path, const AudioBuffer& buffer, float quality, std::uint32_t serial) {
+bool writeOgg(const std::string& path, const AudioBuffer& buffer, float quality, std::uint32_t serial)
+{
     const std::string partial = path + ".part";
     bool ok = false;
     {
@@ -123,7 +130,8 @@ bool writeOgg(const std::string& path, const AudioBuffer& buffer, float quality,
     return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
-AudioBuffer readOgg(const std::string& path) {
+AudioBuffer readOgg(const std::string& path)
+{
     OggVorbis_File vf;
     if (ov_fopen(path.c_str(), &vf) != 0) return {};
     AudioBuffer buffer;

@@ -18,7 +18,8 @@ constexpr int highestOctave = 9;
 // Semitones above C of each letter, indexed from 'A'.
 constexpr std::array<int, 7> letterSemitones = {9, 11, 0, 2, 4, 5, 7};
 
-std::optional<double> parseFrequency(const std::string& text) {
+std::optional<double> parseFrequency(const std::string& text)
+{
     constexpr std::size_t suffixLength = 2;
     if (text.size() <= suffixLength) return std::nullopt;
     const std::string suffix = text.substr(text.size() - suffixLength);
@@ -30,16 +31,20 @@ std::optional<double> parseFrequency(const std::string& text) {
     return hz;
 }
 
-std::optional<double> parseNoteName(const std::string& text) {
+std::optional<double> parseNoteName(const std::string& text)
+{
     if (text.size() < 2 || text.size() > 3) return std::nullopt;
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     if (letter < 'A' || letter > 'G') return std::nullopt;
     int semitone = letterSemitones[static_cast<std::size_t>(letter - 'A')];
     std::size_t pos = 1;
     if (text.size() == 3) {
-        if (text[1] == '#') semitone += 1;
-        else if (text[1] == 'b') semitone -= 1;
-        else return std::nullopt;
+        if (text[1] == '#')
+            semitone += 1;
+        else if (text[1] == 'b')
+            semitone -= 1;
+        else
+            return std::nullopt;
         pos = 2;
     }
     if (!std::isdigit(static_cast<unsigned char>(text[pos]))) return std::nullopt;
@@ -51,12 +56,14 @@ std::optional<double> parseNoteName(const std::string& text) {
 
 }  // namespace
 
-std::optional<double> parsePitch(const std::string& text) {
+std::optional<double> parsePitch(const std::string& text)
+{
     if (auto hz = parseFrequency(text)) return hz;
     return parseNoteName(text);
 }
 
-double transposed(double frequencyHz, double semitones) {
+double transposed(double frequencyHz, double semitones)
+{
     return frequencyHz * std::pow(2.0, semitones / semitonesPerOctave);
 }
 

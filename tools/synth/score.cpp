@@ -23,12 +23,25 @@ constexpr const char* barMark = "|";
 
 }  // namespace
 
-bool isHold(const std::string& step) { return step == "-"; }
-bool isRest(const std::string& step) { return step == "."; }
-bool isHit(const std::string& step) { return step == "x" || step == "X"; }
-bool isAccentedHit(const std::string& step) { return step == "X"; }
+bool isHold(const std::string& step)
+{
+    return step == "-";
+}
+bool isRest(const std::string& step)
+{
+    return step == ".";
+}
+bool isHit(const std::string& step)
+{
+    return step == "x" || step == "X";
+}
+bool isAccentedHit(const std::string& step)
+{
+    return step == "X";
+}
 
-std::vector<double> chordPitches(const std::string& step) {
+std::vector<double> chordPitches(const std::string& step)
+{
     std::vector<double> pitches;
     std::size_t from = 0;
     for (;;) {
@@ -41,27 +54,39 @@ std::vector<double> chordPitches(const std::string& step) {
     }
 }
 
-double Score::stepSeconds() const { return 60.0 / tempoBpm / stepsPerBeat; }
+double Score::stepSeconds() const
+{
+    return 60.0 / tempoBpm / stepsPerBeat;
+}
 
-std::size_t Score::songSteps() const {
+std::size_t Score::songSteps() const
+{
     std::size_t steps = 0;
     for (const SongEntry& entry : song) steps += pattern(entry.pattern).stepCount;
     return steps;
 }
 
-void Score::readHeaderLine(const SourceText& source, const SourceLine& line) {
+void Score::readHeaderLine(const SourceText& source, const SourceLine& line)
+{
     const std::string& key = line.words[0];
-    if (key == "tempo") tempoBpm = source.number(line, 1, "tempo", slowestBpm, fastestBpm);
-    else if (key == "steps") stepsPerBeat = source.whole(line, 1, "steps per beat", 1, mostStepsPerBeat);
-    else if (key == "swing") swing = source.number(line, 1, "swing", 0.0, mostSwing);
-    else if (key == "loudness") loudnessDb = source.number(line, 1, "loudness", -40.0, -6.0);
+    if (key == "tempo")
+        tempoBpm = source.number(line, 1, "tempo", slowestBpm, fastestBpm);
+    else if (key == "steps")
+        stepsPerBeat = source.whole(line, 1, "steps per beat", 1, mostStepsPerBeat);
+    else if (key == "swing")
+        swing = source.number(line, 1, "swing", 0.0, mostSwing);
+    else if (key == "loudness")
+        loudnessDb = source.number(line, 1, "loudness", -40.0, -6.0);
     else if (key == "echo") {
         echoSteps = source.whole(line, 1, "echo steps", 0, longestEchoSteps);
         echoFeedback = source.number(line, 2, "echo feedback", 0.0, strongestFeedback);
-    } else source.fail(line, "'" + key + "' is not a score line (tempo, steps, swing, loudness, echo, instrument, pattern, song)");
+    } else
+        source.fail(line, "'" + key +
+                              "' is not a score line (tempo, steps, swing, loudness, echo, instrument, pattern, song)");
 }
 
-void Score::readInstrument(const SourceText& source, std::size_t& index) {
+void Score::readInstrument(const SourceText& source, std::size_t& index)
+{
     const SourceLine& header = source.lines()[index];
     if (source.word(header, 1, "a name").find(':') != std::string::npos)
         source.fail(header, "an instrument name cannot hold ':'");
@@ -74,10 +99,12 @@ void Score::readInstrument(const SourceText& source, std::size_t& index) {
     instruments[instrument.name] = instrument.patch;
 }
 
-void Score::checkLane(const SourceText& source, const SourceLine& line, const Lane& lane) const {
+void Score::checkLane(const SourceText& source, const SourceLine& line, const Lane& lane) const
+{
     const auto found = instruments.find(lane.instrument);
     if (found == instruments.end()) source.fail(line, "no instrument '" + lane.instrument + "' defined above");
-    if (!lane.steps.empty() && isHold(lane.steps.front())) source.fail(line, "lane '" + lane.name + "' starts with a hold");
+    if (!lane.steps.empty() && isHold(lane.steps.front()))
+        source.fail(line, "lane '" + lane.name + "' starts with a hold");
     for (const std::string& step : lane.steps) {
         if (isHit(step) && found->second.hitHz <= 0.0)
             source.fail(line, "'" + lane.instrument + "' has no 'hit' pitch for '" + step + "'");
@@ -86,7 +113,8 @@ void Score::checkLane(const SourceText& source, const SourceLine& line, const La
     }
 }
 
-void Score::checkPattern(const SourceText& source, const SourceLine& header, const Pattern& p) const {
+void Score::checkPattern(const SourceText& source, const SourceLine& header, const Pattern& p) const
+{
     if (p.lanes.empty()) source.fail(header, "pattern '" + p.name + "' has no lanes");
     for (const Lane& lane : p.lanes) {
         if (lane.steps.empty() || p.stepCount % lane.steps.size() != 0)
@@ -96,7 +124,8 @@ void Score::checkPattern(const SourceText& source, const SourceLine& header, con
     }
 }
 
-void Score::readPattern(const SourceText& source, std::size_t& index) {
+void Score::readPattern(const SourceText& source, std::size_t& index)
+{
     const SourceLine& header = source.lines()[index];
     Pattern p;
     p.name = source.word(header, 1, "a name");
@@ -110,7 +139,8 @@ void Score::readPattern(const SourceText& source, std::size_t& index) {
             return;
         }
         // Lines of the same lane carry on where the last one stopped, so long lanes read bar by bar.
-        auto lane = std::find_if(p.lanes.begin(), p.lanes.end(), [&](const Lane& l) { return l.name == line.words[0]; });
+        auto lane =
+            std::find_if(p.lanes.begin(), p.lanes.end(), [&](const Lane& l) { return l.name == line.words[0]; });
         if (lane == p.lanes.end()) {
             const std::string& name = line.words[0];
             p.lanes.push_back({name, name.substr(0, name.find(':')), {}});
@@ -124,7 +154,8 @@ void Score::readPattern(const SourceText& source, std::size_t& index) {
     source.fail(header, "pattern '" + p.name + "' has no 'end'");
 }
 
-void Score::readSong(const SourceText& source, const SourceLine& line) {
+void Score::readSong(const SourceText& source, const SourceLine& line)
+{
     for (std::size_t w = 1; w < line.words.size(); ++w) {
         const std::string& word = line.words[w];
         const std::size_t sign = word.find_first_of("+-");
@@ -138,15 +169,20 @@ void Score::readSong(const SourceText& source, const SourceLine& line) {
     }
 }
 
-Score Score::parse(const SourceText& source) {
+Score Score::parse(const SourceText& source)
+{
     Score score;
     for (std::size_t i = 0; i < source.lines().size(); ++i) {
         const SourceLine& line = source.lines()[i];
         const std::string& key = line.words[0];
-        if (key == "instrument") score.readInstrument(source, i);
-        else if (key == "pattern") score.readPattern(source, i);
-        else if (key == "song") score.readSong(source, line);
-        else score.readHeaderLine(source, line);
+        if (key == "instrument")
+            score.readInstrument(source, i);
+        else if (key == "pattern")
+            score.readPattern(source, i);
+        else if (key == "song")
+            score.readSong(source, line);
+        else
+            score.readHeaderLine(source, line);
     }
     if (score.song.empty()) throw SourceError(source.name(), 0, "the score has no 'song' line");
     return score;

@@ -13,7 +13,7 @@ namespace synth {
 // One lane of a pattern: an instrument and its steps ("C4" starts a note, "C4+E4+G4" a chord, "-" holds it,
 // "." rests, "x"/"X" a soft/strong hit).
 struct Lane {
-    std::string name;         // "bass", or "pad:2" for a second lane of the pad
+    std::string name;  // "bass", or "pad:2" for a second lane of the pad
     std::string instrument;
     std::vector<std::string> steps;
 };
@@ -39,9 +39,9 @@ public:
 
     double tempoBpm = 120.0;
     int stepsPerBeat = 4;
-    double swing = 0.0;          // share of a step every second step is late by
-    double loudnessDb = -18.0;   // weighted RMS the finished track is brought to
-    int echoSteps = 0;           // 0: no echo
+    double swing = 0.0;         // share of a step every second step is late by
+    double loudnessDb = -18.0;  // weighted RMS the finished track is brought to
+    int echoSteps = 0;          // 0: no echo
     double echoFeedback = 0.3;
     std::map<std::string, Patch> instruments;
     std::map<std::string, Pattern> patterns;

@@ -9,7 +9,8 @@ namespace synth {
 class SourceError : public std::runtime_error {
 public:
     SourceError(const std::string& sourceName, int lineNumber, const std::string& message)
-        : std::runtime_error(sourceName + ":" + std::to_string(lineNumber) + ": " + message) {}
+        : std::runtime_error(sourceName + ":" + std::to_string(lineNumber) + ": " + message)
+    {}
 };
 
 }  // namespace synth

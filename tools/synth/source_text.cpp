@@ -14,7 +14,8 @@ namespace synth {
 namespace {
 
 // A comment starts with "#" at the start of a word; inside a word ("F#4") it is a sharp.
-std::size_t commentStart(const std::string& raw) {
+std::size_t commentStart(const std::string& raw)
+{
     for (std::size_t i = 0; i < raw.size(); ++i)
         if (raw[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(raw[i - 1])))) return i;
     return std::string::npos;
@@ -22,7 +23,8 @@ std::size_t commentStart(const std::string& raw) {
 
 }  // namespace
 
-SourceText SourceText::fromFile(const std::string& path) {
+SourceText SourceText::fromFile(const std::string& path)
+{
     std::ifstream in(path);
     if (!in) throw SourceError(path, 0, "cannot be read");
     std::ostringstream text;
@@ -30,7 +32,8 @@ SourceText SourceText::fromFile(const std::string& path) {
     return fromString(text.str(), path);
 }
 
-SourceText SourceText::fromString(const std::string& text, const std::string& name) {
+SourceText SourceText::fromString(const std::string& text, const std::string& name)
+{
     SourceText source;
     source.sourceName = name;
     std::istringstream in(text);
@@ -46,16 +49,19 @@ SourceText SourceText::fromString(const std::string& text, const std::string& na
     return source;
 }
 
-void SourceText::fail(const SourceLine& line, const std::string& message) const {
+void SourceText::fail(const SourceLine& line, const std::string& message) const
+{
     throw SourceError(sourceName, line.number, message);
 }
 
-const std::string& SourceText::word(const SourceLine& line, std::size_t index, const std::string& what) const {
+const std::string& SourceText::word(const SourceLine& line, std::size_t index, const std::string& what) const
+{
     if (index >= line.words.size()) fail(line, "'" + line.words.front() + "' needs " + what);
     return line.words[index];
 }
 
-double SourceText::number(const SourceLine& line, std::size_t index, const std::string& what) const {
+double SourceText::number(const SourceLine& line, std::size_t index, const std::string& what) const
+{
     const std::string& text = word(line, index, what);
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
@@ -64,7 +70,8 @@ double SourceText::number(const SourceLine& line, std::size_t index, const std::
 }
 
 double SourceText::number(const SourceLine& line, std::size_t index, const std::string& what, double lowest,
-                          double highest) const {
+                          double highest) const
+{
     const double value = number(line, index, what);
     if (value < lowest || value > highest) {
         std::ostringstream message;
@@ -74,14 +81,15 @@ double SourceText::number(const SourceLine& line, std::size_t index, const std::
     return value;
 }
 
-int SourceText::whole(const SourceLine& line, std::size_t index, const std::string& what, int lowest,
-                      int highest) const {
+int SourceText::whole(const SourceLine& line, std::size_t index, const std::string& what, int lowest, int highest) const
+{
     const double value = number(line, index, what, lowest, highest);
     if (value != std::floor(value)) fail(line, what + " must be a whole number, not '" + line.words[index] + "'");
     return static_cast<int>(value);
 }
 
-double SourceText::pitch(const SourceLine& line, std::size_t index) const {
+double SourceText::pitch(const SourceLine& line, std::size_t index) const
+{
     const std::string& text = word(line, index, "a pitch");
     const auto hz = parsePitch(text);
     if (!hz) fail(line, "'" + text + "' is not a note name (C4, F#3, Bb5) or a frequency (300hz)");

@@ -16,9 +16,11 @@ constexpr double lowestResonance = 0.1;
 }  // namespace
 
 StateVariableFilter::StateVariableFilter(FilterKind k, double resonance)
-    : kind(k), damping(1.0 / std::max(resonance, lowestResonance)) {}
+    : kind(k), damping(1.0 / std::max(resonance, lowestResonance))
+{}
 
-float StateVariableFilter::process(float input, double cutoffHz) {
+float StateVariableFilter::process(float input, double cutoffHz)
+{
     const double g = std::tan(pi * std::clamp(cutoffHz, lowestCutoffHz, highestCutoffHz) / sampleRateHz);
     const double a1 = 1.0 / (1.0 + g * (g + damping));
     const double a2 = g * a1;

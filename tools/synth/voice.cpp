@@ -33,7 +33,8 @@ struct LiveFilter {
 
 Voice::Voice(const Patch& p, const Note& n) : patch(p), note(n) {}
 
-double Voice::pitchSemitonesAt(double t) const {
+double Voice::pitchSemitonesAt(double t) const
+{
     double semitones = 0.0;
     if (patch.glideSeconds > 0.0) semitones += patch.glideSemitones * std::exp(-t / patch.glideSeconds);
     if (patch.vibratoHz > 0.0 && t > patch.vibratoDelaySeconds) {
@@ -49,15 +50,16 @@ double Voice::pitchSemitonesAt(double t) const {
     return semitones;
 }
 
-std::vector<float> Voice::render() const {
+std::vector<float> Voice::render() const
+{
     const Envelope envelope(patch.amp, note.gateSeconds);
     const auto frames = static_cast<std::size_t>(std::ceil(envelope.endSeconds() * sampleRateHz));
     std::vector<LiveOscillator> oscillators;
     std::uint32_t seed = note.seed;
     for (const OscillatorSetting& s : patch.oscillators) {
         const double detune = std::pow(2.0, s.detuneCents / centsPerSemitone / 12.0);
-        oscillators.push_back({Oscillator(s.wave, s.pulseWidth, seed), s.ratio * detune, decibelsToGain(s.levelDb),
-                               s.decaySeconds});
+        oscillators.push_back(
+            {Oscillator(s.wave, s.pulseWidth, seed), s.ratio * detune, decibelsToGain(s.levelDb), s.decaySeconds});
         seed += seedStride;
     }
     std::vector<LiveFilter> filters;
@@ -79,7 +81,8 @@ std::vector<float> Voice::render() const {
         if (patch.drive > 0.0) sample = std::tanh(sample * (1.0 + patch.drive)) * driveNorm;
         for (LiveFilter& f : filters) {
             const double base = f.setting.followsPitch ? f.setting.cutoff * hz : f.setting.cutoff;
-            const double sweep = f.setting.sweepOctaves * std::exp(-t / std::max(f.setting.sweepSeconds, sampleSeconds));
+            const double sweep =
+                f.setting.sweepOctaves * std::exp(-t / std::max(f.setting.sweepSeconds, sampleSeconds));
             sample = f.filter.process(static_cast<float>(sample), base * std::pow(2.0, sweep));
         }
         out[i] = static_cast<float>(sample * envelope.levelAt(t) * gain);

@@ -12,7 +12,7 @@ struct Note {
     double frequencyHz = 440.0;
     double gateSeconds = 0.1;
     double velocity = 1.0;
-    std::uint32_t seed = 1;   // noise of this note
+    std::uint32_t seed = 1;  // noise of this note
 };
 
 class Voice {

@@ -20,31 +20,37 @@ constexpr std::uint32_t fmtChunkBytes = 16;
 constexpr std::uint32_t headerBytesAfterSize = 36;
 constexpr double fullScale = 32767.0;
 
-void putU16(std::ofstream& out, std::uint16_t v) {
+void putU16(std::ofstream& out, std::uint16_t v)
+{
     const char bytes[2] = {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
     out.write(bytes, 2);
 }
 
-void putU32(std::ofstream& out, std::uint32_t v) {
+void putU32(std::ofstream& out, std::uint32_t v)
+{
     putU16(out, static_cast<std::uint16_t>(v & 0xffff));
     putU16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
-std::uint32_t getU16(const std::vector<unsigned char>& d, std::size_t at) {
+std::uint32_t getU16(const std::vector<unsigned char>& d, std::size_t at)
+{
     return static_cast<std::uint32_t>(d[at] | (d[at + 1] << 8));
 }
 
-std::uint32_t getU32(const std::vector<unsigned char>& d, std::size_t at) {
+std::uint32_t getU32(const std::vector<unsigned char>& d, std::size_t at)
+{
     return getU16(d, at) | (getU16(d, at + 2) << 16);
 }
 
-std::int16_t toPcm(float s) {
+std::int16_t toPcm(float s)
+{
     return static_cast<std::int16_t>(std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * fullScale));
 }
 
 }  // namespace
 
-bool writeWav(const std::string& path, const AudioBuffer& buffer) {
+bool writeWav(const std::string& path, const AudioBuffer& buffer)
+{
     // Written beside the target and renamed, so an interrupted build never leaves half a file.
     const std::string partial = path + ".part";
     {
@@ -70,7 +76,8 @@ bool writeWav(const std::string& path, const AudioBuffer& buffer) {
     return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
-AudioBuffer readWav(const std::string& path) {
+AudioBuffer readWav(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     const std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     AudioBuffer buffer;

@@ -1,5 +1,6 @@
 // Every shape is wrapped on its own (the document repeats each one around the tile), so shapes crossing
-// an edge continue on the other side and keep their layer order there. The sunset is seen through the red channel only: it is composed in light and dark.
+// an edge continue on the other side and keep their layer order there. The sunset is seen through
+// the red channel only: it is composed in light and dark.
 #include "background_painter.hpp"
 
 #include "palette.hpp"
@@ -14,13 +15,15 @@ constexpr double tile = 512.0;
 constexpr double backgroundOutline = 4.0;
 constexpr double pi = 3.14159265358979;
 
-SvgElement fillAll(const char* colour) {
+SvgElement fillAll(const char* colour)
+{
     SvgElement rect = svgRect(0, 0, tile, tile);
     rect.fill(colour);
     return rect;
 }
 
-SvgElement lollipopTree(double x, double groundY, double size) {
+SvgElement lollipopTree(double x, double groundY, double size)
+{
     SvgElement tree = svgGroup();
     SvgElement trunk = svgRect(x - size * 0.1, groundY - size * 0.9, size * 0.2, size * 0.9, size * 0.06);
     trunk.fill(palette::earth).stroke(palette::outline, 3);
@@ -29,12 +32,14 @@ SvgElement lollipopTree(double x, double groundY, double size) {
     crown.fill(palette::leafShadow).stroke(palette::outline, 3);
     tree.child(crown);
     tree.child(svgCircle(x - size * 0.06, groundY - size * 1.06, size * 0.36).fill(palette::leaf));
-    tree.child(svgEllipse(x - size * 0.18, groundY - size * 1.2, size * 0.12, size * 0.07).fill(palette::leafHighlight));
+    tree.child(
+        svgEllipse(x - size * 0.18, groundY - size * 1.2, size * 0.12, size * 0.07).fill(palette::leafHighlight));
     return tree;
 }
 
 // A round dial: gold rim, cream face, tick marks and a tomato needle.
-SvgElement gauge(double cx, double cy, double r, double needleDegrees) {
+SvgElement gauge(double cx, double cy, double r, double needleDegrees)
+{
     SvgElement dial = svgGroup();
     dial.child(svgCircle(cx, cy, r).fill(palette::gold).stroke(palette::outline, 4));
     dial.child(svgCircle(cx, cy, r * 0.78).fill(palette::cream).stroke(palette::goldShadow, 2));
@@ -48,15 +53,16 @@ SvgElement gauge(double cx, double cy, double r, double needleDegrees) {
         dial.child(tick);
     }
     const double a = needleDegrees * pi / 180.0;
-    SvgElement needle = svgPath(
-        PathBuilder().moveTo(cx, cy).lineTo(cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6).str());
+    SvgElement needle =
+        svgPath(PathBuilder().moveTo(cx, cy).lineTo(cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6).str());
     needle.stroke(palette::tomato, 4);
     dial.child(needle);
     dial.child(svgCircle(cx, cy, r * 0.12).fill(palette::outline));
     return dial;
 }
 
-SvgElement valveWheel(double cx, double cy, double r) {
+SvgElement valveWheel(double cx, double cy, double r)
+{
     SvgElement wheel = svgGroup();
     for (int i = 0; i < 3; ++i) {
         const double a = i * pi / 3.0;
@@ -83,7 +89,8 @@ struct PipeStyle {
 };
 
 // A straight pipe from a to b (horizontal or vertical), lit along one side, with collars.
-SvgElement pipe(double ax, double ay, double bx, double by, const PipeStyle& style, double collarSpacing) {
+SvgElement pipe(double ax, double ay, double bx, double by, const PipeStyle& style, double collarSpacing)
+{
     SvgElement group = svgGroup();
     const bool horizontal = ay == by;
     auto band = [&](double offset, double thickness, const char* colour) {
@@ -112,7 +119,8 @@ SvgElement pipe(double ax, double ay, double bx, double by, const PipeStyle& sty
     return group;
 }
 
-SvgElement window(double x, double y, double w, double h, const char* glow) {
+SvgElement window(double x, double y, double w, double h, const char* glow)
+{
     SvgElement group = svgGroup();
     group.child(svgRect(x, y, w, h, 3).fill(glow));
     SvgElement bars = svgPath(PathBuilder()
@@ -128,7 +136,8 @@ SvgElement window(double x, double y, double w, double h, const char* glow) {
 
 }  // namespace
 
-void BackgroundPainter::paint(int world, SvgDocument& document, RandomStream& random) {
+void BackgroundPainter::paint(int world, SvgDocument& document, RandomStream& random)
+{
     document.setWrap(true);
     switch (world) {
     case 1: sunnyHills(document, random); break;
@@ -140,15 +149,16 @@ void BackgroundPainter::paint(int world, SvgDocument& document, RandomStream& ra
     }
 }
 
-void BackgroundPainter::sunnyHills(SvgDocument& art, RandomStream& random) {
+void BackgroundPainter::sunnyHills(SvgDocument& art, RandomStream& random)
+{
     art.add(fillAll(palette::sky));
     // The sun and its rays.
     for (int i = 0; i < 12; ++i) {
         const double a = i * pi / 6.0;
         art.add(ShapeKit::polygon({{390 + std::cos(a) * 40, 70 + std::sin(a) * 40},
-                                     {390 + std::cos(a + 0.16) * 78, 70 + std::sin(a + 0.16) * 78},
-                                     {390 + std::cos(a - 0.16) * 78, 70 + std::sin(a - 0.16) * 78}},
-                                    palette::goldHighlight));
+                                   {390 + std::cos(a + 0.16) * 78, 70 + std::sin(a + 0.16) * 78},
+                                   {390 + std::cos(a - 0.16) * 78, 70 + std::sin(a - 0.16) * 78}},
+                                  palette::goldHighlight));
     }
     art.add(svgCircle(390, 70, 38).fill(palette::gold).stroke(palette::outline, backgroundOutline));
     art.add(svgCircle(380, 60, 26).fill(palette::goldHighlight));
@@ -161,8 +171,8 @@ void BackgroundPainter::sunnyHills(SvgDocument& art, RandomStream& random) {
         const Tones* tones;
     };
     for (const Band band : {Band{150, 262, 0, &farHills}, Band{390, 512, 128, &nearHills}}) {
-        SvgElement hills = ShapeKit::hills(random, -band.shift, tile, band.crest, 40, band.bottom + 8, 4,
-                                           *band.tones, backgroundOutline);
+        SvgElement hills = ShapeKit::hills(random, -band.shift, tile, band.crest, 40, band.bottom + 8, 4, *band.tones,
+                                           backgroundOutline);
         art.add(hills);
         for (double x = 60 - band.shift; x < tile - band.shift; x += 128) {
             art.add(lollipopTree(x + random.uniform(0, 30), band.crest + 62 + random.uniform(0, 10),
@@ -170,8 +180,7 @@ void BackgroundPainter::sunnyHills(SvgDocument& art, RandomStream& random) {
         }
         for (double x = -band.shift; x < tile - band.shift; x += 64) {
             art.add(ShapeKit::cloud(random, x + random.uniform(-6, 6), band.bottom + random.uniform(16, 20),
-                                    random.uniform(90, 110), random.uniform(34, 42), cloudTones,
-                                    backgroundOutline));
+                                    random.uniform(90, 110), random.uniform(34, 42), cloudTones, backgroundOutline));
         }
     }
     // Small clouds drifting in the open sky.
@@ -180,7 +189,8 @@ void BackgroundPainter::sunnyHills(SvgDocument& art, RandomStream& random) {
     art.add(ShapeKit::cloud(random, 470, 318, 80, 34, cloudTones, backgroundOutline));
 }
 
-void BackgroundPainter::giantsBathroom(SvgDocument& art, RandomStream& random) {
+void BackgroundPainter::giantsBathroom(SvgDocument& art, RandomStream& random)
+{
     constexpr double wallTile = 64.0;
     art.add(fillAll("#8a7fa6"));
     for (double y = 0; y < tile; y += wallTile) {
@@ -221,7 +231,8 @@ void BackgroundPainter::giantsBathroom(SvgDocument& art, RandomStream& random) {
     art.add(svgEllipse(duckX - 8, duckY - 4, 18, 9).fill(palette::goldShadow));
 }
 
-void BackgroundPainter::crystalCave(SvgDocument& art, RandomStream& random) {
+void BackgroundPainter::crystalCave(SvgDocument& art, RandomStream& random)
+{
     // Darkened the most of all: light rock, white-hot crystals.
     art.add(fillAll(palette::lilacHighlight));
     for (int i = 0; i < 26; ++i) {
@@ -241,39 +252,39 @@ void BackgroundPainter::crystalCave(SvgDocument& art, RandomStream& random) {
     struct Cluster {
         double x, y, scale;
     };
-    for (const Cluster cluster : {Cluster{90, 180, 1.2}, Cluster{330, 120, 0.9}, Cluster{250, 420, 1.3},
-                                  Cluster{470, 330, 0.8}}) {
+    for (const Cluster cluster :
+         {Cluster{90, 180, 1.2}, Cluster{330, 120, 0.9}, Cluster{250, 420, 1.3}, Cluster{470, 330, 0.8}}) {
         for (int k = -2; k <= 2; ++k) {
             const Tones& tones = crystalTones[random.below(3)];
-            art.add(ShapeKit::crystal(cluster.x + k * 16 * cluster.scale, cluster.y,
-                                        random.uniform(9, 13) * cluster.scale,
-                                        (90 - std::abs(k) * 22 + random.uniform(-8, 8)) * cluster.scale, k * 14.0,
-                                        tones, backgroundOutline));
+            art.add(ShapeKit::crystal(
+                cluster.x + k * 16 * cluster.scale, cluster.y, random.uniform(9, 13) * cluster.scale,
+                (90 - std::abs(k) * 22 + random.uniform(-8, 8)) * cluster.scale, k * 14.0, tones, backgroundOutline));
         }
         art.add(svgEllipse(cluster.x, cluster.y + 4, 56 * cluster.scale, 12 * cluster.scale)
-                      .fill(palette::violet)
-                      .stroke(palette::outline, backgroundOutline));
+                    .fill(palette::violet)
+                    .stroke(palette::outline, backgroundOutline));
     }
     // Glowing mushrooms between the clusters.
     for (const Point spot : {Point{190, 260}, Point{420, 470}, Point{40, 400}}) {
         art.add(svgRect(spot.x - 6, spot.y - 30, 12, 30, 5).fill(palette::cream).stroke(palette::outline, 3));
         art.add(svgPath(PathBuilder()
-                              .moveTo(spot.x - 30, spot.y - 28)
-                              .quadTo(spot.x, spot.y - 72, spot.x + 30, spot.y - 28)
-                              .close()
-                              .str())
-                      .fill(palette::teal)
-                      .stroke(palette::outline, 3));
+                            .moveTo(spot.x - 30, spot.y - 28)
+                            .quadTo(spot.x, spot.y - 72, spot.x + 30, spot.y - 28)
+                            .close()
+                            .str())
+                    .fill(palette::teal)
+                    .stroke(palette::outline, 3));
         art.add(svgCircle(spot.x - 10, spot.y - 42, 5).fill(palette::tealHighlight));
         art.add(svgCircle(spot.x + 9, spot.y - 36, 4).fill(palette::tealHighlight));
     }
     for (int i = 0; i < 30; ++i) {
-        art.add(ShapeKit::sparkle(random.uniform(0, tile), random.uniform(0, tile), random.uniform(6, 14),
-                                    palette::white));
+        art.add(
+            ShapeKit::sparkle(random.uniform(0, tile), random.uniform(0, tile), random.uniform(6, 14), palette::white));
     }
 }
 
-void BackgroundPainter::plumbingUnderworld(SvgDocument& art, RandomStream& random) {
+void BackgroundPainter::plumbingUnderworld(SvgDocument& art, RandomStream& random)
+{
     constexpr double brickW = 64.0;
     constexpr double brickH = 32.0;
     art.add(fillAll("#4a3038"));
@@ -295,8 +306,9 @@ void BackgroundPainter::plumbingUnderworld(SvgDocument& art, RandomStream& rando
     art.add(pipe(400, -20, 400, tile + 20, brass, 170));
     // Junction boxes where pipes cross.
     for (const Point joint : {Point{150, 110}, Point{400, 110}, Point{150, 370}, Point{400, 370}}) {
-        art.add(svgRect(joint.x - 26, joint.y - 26, 52, 52, 10).fill(palette::stone).stroke(palette::outline,
-                                                                                              backgroundOutline));
+        art.add(svgRect(joint.x - 26, joint.y - 26, 52, 52, 10)
+                    .fill(palette::stone)
+                    .stroke(palette::outline, backgroundOutline));
         art.add(svgRect(joint.x - 20, joint.y - 20, 22, 6, 3).fill(palette::stoneHighlight));
         for (const Point bolt : {Point{-17, -17}, Point{17, -17}, Point{-17, 17}, Point{17, 17}}) {
             art.add(svgCircle(joint.x + bolt.x, joint.y + bolt.y, 3.5).fill(palette::stoneShadow));
@@ -313,7 +325,8 @@ void BackgroundPainter::plumbingUnderworld(SvgDocument& art, RandomStream& rando
     art.add(ShapeKit::cloud(random, 470, 40, 70, 32, steam, backgroundOutline));
 }
 
-void BackgroundPainter::sunsetRooftops(SvgDocument& art, RandomStream& random) {
+void BackgroundPainter::sunsetRooftops(SvgDocument& art, RandomStream& random)
+{
     // Only the red channel reaches the screen: bright sky, nearly red-free rooftops, glowing windows.
     const char* sky = "#ffb05a";
     const char* skyBright = "#fff0b0";
@@ -343,8 +356,8 @@ void BackgroundPainter::sunsetRooftops(SvgDocument& art, RandomStream& random) {
             // Gabled house: dark wall and roof, a lighter roof edge.
             art.add(svgRect(x, wallTop, w, row.baseY - wallTop + 40).fill(roofDark));
             art.add(ShapeKit::polygon({{x - 8, wallTop + 2}, {x + w / 2, wallTop - roofRise}, {x + w + 8, wallTop + 2}},
-                                        roofDark)
-                          .stroke(roofEdge, 5));
+                                      roofDark)
+                        .stroke(roofEdge, 5));
             if (random.chance(0.6)) {
                 const double cx = x + w * random.uniform(0.6, 0.75);
                 art.add(svgRect(cx, wallTop - roofRise - 10, 14, roofRise + 10).fill(roofDark).stroke(roofEdge, 3));

@@ -13,7 +13,8 @@ struct Edge {
 
 using Corner = std::pair<int, int>;
 
-int turnDirection(const Edge& in, const Edge& out) {
+int turnDirection(const Edge& in, const Edge& out)
+{
     const int ax = in.toX - in.fromX;
     const int ay = in.toY - in.fromY;
     const int bx = out.toX - out.fromX;
@@ -23,7 +24,8 @@ int turnDirection(const Edge& in, const Edge& out) {
 
 }  // namespace
 
-CellMask::CellMask(const std::vector<std::string>& rowTexts) {
+CellMask::CellMask(const std::vector<std::string>& rowTexts)
+{
     rowCount = static_cast<int>(rowTexts.size());
     columnCount = rowCount > 0 ? static_cast<int>(rowTexts[0].size()) : 0;
     if (rowCount == 0 || columnCount == 0) {
@@ -46,7 +48,8 @@ CellMask::CellMask(const std::vector<std::string>& rowTexts) {
     }
 }
 
-void CellMask::setOpenSides(const std::string& sides) {
+void CellMask::setOpenSides(const std::string& sides)
+{
     for (char side : sides) {
         switch (side) {
         case 'L': openLeft = true; break;
@@ -58,16 +61,18 @@ void CellMask::setOpenSides(const std::string& sides) {
     }
 }
 
-bool CellMask::solid(int column, int row) const {
+bool CellMask::solid(int column, int row) const
+{
     if (column < 0 || row < 0 || column >= columnCount || row >= rowCount) {
         return false;
     }
     return cells[static_cast<size_t>(row * columnCount + column)];
 }
 
-bool CellMask::solidOrJoined(int column, int row) const {
-    if ((column < 0 && !openLeft) || (column >= columnCount && !openRight) ||
-        (row < 0 && !openTop) || (row >= rowCount && !openBottom)) {
+bool CellMask::solidOrJoined(int column, int row) const
+{
+    if ((column < 0 && !openLeft) || (column >= columnCount && !openRight) || (row < 0 && !openTop) ||
+        (row >= rowCount && !openBottom)) {
         return false;
     }
     const int c = column < 0 ? 0 : (column >= columnCount ? columnCount - 1 : column);
@@ -75,7 +80,8 @@ bool CellMask::solidOrJoined(int column, int row) const {
     return solid(c, r);
 }
 
-std::vector<std::vector<Point>> CellMask::outlineLoops() const {
+std::vector<std::vector<Point>> CellMask::outlineLoops() const
+{
     // Directed edges with the solid cell on the right-hand side (clockwise on a y-down screen),
     // over the mask grown by one joined cell on every side.
     std::multimap<Corner, Edge> edgesFrom;

@@ -7,7 +7,8 @@
 #include <exception>
 #include <fstream>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "usage: worldtiles <picture name> <output.svg> [piece catalogue]\n");
         return 2;

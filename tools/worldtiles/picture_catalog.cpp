@@ -14,9 +14,9 @@
 namespace {
 
 struct PictureSize {
-    int first, last;    // file numbers
-    int viewW, viewH;   // drawn size in level pixels
-    int pixelW, pixelH; // picture size
+    int first, last;     // file numbers
+    int viewW, viewH;    // drawn size in level pixels
+    int pixelW, pixelH;  // picture size
 };
 
 constexpr std::array<PictureSize, 7> collisionSizes = {{
@@ -44,7 +44,8 @@ constexpr int backgroundCount = 5;
 constexpr int backgroundPixels = 512;
 
 template <size_t N>
-SvgDocument blank(const std::array<PictureSize, N>& sizes, int number, const std::string& name) {
+SvgDocument blank(const std::array<PictureSize, N>& sizes, int number, const std::string& name)
+{
     for (const PictureSize& size : sizes) {
         if (number >= size.first && number <= size.last) {
             return SvgDocument(size.pixelW, size.pixelH, size.viewW, size.viewH);
@@ -54,7 +55,8 @@ SvgDocument blank(const std::array<PictureSize, N>& sizes, int number, const std
 }
 
 // The number after a family prefix, or 0 when name is not of that family.
-int familyNumber(const std::string& name, const std::string& prefix) {
+int familyNumber(const std::string& name, const std::string& prefix)
+{
     if (name.compare(0, prefix.size(), prefix) != 0 || name.size() == prefix.size()) {
         return 0;
     }
@@ -67,7 +69,8 @@ int familyNumber(const std::string& name, const std::string& prefix) {
 
 }  // namespace
 
-SvgDocument PictureCatalog::draw(const std::string& name) const {
+SvgDocument PictureCatalog::draw(const std::string& name) const
+{
     RandomStream random(name);
     if (const int n = familyNumber(name, "jee"); n >= 1 && n <= backgroundCount) {
         SvgDocument document(backgroundPixels, backgroundPixels, backgroundPixels, backgroundPixels);
@@ -90,7 +93,8 @@ SvgDocument PictureCatalog::draw(const std::string& name) const {
     throw std::runtime_error("no world picture called " + name);
 }
 
-SvgDocument PictureCatalog::drawCollision(int number, const std::string& name) const {
+SvgDocument PictureCatalog::drawCollision(int number, const std::string& name) const
+{
     SvgDocument document = blank(collisionSizes, number, name);
     const PieceRecipe& recipe = pieces.recipe(number);
     const TerrainMaterial material = TerrainMaterial::fromName(recipe.material);

@@ -8,11 +8,13 @@
 
 namespace {
 
-bool isMaskRow(const std::string& line) {
+bool isMaskRow(const std::string& line)
+{
     return !line.empty() && line.find_first_not_of("#.") == std::string::npos;
 }
 
-std::string trimmed(const std::string& line) {
+std::string trimmed(const std::string& line)
+{
     const size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos) {
         return "";
@@ -23,7 +25,8 @@ std::string trimmed(const std::string& line) {
 
 }  // namespace
 
-PieceCatalog PieceCatalog::load(const std::string& path) {
+PieceCatalog PieceCatalog::load(const std::string& path)
+{
     std::ifstream file(path);
     if (!file) {
         throw std::runtime_error("cannot read piece catalogue " + path);
@@ -33,7 +36,8 @@ PieceCatalog PieceCatalog::load(const std::string& path) {
     return parse(text.str());
 }
 
-PieceCatalog PieceCatalog::parse(const std::string& text) {
+PieceCatalog PieceCatalog::parse(const std::string& text)
+{
     PieceCatalog catalog;
     std::istringstream lines(text);
     std::string line;
@@ -92,7 +96,8 @@ PieceCatalog PieceCatalog::parse(const std::string& text) {
     return catalog;
 }
 
-const PieceRecipe& PieceCatalog::recipe(int number) const {
+const PieceRecipe& PieceCatalog::recipe(int number) const
+{
     const auto found = recipes.find(number);
     if (found == recipes.end()) {
         throw std::runtime_error("piece catalogue has no piece " + std::to_string(number));

@@ -17,34 +17,38 @@ constexpr double nearOutline = 3.0;
 const Tones leafTones{palette::leaf, palette::leafShadow, palette::leafHighlight};
 const Tones farCloud{palette::white, palette::lilacHighlight, palette::white};
 
-SvgElement faded(const SvgElement& element, double opacity) {
+SvgElement faded(const SvgElement& element, double opacity)
+{
     SvgElement group = svgGroup();
     group.opacity(opacity).child(element);
     return group;
 }
 
 // A sagging line between two points, as a quadratic curve.
-SvgElement sag(double x0, double y0, double x1, double y1, double drop, const char* colour, double width) {
-    SvgElement line =
-        svgPath(PathBuilder().moveTo(x0, y0).quadTo((x0 + x1) / 2, (y0 + y1) / 2 + drop, x1, y1).str());
+SvgElement sag(double x0, double y0, double x1, double y1, double drop, const char* colour, double width)
+{
+    SvgElement line = svgPath(PathBuilder().moveTo(x0, y0).quadTo((x0 + x1) / 2, (y0 + y1) / 2 + drop, x1, y1).str());
     line.attr("fill", "none").stroke(colour, width);
     return line;
 }
 
 // The point at t on that sagging line.
-Point sagPoint(double x0, double y0, double x1, double y1, double drop, double t) {
+Point sagPoint(double x0, double y0, double x1, double y1, double drop, double t)
+{
     const double cx = (x0 + x1) / 2;
     const double cy = (y0 + y1) / 2 + drop;
     const double u = 1 - t;
     return {u * u * x0 + 2 * u * t * cx + t * t * x1, u * u * y0 + 2 * u * t * cy + t * t * y1};
 }
 
-void farHills(SvgDocument& document, RandomStream& random) {
+void farHills(SvgDocument& document, RandomStream& random)
+{
     const Tones tones{"#bfe8d0", "#9fd4c0", "#e8fff0"};
     document.add(faded(ShapeKit::hills(random, 0, 400, 250, 60, 400, 3, tones, 0), farOpacity));
 }
 
-void farTowers(SvgDocument& document, RandomStream& random) {
+void farTowers(SvgDocument& document, RandomStream& random)
+{
     SvgElement skyline = svgGroup();
     const char* wall = "#d8cce8";
     const char* roof = "#b8a8d8";
@@ -70,25 +74,27 @@ void farTowers(SvgDocument& document, RandomStream& random) {
     document.add(faded(skyline, farOpacity * 0.9));
 }
 
-void farSpires(SvgDocument& document, RandomStream& random) {
+void farSpires(SvgDocument& document, RandomStream& random)
+{
     SvgElement spires = svgGroup();
     const Tones pale{"#e4dcff", "#c4b4f4", palette::white};
     const Tones paleTeal{"#c8f4ee", "#96dcd4", palette::white};
     for (int i = 0; i < 6; ++i) {
         const double cx = 40 + i * 62 + random.uniform(-10, 10);
-        spires.child(ShapeKit::crystal(cx, 400, random.uniform(14, 22), random.uniform(140, 300),
-                                       random.uniform(-8, 8), i % 2 == 0 ? pale : paleTeal, 0));
+        spires.child(ShapeKit::crystal(cx, 400, random.uniform(14, 22), random.uniform(140, 300), random.uniform(-8, 8),
+                                       i % 2 == 0 ? pale : paleTeal, 0));
     }
     for (int i = 0; i < 8; ++i) {
-        spires.child(ShapeKit::sparkle(random.uniform(30, 370), random.uniform(60, 300), random.uniform(6, 12),
-                                       palette::white));
+        spires.child(
+            ShapeKit::sparkle(random.uniform(30, 370), random.uniform(60, 300), random.uniform(6, 12), palette::white));
     }
     document.add(faded(spires, farOpacity));
 }
 
 }  // namespace
 
-void SceneryPainter::paintParallax(int number, SvgDocument& document, RandomStream& random) {
+void SceneryPainter::paintParallax(int number, SvgDocument& document, RandomStream& random)
+{
     const double w = document.width();
     switch (number) {
     case 1:
@@ -106,7 +112,8 @@ void SceneryPainter::paintParallax(int number, SvgDocument& document, RandomStre
     }
 }
 
-void SceneryPainter::paintForeground(int number, SvgDocument& document, RandomStream& random) {
+void SceneryPainter::paintForeground(int number, SvgDocument& document, RandomStream& random)
+{
     switch (number) {
     case 1: hangingVines(document, random, 3, 0.55); break;
     case 2: grassTuft(document, random); break;
@@ -124,7 +131,8 @@ void SceneryPainter::paintForeground(int number, SvgDocument& document, RandomSt
     }
 }
 
-void SceneryPainter::hangingVines(SvgDocument& document, RandomStream& random, int count, double reach) {
+void SceneryPainter::hangingVines(SvgDocument& document, RandomStream& random, int count, double reach)
+{
     const double size = document.width();
     for (int v = 0; v < count; ++v) {
         const double x = size * (v + 0.5) / count + random.uniform(-size * 0.05, size * 0.05);
@@ -148,7 +156,8 @@ void SceneryPainter::hangingVines(SvgDocument& document, RandomStream& random, i
     }
 }
 
-void SceneryPainter::grassTuft(SvgDocument& document, RandomStream& random) {
+void SceneryPainter::grassTuft(SvgDocument& document, RandomStream& random)
+{
     const double size = document.width();
     SvgElement tuft = svgGroup();
     for (int i = 0; i < 11; ++i) {
@@ -173,7 +182,8 @@ void SceneryPainter::grassTuft(SvgDocument& document, RandomStream& random) {
     document.add(tuft);
 }
 
-void SceneryPainter::fallingLeaves(SvgDocument& document, RandomStream& random) {
+void SceneryPainter::fallingLeaves(SvgDocument& document, RandomStream& random)
+{
     const Tones autumn{palette::orange, palette::orangeShadow, palette::gold};
     for (int i = 0; i < 9; ++i) {
         const double x = random.uniform(30, 370);
@@ -183,7 +193,8 @@ void SceneryPainter::fallingLeaves(SvgDocument& document, RandomStream& random) 
     }
 }
 
-void SceneryPainter::towelRail(SvgDocument& document) {
+void SceneryPainter::towelRail(SvgDocument& document)
+{
     // The rail runs along the top edge; one small towel hangs at the left.
     SvgElement rail = svgGroup();
     rail.child(svgRect(-10, 20, 420, 14, 7).fill(palette::gold).stroke(palette::outline, nearOutline));
@@ -200,7 +211,8 @@ void SceneryPainter::towelRail(SvgDocument& document) {
     document.add(rail);
 }
 
-void SceneryPainter::steamWisps(SvgDocument& document, RandomStream& random, double opacity, bool fromBelow) {
+void SceneryPainter::steamWisps(SvgDocument& document, RandomStream& random, double opacity, bool fromBelow)
+{
     const Tones steam{palette::white, palette::lilacHighlight, palette::white};
     // Steam has no edges: a blur turns the strokes and puffs into vapour.
     SvgElement blur("filter");
@@ -224,7 +236,8 @@ void SceneryPainter::steamWisps(SvgDocument& document, RandomStream& random, dou
     }
 }
 
-void SceneryPainter::glowThreads(SvgDocument& document, RandomStream& random) {
+void SceneryPainter::glowThreads(SvgDocument& document, RandomStream& random)
+{
     for (int i = 0; i < 6; ++i) {
         const double x = 30 + i * 66 + random.uniform(-12, 12);
         const double length = random.uniform(90, 200);
@@ -242,7 +255,8 @@ void SceneryPainter::glowThreads(SvgDocument& document, RandomStream& random) {
     }
 }
 
-void SceneryPainter::glowMushrooms(SvgDocument& document, RandomStream& random) {
+void SceneryPainter::glowMushrooms(SvgDocument& document, RandomStream& random)
+{
     struct Mushroom {
         double x, height, capRadius;
     };
@@ -269,7 +283,8 @@ void SceneryPainter::glowMushrooms(SvgDocument& document, RandomStream& random) 
     }
 }
 
-void SceneryPainter::hangingChains(SvgDocument& document) {
+void SceneryPainter::hangingChains(SvgDocument& document)
+{
     struct Chain {
         double x, length;
         bool hook;
@@ -301,7 +316,8 @@ void SceneryPainter::hangingChains(SvgDocument& document) {
     }
 }
 
-void SceneryPainter::washingLine(SvgDocument& document) {
+void SceneryPainter::washingLine(SvgDocument& document)
+{
     constexpr double drop = 60;
     SvgElement line = svgGroup();
     line.child(sag(-10, 20, 410, 20, drop, palette::outline, 5));
@@ -351,7 +367,8 @@ void SceneryPainter::washingLine(SvgDocument& document) {
     }
 }
 
-void SceneryPainter::lanternString(SvgDocument& document) {
+void SceneryPainter::lanternString(SvgDocument& document)
+{
     constexpr double drop = 90;
     SvgElement line = sag(-10, 10, 410, 10, drop, palette::outline, 3);
     document.add(line);

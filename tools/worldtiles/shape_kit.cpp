@@ -14,8 +14,8 @@ struct Puff {
     double cx, cy, r;
 };
 
-SvgElement puffLayer(const std::vector<Puff>& puffs, const char* colour, double grow, double dropY,
-                     double strokeWidth) {
+SvgElement puffLayer(const std::vector<Puff>& puffs, const char* colour, double grow, double dropY, double strokeWidth)
+{
     SvgElement layer = svgGroup();
     for (const Puff& puff : puffs) {
         SvgElement circle = svgCircle(puff.cx, puff.cy + dropY, puff.r + grow);
@@ -31,7 +31,8 @@ SvgElement puffLayer(const std::vector<Puff>& puffs, const char* colour, double 
 }  // namespace
 
 SvgElement ShapeKit::cloud(RandomStream& random, double cx, double baseY, double width, double height,
-                           const Tones& tones, double outlineWidth) {
+                           const Tones& tones, double outlineWidth)
+{
     std::vector<Puff> puffs;
     const int count = 4 + static_cast<int>(width / 60.0);
     for (int i = 0; i < count; ++i) {
@@ -67,8 +68,9 @@ SvgElement ShapeKit::cloud(RandomStream& random, double cx, double baseY, double
     return group;
 }
 
-SvgElement ShapeKit::hills(RandomStream& random, double x0, double width, double top, double crestDepth,
-                           double bottom, int bumps, const Tones& tones, double outlineWidth) {
+SvgElement ShapeKit::hills(RandomStream& random, double x0, double width, double top, double crestDepth, double bottom,
+                           int bumps, const Tones& tones, double outlineWidth)
+{
     std::vector<double> heights;
     for (int i = 0; i < bumps; ++i) {
         heights.push_back(top + random.uniform(0.0, crestDepth));
@@ -79,8 +81,8 @@ SvgElement ShapeKit::hills(RandomStream& random, double x0, double width, double
         path.moveTo(x0, bottom).lineTo(x0, (heights.back() + heights[0]) * 0.5 + step * 0.5 + shiftY);
         for (int i = 0; i < bumps; ++i) {
             const double left = x0 + i * step;
-            const double valley = (heights[static_cast<size_t>(i)] +
-                                   heights[static_cast<size_t>((i + 1) % bumps)]) * 0.5 + step * 0.5;
+            const double valley =
+                (heights[static_cast<size_t>(i)] + heights[static_cast<size_t>((i + 1) % bumps)]) * 0.5 + step * 0.5;
             path.curveTo(left + step * 0.05, heights[static_cast<size_t>(i)] + shiftY, left + step * 0.95,
                          heights[static_cast<size_t>(i)] + shiftY, left + step, valley + shiftY);
         }
@@ -108,7 +110,8 @@ SvgElement ShapeKit::hills(RandomStream& random, double x0, double width, double
 }
 
 SvgElement ShapeKit::leaf(double cx, double cy, double length, double angleDegrees, const Tones& tones,
-                          double outlineWidth) {
+                          double outlineWidth)
+{
     const double half = length / 2.0;
     const double widthHalf = length * 0.28;
     PathBuilder shape;
@@ -139,7 +142,8 @@ SvgElement ShapeKit::leaf(double cx, double cy, double length, double angleDegre
     return group;
 }
 
-SvgElement ShapeKit::sparkle(double cx, double cy, double radius, const char* colour) {
+SvgElement ShapeKit::sparkle(double cx, double cy, double radius, const char* colour)
+{
     const double waist = radius * 0.22;
     PathBuilder star;
     star.moveTo(cx, cy - radius)
@@ -154,30 +158,39 @@ SvgElement ShapeKit::sparkle(double cx, double cy, double radius, const char* co
 }
 
 SvgElement ShapeKit::crystal(double cx, double baseY, double halfWidth, double height, double angleDegrees,
-                             const Tones& tones, double outlineWidth) {
+                             const Tones& tones, double outlineWidth)
+{
     SvgElement group = svgGroup();
     group.transform("rotate(" + SvgElement::number(angleDegrees) + " " + SvgElement::number(cx) + " " +
                     SvgElement::number(baseY) + ")");
     const double shoulder = baseY - height * 0.75;
     const double tip = baseY - height;
-    SvgElement body =
-        polygon({{cx - halfWidth, baseY}, {cx - halfWidth, shoulder}, {cx, tip}, {cx + halfWidth, shoulder},
-                 {cx + halfWidth, baseY}},
-                tones.face);
+    SvgElement body = polygon({{cx - halfWidth, baseY},
+                               {cx - halfWidth, shoulder},
+                               {cx, tip},
+                               {cx + halfWidth, shoulder},
+                               {cx + halfWidth, baseY}},
+                              tones.face);
     if (outlineWidth > 0.0) {
         body.stroke(palette::outline, outlineWidth);
     }
     group.child(body);
-    group.child(polygon({{cx + halfWidth * 0.15, baseY}, {cx + halfWidth * 0.15, shoulder + halfWidth * 0.1},
-                         {cx, tip + outlineWidth}, {cx + halfWidth, shoulder}, {cx + halfWidth, baseY}},
+    group.child(polygon({{cx + halfWidth * 0.15, baseY},
+                         {cx + halfWidth * 0.15, shoulder + halfWidth * 0.1},
+                         {cx, tip + outlineWidth},
+                         {cx + halfWidth, shoulder},
+                         {cx + halfWidth, baseY}},
                         tones.shadow));
-    group.child(polygon({{cx - halfWidth * 0.6, baseY - height * 0.1}, {cx - halfWidth * 0.6, shoulder},
-                         {cx - halfWidth * 0.15, shoulder - height * 0.12}, {cx - halfWidth * 0.15, baseY - height * 0.1}},
+    group.child(polygon({{cx - halfWidth * 0.6, baseY - height * 0.1},
+                         {cx - halfWidth * 0.6, shoulder},
+                         {cx - halfWidth * 0.15, shoulder - height * 0.12},
+                         {cx - halfWidth * 0.15, baseY - height * 0.1}},
                         tones.highlight));
     return group;
 }
 
-SvgElement ShapeKit::polygon(const std::vector<Point>& points, const char* colour) {
+SvgElement ShapeKit::polygon(const std::vector<Point>& points, const char* colour)
+{
     PathBuilder path;
     for (size_t i = 0; i < points.size(); ++i) {
         if (i == 0) {
@@ -192,7 +205,8 @@ SvgElement ShapeKit::polygon(const std::vector<Point>& points, const char* colou
     return element;
 }
 
-SvgElement ShapeKit::curve(const std::vector<Point>& points, const char* colour, double width) {
+SvgElement ShapeKit::curve(const std::vector<Point>& points, const char* colour, double width)
+{
     SvgElement element = svgPath(PathBuilder().smoothLine(points).str());
     element.attr("fill", "none").stroke(colour, width);
     return element;

@@ -20,8 +20,8 @@ public:
                             const Tones& tones, double outlineWidth);
     // Rolling hills: a crest through random heights between top and top + crestDepth, filled down to
     // bottom, over [x0, x0 + width]; the ends meet at the same height so a full-width band wraps.
-    static SvgElement hills(RandomStream& random, double x0, double width, double top, double crestDepth,
-                            double bottom, int bumps, const Tones& tones, double outlineWidth);
+    static SvgElement hills(RandomStream& random, double x0, double width, double top, double crestDepth, double bottom,
+                            int bumps, const Tones& tones, double outlineWidth);
     static SvgElement leaf(double cx, double cy, double length, double angleDegrees, const Tones& tones,
                            double outlineWidth);
     // A four-pointed twinkle.

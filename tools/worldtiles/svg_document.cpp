@@ -2,13 +2,16 @@
 #include "svg_document.hpp"
 
 SvgDocument::SvgDocument(int pixelW, int pixelH, double viewW, double viewH)
-    : pixelWidth(pixelW), pixelHeight(pixelH), viewWidth(viewW), viewHeight(viewH) {}
+    : pixelWidth(pixelW), pixelHeight(pixelH), viewWidth(viewW), viewHeight(viewH)
+{}
 
-void SvgDocument::define(const SvgElement& element) {
+void SvgDocument::define(const SvgElement& element)
+{
     definitions += element.str();
 }
 
-void SvgDocument::add(const SvgElement& element) {
+void SvgDocument::add(const SvgElement& element)
+{
     if (!wrap) {
         art += element.str();
         return;
@@ -23,7 +26,8 @@ void SvgDocument::add(const SvgElement& element) {
     }
 }
 
-std::string SvgDocument::str() const {
+std::string SvgDocument::str() const
+{
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     text += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
     text += " width=\"" + std::to_string(pixelWidth) + "\" height=\"" + std::to_string(pixelHeight) + "\"";

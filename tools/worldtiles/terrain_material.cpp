@@ -20,9 +20,14 @@ struct MaterialName {
 };
 
 constexpr std::array<MaterialName, static_cast<size_t>(TerrainKind::Count)> materialNames = {{
-    {"grass", TerrainKind::Grass},     {"tiles", TerrainKind::Tiles}, {"crystal", TerrainKind::Crystal},
-    {"brick", TerrainKind::Brick},     {"roof", TerrainKind::Roof},   {"stone", TerrainKind::Stone},
-    {"chimney", TerrainKind::Chimney}, {"pipe", TerrainKind::Pipe},
+    {"grass", TerrainKind::Grass},
+    {"tiles", TerrainKind::Tiles},
+    {"crystal", TerrainKind::Crystal},
+    {"brick", TerrainKind::Brick},
+    {"roof", TerrainKind::Roof},
+    {"stone", TerrainKind::Stone},
+    {"chimney", TerrainKind::Chimney},
+    {"pipe", TerrainKind::Pipe},
 }};
 
 // Brick walls come in two colourings: the rusty underworld and the sandy chimneys.
@@ -48,15 +53,16 @@ constexpr double roofTileWidth = 16.0;
 constexpr double pipeBandHeight = 64.0;
 constexpr double pipeFlangeSpacing = 128.0;
 
-SvgElement filledRect(double x, double y, double w, double h, const char* colour, double radius = 0.0) {
+SvgElement filledRect(double x, double y, double w, double h, const char* colour, double radius = 0.0)
+{
     SvgElement rect = svgRect(x, y, w, h, radius);
     rect.fill(colour);
     return rect;
 }
 
 // A rounded pebble: a wobbly loop with a highlight and a thin outline.
-SvgElement pebble(RandomStream& random, double cx, double cy, double radius, const char* face,
-                  const char* highlight) {
+SvgElement pebble(RandomStream& random, double cx, double cy, double radius, const char* face, const char* highlight)
+{
     std::vector<Point> loop;
     constexpr int lobes = 7;
     for (int i = 0; i < lobes; ++i) {
@@ -74,7 +80,8 @@ SvgElement pebble(RandomStream& random, double cx, double cy, double radius, con
     return group;
 }
 
-Tones pickCrystalTones(RandomStream& random) {
+Tones pickCrystalTones(RandomStream& random)
+{
     switch (random.below(3)) {
     case 0: return {palette::teal, palette::tealShadow, palette::tealHighlight};
     case 1: return {palette::lilac, palette::lilacShadow, palette::white};
@@ -82,8 +89,8 @@ Tones pickCrystalTones(RandomStream& random) {
     }
 }
 
-void paintBrickWall(SvgElement& group, RandomStream& random, double width, double height,
-                    const BrickColours& colours) {
+void paintBrickWall(SvgElement& group, RandomStream& random, double width, double height, const BrickColours& colours)
+{
     group.child(filledRect(0, 0, width, height, colours.mortar));
     const int rows = static_cast<int>(std::ceil(height / brickHeight));
     for (int row = 0; row < rows; ++row) {
@@ -100,7 +107,8 @@ void paintBrickWall(SvgElement& group, RandomStream& random, double width, doubl
 
 }  // namespace
 
-TerrainMaterial TerrainMaterial::fromName(const std::string& name) {
+TerrainMaterial TerrainMaterial::fromName(const std::string& name)
+{
     for (const MaterialName& entry : materialNames) {
         if (name == entry.name) {
             return TerrainMaterial(entry.kind);
@@ -109,7 +117,8 @@ TerrainMaterial TerrainMaterial::fromName(const std::string& name) {
     throw std::runtime_error("unknown terrain material \"" + name + "\"");
 }
 
-void TerrainMaterial::paintBody(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintBody(SvgElement& group, RandomStream& random, double width, double height) const
+{
     switch (kind) {
     case TerrainKind::Grass: paintEarth(group, random, width, height); break;
     case TerrainKind::Tiles: paintPorcelain(group, random, width, height); break;
@@ -123,7 +132,8 @@ void TerrainMaterial::paintBody(SvgElement& group, RandomStream& random, double 
     }
 }
 
-void TerrainMaterial::paintEarth(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintEarth(SvgElement& group, RandomStream& random, double width, double height) const
+{
     group.child(filledRect(0, 0, width, height, palette::earth));
     for (double y = 0; y < height; y += cellPixels / 2.0) {
         for (double x = 0; x < width; x += cellPixels / 2.0) {
@@ -143,7 +153,8 @@ void TerrainMaterial::paintEarth(SvgElement& group, RandomStream& random, double
     }
 }
 
-void TerrainMaterial::paintPorcelain(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintPorcelain(SvgElement& group, RandomStream& random, double width, double height) const
+{
     group.child(filledRect(0, 0, width, height, palette::grout));
     for (double y = 0; y < height; y += cellPixels) {
         for (double x = 0; x < width; x += cellPixels) {
@@ -160,8 +171,8 @@ void TerrainMaterial::paintPorcelain(SvgElement& group, RandomStream& random, do
     }
 }
 
-void TerrainMaterial::paintCrystalRock(SvgElement& group, RandomStream& random, double width,
-                                       double height) const {
+void TerrainMaterial::paintCrystalRock(SvgElement& group, RandomStream& random, double width, double height) const
+{
     group.child(filledRect(0, 0, width, height, palette::violet));
     for (double y = 0; y < height; y += cellPixels) {
         for (double x = 0; x < width; x += cellPixels) {
@@ -169,10 +180,10 @@ void TerrainMaterial::paintCrystalRock(SvgElement& group, RandomStream& random, 
             const double cy = y + random.uniform(10, 22);
             const double r = random.uniform(9, 15);
             group.child(ShapeKit::polygon({{cx - r, cy + random.uniform(-4, 4)},
-                                 {cx + random.uniform(-4, 4), cy - r},
-                                 {cx + r, cy + random.uniform(-4, 4)},
-                                 {cx + random.uniform(-4, 4), cy + r * 0.8}},
-                                random.chance(0.7) ? palette::violetShadow : palette::violetHighlight));
+                                           {cx + random.uniform(-4, 4), cy - r},
+                                           {cx + r, cy + random.uniform(-4, 4)},
+                                           {cx + random.uniform(-4, 4), cy + r * 0.8}},
+                                          random.chance(0.7) ? palette::violetShadow : palette::violetHighlight));
         }
     }
     for (double y = 0; y < height; y += 2 * cellPixels) {
@@ -186,7 +197,8 @@ void TerrainMaterial::paintCrystalRock(SvgElement& group, RandomStream& random, 
     }
 }
 
-void TerrainMaterial::paintBricks(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintBricks(SvgElement& group, RandomStream& random, double width, double height) const
+{
     paintBrickWall(group, random, width, height, rustyBricks);
     // Now and then a bolted plate, the underworld's patchwork repairs.
     for (double y = 0; y < height; y += 2 * cellPixels) {
@@ -209,7 +221,8 @@ void TerrainMaterial::paintBricks(SvgElement& group, RandomStream& random, doubl
     }
 }
 
-void TerrainMaterial::paintRoofTiles(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintRoofTiles(SvgElement& group, RandomStream& random, double width, double height) const
+{
     group.child(filledRect(0, 0, width, height, palette::tomatoShadow));
     const int rows = static_cast<int>(std::ceil(height / roofRowHeight));
     // Lower rows first, so each row's rounded ends lie over the row below.
@@ -234,7 +247,8 @@ void TerrainMaterial::paintRoofTiles(SvgElement& group, RandomStream& random, do
     }
 }
 
-void TerrainMaterial::paintMasonry(SvgElement& group, RandomStream& random, double width, double height) const {
+void TerrainMaterial::paintMasonry(SvgElement& group, RandomStream& random, double width, double height) const
+{
     group.child(filledRect(0, 0, width, height, palette::stoneShadow));
     for (double y = 0; y < height; y += cellPixels) {
         const double offset = (static_cast<int>(y / cellPixels) % 2 == 0) ? 0.0 : -cellPixels / 2.0;
@@ -254,7 +268,8 @@ void TerrainMaterial::paintMasonry(SvgElement& group, RandomStream& random, doub
     }
 }
 
-void TerrainMaterial::paintPipeBands(SvgElement& group, double width, double height) const {
+void TerrainMaterial::paintPipeBands(SvgElement& group, double width, double height) const
+{
     for (double y = 0; y < height; y += pipeBandHeight) {
         group.child(filledRect(0, y, width, pipeBandHeight, palette::rust));
         group.child(filledRect(0, y + 9, width, 10, palette::rustHighlight));
@@ -274,7 +289,8 @@ void TerrainMaterial::paintPipeBands(SvgElement& group, double width, double hei
     }
 }
 
-void TerrainMaterial::paintCap(SvgElement& group, RandomStream& random, double x, double y) const {
+void TerrainMaterial::paintCap(SvgElement& group, RandomStream& random, double x, double y) const
+{
     switch (kind) {
     case TerrainKind::Grass: {
         // Scalloped turf: a dark rim under the bumps, one sunny streak on top.
@@ -290,8 +306,8 @@ void TerrainMaterial::paintCap(SvgElement& group, RandomStream& random, double x
             band.fill(layer == 0 ? palette::leafShadow : palette::leaf);
             group.child(band);
         }
-        group.child(filledRect(x + random.uniform(2, 14), y + 6, random.uniform(8, 14), 2.5, palette::leafHighlight,
-                               1.2));
+        group.child(
+            filledRect(x + random.uniform(2, 14), y + 6, random.uniform(8, 14), 2.5, palette::leafHighlight, 1.2));
         if (random.chance(0.25)) {
             const double fx = x + random.uniform(6, 26);
             SvgElement petal = svgCircle(fx, y + 10, 2.8);
@@ -340,43 +356,40 @@ void TerrainMaterial::paintCap(SvgElement& group, RandomStream& random, double x
         group.child(filledRect(x, y + 5, cellPixels, 2, palette::stoneHighlight));
         break;
     case TerrainKind::Pipe:
-    case TerrainKind::Count:
-        break;
+    case TerrainKind::Count: break;
     }
 }
 
-void TerrainMaterial::paintUnderside(SvgElement& group, RandomStream& random, double x, double y) const {
+void TerrainMaterial::paintUnderside(SvgElement& group, RandomStream& random, double x, double y) const
+{
     const double bottom = y + cellPixels;
     switch (kind) {
     case TerrainKind::Grass: {
         group.child(filledRect(x, bottom - undersideDepth - 2, cellPixels, undersideDepth + 2, palette::earthShadow));
         if (random.chance(0.5)) {
             const double rx = x + random.uniform(6, 26);
-            SvgElement root = svgPath(PathBuilder()
-                                          .moveTo(rx, bottom)
-                                          .quadTo(rx + random.uniform(-6, 6), bottom - 8, rx + random.uniform(-4, 4),
-                                                  bottom - 15)
-                                          .str());
+            SvgElement root =
+                svgPath(PathBuilder()
+                            .moveTo(rx, bottom)
+                            .quadTo(rx + random.uniform(-6, 6), bottom - 8, rx + random.uniform(-4, 4), bottom - 15)
+                            .str());
             root.attr("fill", "none").stroke(palette::earthHighlight, 2.0);
             group.child(root);
         }
         break;
     }
-    case TerrainKind::Tiles:
-        group.child(filledRect(x, bottom - 5, cellPixels, 5, palette::lilacShadow));
-        break;
+    case TerrainKind::Tiles: group.child(filledRect(x, bottom - 5, cellPixels, 5, palette::lilacShadow)); break;
     case TerrainKind::Crystal:
         group.child(filledRect(x, bottom - undersideDepth, cellPixels, undersideDepth, palette::violetDeep));
         for (double dx : {8.0, 24.0}) {
             const double tipX = x + dx + random.uniform(-3, 3);
-            group.child(ShapeKit::polygon({{tipX - 5, bottom - undersideDepth}, {tipX + 5, bottom - undersideDepth},
-                                 {tipX, bottom - undersideDepth - random.uniform(5, 11)}},
-                                palette::violetDeep));
+            group.child(ShapeKit::polygon({{tipX - 5, bottom - undersideDepth},
+                                           {tipX + 5, bottom - undersideDepth},
+                                           {tipX, bottom - undersideDepth - random.uniform(5, 11)}},
+                                          palette::violetDeep));
         }
         break;
-    case TerrainKind::Brick:
-        group.child(filledRect(x, bottom - 5, cellPixels, 5, palette::mortar));
-        break;
+    case TerrainKind::Brick: group.child(filledRect(x, bottom - 5, cellPixels, 5, palette::mortar)); break;
     case TerrainKind::Roof:
         group.child(filledRect(x, bottom - 9, cellPixels, 9, palette::earth));
         group.child(filledRect(x + 12, bottom - 9, 8, 9, palette::earthShadow, 1.5));
@@ -386,7 +399,6 @@ void TerrainMaterial::paintUnderside(SvgElement& group, RandomStream& random, do
         group.child(filledRect(x, bottom - undersideDepth, cellPixels, undersideDepth, palette::stoneShadow));
         break;
     case TerrainKind::Pipe:
-    case TerrainKind::Count:
-        break;
+    case TerrainKind::Count: break;
     }
 }

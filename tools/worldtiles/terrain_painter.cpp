@@ -12,7 +12,8 @@ constexpr double tileSurfaceLine = 4.0;
 constexpr double convexCornerRadius = 8.0;
 constexpr double concaveCornerRadius = 5.0;
 
-std::string outlinePath(const CellMask& mask) {
+std::string outlinePath(const CellMask& mask)
+{
     PathBuilder path;
     for (const std::vector<Point>& loop : mask.outlineLoops()) {
         std::vector<Point> scaled;
@@ -27,7 +28,8 @@ std::string outlinePath(const CellMask& mask) {
 }  // namespace
 
 void TerrainPainter::paintFormation(SvgDocument& document, RandomStream& random, const CellMask& mask,
-                                    const TerrainMaterial& material) {
+                                    const TerrainMaterial& material)
+{
     const double width = mask.columns() * cellPixels;
     const double height = mask.rows() * cellPixels;
     const std::string shape = outlinePath(mask);
@@ -66,7 +68,8 @@ void TerrainPainter::paintFormation(SvgDocument& document, RandomStream& random,
 }
 
 void TerrainPainter::paintTile(SvgDocument& document, RandomStream& random, const TerrainMaterial& material,
-                               bool capped) {
+                               bool capped)
+{
     const double width = document.width();
     const double height = document.height();
     SvgElement art = svgGroup();

@@ -13,6 +13,5 @@ public:
     static void paintFormation(SvgDocument& document, RandomStream& random, const CellMask& mask,
                                const TerrainMaterial& material);
     // Opaque edge to edge; the pattern wraps so equal tiles side by side show no seam.
-    static void paintTile(SvgDocument& document, RandomStream& random, const TerrainMaterial& material,
-                          bool capped);
+    static void paintTile(SvgDocument& document, RandomStream& random, const TerrainMaterial& material, bool capped);
 };

@@ -10,7 +10,10 @@
 namespace synth {
 namespace {
 
-EffectRecipe parse(const std::string& text) { return EffectRecipe::parse(SourceText::fromString(text, "test.recipe")); }
+EffectRecipe parse(const std::string& text)
+{
+    return EffectRecipe::parse(SourceText::fromString(text, "test.recipe"));
+}
 
 const char* const twoVoices = R"(# a comment line
 peak -6
@@ -24,7 +27,8 @@ voice echo from beep
 end
 )";
 
-TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
+TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings)
+{
     const EffectRecipe r = parse(twoVoices);
     ASSERT_EQ(r.voices.size(), 2u);
     const Patch& echo = r.voices[1].patch;
@@ -36,7 +40,8 @@ TEST(EffectRecipe, ReadsVoicesNotesAndInheritedSettings) {
     EXPECT_NEAR(r.voices[1].notes[0].note.velocity, std::pow(10.0, -3.0 / 20.0), 1e-9);
 }
 
-TEST(EffectRecipe, MistakesNameTheirLine) {
+TEST(EffectRecipe, MistakesNameTheirLine)
+{
     const std::pair<const char*, std::string> mistakes[] = {
         {"voice a\n  osc sine\n  amp decay fast\nend\n", "test.recipe:3: decay must be a number, not 'fast'"},
         {"voice a\n  osc sine\n  note 0 0.1 C4\n", "test.recipe:1: voice 'a' has no 'end'"},

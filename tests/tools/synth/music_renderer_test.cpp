@@ -24,15 +24,20 @@ instrument drum
 end
 )";
 
-Score parse(const std::string& body) {
+Score parse(const std::string& body)
+{
     return Score::parse(SourceText::fromString(std::string(instruments) + body, "test.score"));
 }
 
 constexpr double stepSecondsAt120 = 0.125;
 
-std::size_t frameOfStep(double step) { return std::size_t(std::llround(step * stepSecondsAt120 * sampleRateHz)); }
+std::size_t frameOfStep(double step)
+{
+    return std::size_t(std::llround(step * stepSecondsAt120 * sampleRateHz));
+}
 
-TEST(MusicRenderer, HoldsRestsAndRepeatingLanes) {
+TEST(MusicRenderer, HoldsRestsAndRepeatingLanes)
+{
     const Score score = parse(R"(pattern p  # a comment, while sharps are notes
   keys | C4 - - . | F#4 . G4 - |
   drum | x . X . |
@@ -53,7 +58,8 @@ song p
     EXPECT_EQ(MusicRenderer(score).loopFrames(), frameOfStep(8));
 }
 
-TEST(MusicRenderer, ChordsTranspositionAndSwing) {
+TEST(MusicRenderer, ChordsTranspositionAndSwing)
+{
     Score score = parse(R"(swing 0.2
 pattern p
   keys C4+E4+G4 - C5 .
@@ -63,7 +69,8 @@ song p p+2
 )");
     const std::vector<ScheduledNote> notes = MusicRenderer(score).schedule();
     ASSERT_EQ(notes.size(), 16u);
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(notes[i].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "chord note " << i;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(notes[i].note.gateSeconds, 2 * stepSecondsAt120, 1e-9) << "chord note " << i;
     EXPECT_EQ(notes[1].startFrame, 0u) << "a chord's notes start together";
     EXPECT_EQ(notes[3].startFrame, frameOfStep(2));
     EXPECT_EQ(notes[5].startFrame, frameOfStep(1.2)) << "odd steps swing late";
@@ -71,7 +78,8 @@ song p p+2
     EXPECT_NEAR(notes[12].note.frequencyHz, 100.0, 1e-9) << "drum hits keep their pitch";
 }
 
-TEST(MusicRenderer, MistakesNameTheirLine) {
+TEST(MusicRenderer, MistakesNameTheirLine)
+{
     // The score header (tempo, steps, two instruments) takes the first 9 lines.
     const std::pair<const char*, std::string> mistakes[] = {
         {"pattern p\n  piano C4\nend\nsong p\n", "test.score:11: no instrument 'piano' defined above"},
@@ -81,8 +89,7 @@ TEST(MusicRenderer, MistakesNameTheirLine) {
         {"pattern p\n  keys C4\nend\n", "test.score:0: the score has no 'song' line"},
         {"tempo 1000\n", "test.score:10: tempo 1000 is outside 40 to 300"},
     };
-    for (const auto& m : mistakes)
-        EXPECT_THAT([&] { parse(m.first); }, testing::ThrowsMessage<SourceError>(m.second));
+    for (const auto& m : mistakes) EXPECT_THAT([&] { parse(m.first); }, testing::ThrowsMessage<SourceError>(m.second));
 }
 
 }  // namespace

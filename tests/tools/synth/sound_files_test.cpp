@@ -9,9 +9,13 @@
 namespace synth {
 namespace {
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + name; }
+std::string tempPath(const std::string& name)
+{
+    return ::testing::TempDir() + name;
+}
 
-TEST(SoundFiles, WavRoundTripClampingAndDamage) {
+TEST(SoundFiles, WavRoundTripClampingAndDamage)
+{
     AudioBuffer b;
     b.channels = 2;
     for (int i = 0; i < 2000; ++i) b.samples.push_back(0.5f * std::sin(0.0627f * static_cast<float>(i)));
