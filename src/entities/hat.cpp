@@ -195,7 +195,8 @@ void Hat::thrust(GameEngine* engine, float dt)
 
 void Hat::checkBurst(GameEngine* engine)
 {
-    if (pressure < capacity || failed) {
+    // A hat on the toilet has made it: it flies on while the result shows, but can no longer fail.
+    if (pressure < capacity || failed || goalReached) {
         return;
     }
     spawnAtTail(engine, static_cast<int>(EffectKind::Shard), shardsPerBurst);

@@ -159,7 +159,7 @@ TEST_F(HatContactTest, OnlyAnUnpoppedLiveBubbleCatchesTheHat)
     EXPECT_EQ(sounds->plays(caughtSound), 1);
 }
 
-TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnItAndABurstHatNeverFinishes)
+TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnItABurstHatNeverFinishesAndAFinishedOneNeverBursts)
 {
     // One hat sits on its bowl for six frames; the other bursts in the frame that drops it onto its
     // own (the burst check comes before the move).
@@ -176,6 +176,12 @@ TEST_F(ToiletTest, SoundsTheFanfareOnceWhileTheHatStaysOnItAndABurstHatNeverFini
     for (int i = 0; i < 5; ++i) world.update(&engine);
     EXPECT_TRUE(sitting->goalReached && !bursting->goalReached);
     EXPECT_TRUE(heardOnly(fanfareSound)) << "six frames of contact, one fanfare; none for the burst hat";
+
+    // Nor does a finished hat burst while its result shows: its gas reaching the red bar is no failure.
+    sitting->pressure = sitting->capacity;
+    world.update(&engine);
+    EXPECT_FALSE(sitting->failed);
+    EXPECT_EQ(effectsOf<ShardEffect>(), 80) << "only the other hat's";
 }
 
 class HatObjectsTest : public ObjectTest {
