@@ -14,9 +14,11 @@ constexpr int setStride = 128;
 constexpr double textWidth = 800.0;
 constexpr double textHeight = 600.0;
 
+// Only a set above 1 counts as 0. A negative set moves every printable byte below the font's
+// first glyph, so such text draws nothing.
 int chosenSet(int glyphSet)
 {
-    return glyphSet == 1 ? 1 : 0;
+    return glyphSet > 1 ? 0 : glyphSet;
 }
 
 bool hasGlyph(unsigned char byte, int glyphSet)

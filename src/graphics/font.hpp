@@ -8,6 +8,7 @@ constexpr int fontGlyphCount = 256;
 void buildFont(TextureSet& set);
 void releaseFont(TextureSet& set);
 
-// (x, y) is the lower-left corner of the first glyph, in top-left based screen units. A set other
-// than 1 counts as 0; a byte whose glyph falls outside the font draws nothing but moves the pen.
+// (x, y) is the lower-left corner of the first glyph, in top-left based screen units. A set above 1
+// counts as 0; a byte whose glyph falls outside the font (every printable one in a negative set)
+// draws nothing but moves the pen.
 void printText(const TextureSet& set, int x, int y, const char* text, int glyphSet, float angle, float scale);

@@ -309,7 +309,8 @@ constexpr std::array<CreditLine, 2> creditLines = {{
 
 void drawCredits(const GameEngine& engine, const Swing& swing)
 {
-    // Set 1 only when the cosine is exactly 1; set 0 otherwise (-1 counts as 0 too).
+    // The cosine as a set: 0 almost always, 1 when it is exactly 1, and -1 (no glyphs, so the lines
+    // vanish for that frame) when it is exactly -1.
     const int glyphSet = static_cast<int>(swing.u);
     for (std::size_t i = 0; i < creditLines.size(); ++i) {
         const CreditLine& line = creditLines[i];

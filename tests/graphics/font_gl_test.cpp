@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 #include <array>
+#include <tuple>
 
 #include "graphics/font.hpp"
 #include "graphics/gl_test_window.hpp"
@@ -81,11 +82,17 @@ TEST_F(FontGlTest, ALetterSitsAboveItsAnchorInTheCellOfItsSetAndLeavesTheStateAs
     EXPECT_TRUE(lit(715, 4) && lit(730, 19));
     EXPECT_FALSE(lit(714, 12) || lit(731, 12) || lit(722, 3) || lit(722, 20));
 
-    const int sets[][3] = {{1, 161, 100}, {2, 33, 200}, {-1, 33, 300}};  // set, glyph, x: sets past 1 or below 0 are 0
-    for (const auto& [set, glyph, x] : sets) {
-        printText(textures, x, 100, "A", set, 0.0f, 1.0f);
+    // Byte b draws glyph b - 32 + 128 x set, and a set past 1 is 0: in set -1 "A" (65) would be glyph
+    // -95, outside the font, so nothing shows, while byte 225 reaches glyph 65.
+    const std::tuple<const char*, int, int> sets[] = {{"A", 1, 161}, {"A", 2, 33}, {"\xE1", -1, 65}};
+    int x = 100;
+    for (const auto& [text, set, glyph] : sets) {
+        printText(textures, x, 100, text, set, 0.0f, 1.0f);
         expectGlyph(glyph, x, 100);
+        x += 100;
     }
+    printText(textures, 500, 100, "A", -1, 0.0f, 1.0f);
+    EXPECT_FALSE(lit(504, 92) || lit(504, 88)) << "set -1";
 }
 
 TEST_F(FontGlTest, PenAdvancesTenUnitsSkipsBytesWithoutAGlyphAndTurnsAndScalesAboutTheAnchor)
