@@ -20,7 +20,7 @@ void FrameTimer::tick()
     const std::uint32_t elapsed = now - lastTicks;
 
     frameMs = elapsed;
-    frameSeconds = static_cast<float>(elapsed) * 0.001f;
+    frameSeconds = secondsOf(elapsed);
     frameTimes[ring] = elapsed;
 
     lastTicks = now;

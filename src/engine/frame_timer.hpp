@@ -11,6 +11,10 @@ public:
 
     FrameTimer();
 
+    // A frame length in seconds: the product is formed in double and then stored, so 40 ms is the
+    // float nearest 0.04 (a float product would miss it by a step).
+    static float secondsOf(std::uint32_t ms) { return static_cast<float>(ms * 0.001); }
+
     // Once per frame, first thing in the engine's update.
     void tick();
 

@@ -142,7 +142,7 @@ void Hat::kill(GameEngine* /*engine*/) {}
 void Hat::update(GameEngine* engine)
 {
     const FrameTimer& timer = *engine->timer;
-    const float dt = static_cast<float>(timer.frameMs) * 0.001f;
+    const float dt = FrameTimer::secondsOf(timer.frameMs);
 
     // The clock runs on after a burst, until the goal stops it.
     if (!goalReached) {

@@ -1,6 +1,7 @@
 // The frame timer's pacing and measurement, driven by a clock that only moves when told to.
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <tuple>
 #include <utility>
 
@@ -26,18 +27,21 @@ protected:
 
 TEST_F(FrameTimerTest, ShortBodiesArePacedToSixteenMillisecondsAndSlowOnesMeasuredInFull)
 {
-    // body ms, frame ms, fps
-    const std::uint32_t cases[][3] = {{3, 16, 62}, {40, 40, 25}};
+    // body ms, frame ms, fps, seconds: the float nearest the frame's length, to the last bit
+    const struct {
+        std::uint32_t bodyMs, frameMs, fps;
+        float seconds;
+    } cases[] = {{3, 16, 62, 0.016f}, {40, 40, 25, 0.04f}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c[0]);
+        SCOPED_TRACE(c.bodyMs);
         clock.now = 1000;
         FrameTimer timer;
-        for (int i = 0; i < 12; ++i) frame(timer, c[0]);
+        for (int i = 0; i < 12; ++i) frame(timer, c.bodyMs);
         // Time taken (no delay after a slow body), frame length, fps, frames.
         const auto fps = static_cast<std::uint32_t>(timer.fps);
         EXPECT_EQ(std::make_tuple(clock.now - 1000u, timer.frameMs, fps, timer.frameCount),
-                  std::make_tuple(12 * c[1], c[1], c[2], 12u));
-        EXPECT_FLOAT_EQ(timer.frameSeconds, static_cast<float>(c[1]) * 0.001f);
+                  std::make_tuple(12 * c.frameMs, c.frameMs, c.fps, 12u));
+        EXPECT_EQ(timer.frameSeconds, c.seconds) << std::setprecision(10) << timer.frameSeconds;
     }
 }
 

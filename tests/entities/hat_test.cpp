@@ -1,13 +1,17 @@
-// The hat: its steering and gas meter (both turning keys, pressure growth, the cost of thrust, the
-// burst; its flight numbers are replayed frame for frame by the level tracks), what it does on
-// touching terrain, items, bubbles and the goal, and how it meets the real objects in a world.
+// The hat: its flight frame for frame against the rules as written, its gas meter (pressure growth,
+// the cost of thrust, the burst), what it does on touching terrain, items, bubbles and the goal, and
+// how it meets the real objects in a world.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "entities/bubble_blower.hpp"
 #include "entities/dust_effect.hpp"
+#include "entities/ember_effect.hpp"
 #include "entities/fading_bumper.hpp"
 #include "entities/puff_effect.hpp"
 #include "entities/rising_bubble.hpp"
@@ -27,19 +31,119 @@ using HatFlightTest = HatFixture;
 using HatContactTest = HatFixture;
 using ToiletTest = HatFixture;
 
-TEST_F(HatFlightTest, BothTurningKeysCancelInEitherMode)
+// The flight rules as written, one frame of a hat that neither bursts, touches nor rides anything.
+struct Flight {
+    float x, y, velocityX, velocityY, angle, angularVelocity;
+};
+struct Keys {
+    std::uint32_t frameMs;
+    bool left, right, thrust;
+};
+
+float towardRest(float speed, float drag, float deadBand)
 {
-    hat.keyLeft = hat.keyRight = true;
-    frames();
-    EXPECT_NEAR(hat.angle, halfPi, 1e-6f);
-    hat.keyRight = false;
-    hat.angle = 0.02f;
-    frames();
-    EXPECT_NEAR(hat.angle, 0.02f - 0.0448f + 6.2831855f, 1e-5f) << "wrapped into 0 to 2 pi";
-    hat.hardMode = hat.keyRight = true;
-    hat.angle = halfPi;
-    frames();
-    EXPECT_EQ(hat.angularVelocity, 0.0f);
+    return speed > deadBand ? speed - drag : speed < -deadBand ? speed + drag : 0.0f;
+}
+
+Flight writtenFlight(Flight f, const Keys& keys, bool hard)
+{
+    const float pi = 3.1415927f;
+    const float twoPi = 6.2831855f;
+    const auto dt = static_cast<float>(keys.frameMs * 0.001);  // frameMs x 0.001, stored as a float
+    if (keys.thrust) {
+        f.velocityX -= std::cos(f.angle) * dt * 850.0f;
+        f.velocityY -= std::sin(f.angle) * dt * 850.0f;
+    }
+    // 500.9 px/s2 at the level top, 150.9 at its bottom (y 800).
+    const float depth = std::min(std::max(f.y / 800.0f, 0.0f), 1.0f);
+    f.velocityY += (150.9f + (1.0f - depth) * 350.0f) * dt;
+    if (hard) {
+        f.angularVelocity += (keys.left ? dt * 4.0f : 0.0f);
+        f.angularVelocity -= (keys.right ? dt * 4.0f : 0.0f);
+    } else {
+        f.angle += (keys.right ? dt * 2.8f : 0.0f);
+        f.angle -= (keys.left ? dt * 2.8f : 0.0f);
+    }
+    f.angle += f.angle < 0.0f ? twoPi : 0.0f;
+    f.angle -= f.angle > twoPi ? twoPi : 0.0f;
+    f.velocityY = std::min(std::max(f.velocityY, -450.0f), 450.0f);
+    f.velocityX = std::min(std::max(f.velocityX, -450.0f), 450.0f);
+    f.velocityX = towardRest(f.velocityX, dt * 17.5f, 0.1f);
+    f.velocityY = towardRest(f.velocityY, dt * 50.0f, 0.1f);
+    f.x += dt * f.velocityX;
+    f.y += dt * f.velocityY;
+    if (hard) {
+        // Pulled back towards straight down; beyond pi pushed away from straight up.
+        const float w = f.angularVelocity * 0.99f;
+        const bool lowerHalf = f.angle >= 0.0f && f.angle <= pi;
+        f.angularVelocity = lowerHalf ? w - (f.angle - pi * 0.5f) * dt : w + (f.angle - pi * 1.5f) * dt;
+        f.angle += dt * f.angularVelocity;
+        f.angularVelocity = towardRest(f.angularVelocity, dt * 0.1f, 0.001f);
+    }
+    return f;
+}
+
+TEST_F(HatFlightTest, EveryFrameFollowsTheWrittenThrustPullLimitsDragMovementWrapAndHardModeSwing)
+{
+    // Frames of 16, 17 and 40 ms (where a float product of ms and 0.001 would miss by a step).
+    const std::vector<Keys> pattern = {{16, false, false, true},  {40, true, false, true},  {17, true, false, false},
+                                       {40, false, true, true},   {16, false, true, false}, {40, true, true, true},
+                                       {16, false, false, false}, {40, false, false, false}};
+    struct Start {
+        const char* what;
+        bool hard;
+        Flight flight;
+    };
+    const Start starts[] = {
+        {"upright mid-air", false, {300.0f, 400.0f, 0.0f, 0.0f, halfPi, 0.0f}},
+        {"above the top, turning past 0", false, {300.0f, -20.0f, 0.05f, -0.05f, 0.05f, 0.0f}},
+        {"below the bottom, turning past 2 pi", false, {300.0f, 900.0f, -30.0f, 20.0f, 6.25f, 0.0f}},
+        {"too fast", false, {300.0f, 400.0f, 1000.0f, -1000.0f, 3.0f, 0.0f}},
+        {"hard, upright", true, {300.0f, 400.0f, 0.0f, 0.0f, halfPi, 0.0f}},
+        {"hard, tail up", true, {300.0f, 400.0f, 0.0f, 0.0f, 4.0f, 0.5f}},
+        {"hard, just past pi", true, {300.0f, 400.0f, 0.0f, 0.0f, 3.2f, 0.0f}},
+        {"hard, spin in the dead band", true, {300.0f, 400.0f, 0.0f, 0.0f, halfPi, 0.0005f}},
+        {"hard, wrapping", true, {300.0f, 400.0f, 0.0f, 0.0f, 6.27f, 2.0f}},
+    };
+    for (const Start& start : starts) {
+        Hat flying;
+        flying.hardMode = start.hard;
+        Flight expected = start.flight;
+        flying.position.set(expected.x, expected.y, 0.0f);
+        std::tie(flying.velocityX, flying.velocityY, flying.angle, flying.angularVelocity) =
+            std::tie(expected.velocityX, expected.velocityY, expected.angle, expected.angularVelocity);
+        for (std::size_t frame = 0; frame < pattern.size(); ++frame) {
+            const Keys& keys = pattern[frame];
+            clock.advance(keys.frameMs);
+            engine.timer->tick();
+            std::tie(flying.keyLeft, flying.keyRight, flying.keyThrust) = std::tie(keys.left, keys.right, keys.thrust);
+            flying.update(&engine);
+            expected = writtenFlight(expected, keys, start.hard);
+            const auto seen = std::tie(flying.position.x, flying.position.y, flying.velocityX, flying.velocityY,
+                                       flying.angle, flying.angularVelocity);
+            ASSERT_EQ(seen, std::tie(expected.x, expected.y, expected.velocityX, expected.velocityY, expected.angle,
+                                     expected.angularVelocity))
+                << start.what << ", frame " << frame;
+        }
+    }
+}
+
+TEST_F(HatFlightTest, TheHatStartsUprightMidScreenAndLeavesAnEmberEveryEighthFrame)
+{
+    const Hat fresh;
+    // (800 / 2 - 15, 600 / 2 - 15), at rest, tail straight down, the gas meter half full.
+    EXPECT_EQ(std::tuple(fresh.position.x, fresh.position.y, fresh.angle, fresh.velocityX, fresh.pressure),
+              std::tuple(385.0f, 285.0f, halfPi, 0.0f, 5000));
+    std::vector<std::uint32_t> emberFrames;
+    for (int i = 0; i < 24; ++i) {
+        clock.advance(16);
+        engine.timer->tick();
+        hat.keyThrust = i % 2 == 0;
+        const long before = effectsOf<EmberEffect>();
+        hat.update(&engine);
+        if (effectsOf<EmberEffect>() > before) emberFrames.push_back(engine.timer->frameCount);
+    }
+    EXPECT_EQ(emberFrames, (std::vector<std::uint32_t>{8, 16, 24})) << "thrust or not";
 }
 
 TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278WhichThenPassesThroughEverything)
