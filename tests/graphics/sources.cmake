@@ -1,5 +1,6 @@
 target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sprite_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tables_test.cpp
 )
 target_sources(fezzle_gl_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gl_test_window.cpp
