@@ -3,8 +3,10 @@
 
 #include <SDL.h>
 #include <string>
+#include <utility>
 
 #include "engine/game_engine.hpp"
+#include "graphics/video.hpp"
 #include "support/engine_test.hpp"
 
 using namespace testing_support;
@@ -26,6 +28,8 @@ TEST_F(EngineGlTest, FirstStartOpensAWindowedOpenGLModeAndWritesAFreshSaveFile)
     EXPECT_EQ((std::vector<long>{screen->w, screen->h, screen->flags & (SDL_OPENGL | SDL_FULLSCREEN)}),
               (std::vector<long>{800, 600, SDL_OPENGL}))
         << "windowed OpenGL";
+    EXPECT_EQ(std::pair(videoModeFlags(false), videoModeFlags(true)), std::pair(0x00000002u, 0x80000002u))
+        << "OpenGL, and fullscreen";
 }
 
 TEST_F(EngineGlTest, SecondInitKeepsTheRecordsInMemoryWhenTheWriteFailed)
