@@ -79,7 +79,7 @@ TEST_F(LayersGlTest, BackgroundIsDrawnWithItsStylesTint)
 }
 
 // Pieces placed later in the walk lie under earlier ones.
-TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEntitiesDrawBetweenLevelAndForegroundUnlessPaused)
+TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEffectsThenEntitiesDrawBetweenLevelAndForegroundUnlessPaused)
 {
     engine.textures->jee[0] = plain({0, 0, 0});
     engine.textures->foreground[0] = plain({0, 255, 0});
@@ -88,6 +88,12 @@ TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEntitiesDrawBetweenLevelAndForegrou
     using Grid = LevelFile::Grid;  // the foreground piece is 256 x 256 at the top-left
     load(LevelFile().set(Grid::Foreground, 0, 0, 1).set(Grid::Pieces, 0, 12, 3).set(Grid::Pieces, 1, 12, 31));
     world.add(new PaintedProbe(plain(blue), &journal));
+    // Embers, whose tint at birth is half red, no blue: on the piece, half under the box, under the foreground.
+    engine.textures->effect = plain({255, 255, 255});
+    for (const auto& [x, y] : {std::pair{32, 416}, std::pair{300, 300}, std::pair{100, 100}}) {
+        engine.effects->spawn(x, y, 2, engine.timer->lastTicks, 0.0f);
+    }
+    const auto ember = [](const Rgb& seen) { return seen[0] > 100 && seen[0] < 150 && seen[2] == 0; };
 
     engine.state->pause();
     world.draw(&engine);
@@ -96,12 +102,16 @@ TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEntitiesDrawBetweenLevelAndForegrou
     expectNear(pixelAt(16, 400), red, "column 0 alone");
     expectNear(pixelAt(48, 400), red, "overlap: column 0 on top");
     expectNear(pixelAt(80, 400), blue, "column 1 alone");
+    expectNear(pixelAt(310, 310), {0, 0, 0}, "no effect while paused");
 
     engine.state->resume();
     world.draw(&engine);
     EXPECT_EQ(journal, (Journal{"A draw"}));
     expectNear(pixelAt(280, 280), blue, "the entity");
     expectNear(pixelAt(220, 220), {0, 255, 0}, "the foreground over it");
+    EXPECT_TRUE(ember(pixelAt(32, 416)) && ember(pixelAt(310, 310))) << "effects over the level's pieces";
+    expectNear(pixelAt(290, 290), blue, "the entity over the effect");
+    expectNear(pixelAt(100, 100), {0, 255, 0}, "the foreground over the effect");
 }
 
 }  // namespace

@@ -1,10 +1,20 @@
-// The world's update walk, its factory and start point, and who deletes what when.
+// The world's update walk, its factory and start point, when the effects move, and who deletes what when.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
+#include "entities/bubble_blower.hpp"
+#include "entities/bubble_vent.hpp"
+#include "entities/bumper.hpp"
+#include "entities/dropper.hpp"
+#include "entities/fading_bumper.hpp"
+#include "entities/start_point.hpp"
+#include "entities/thrower.hpp"
+#include "entities/toilet.hpp"
 #include "world/probe_world.hpp"
 
 using namespace testing_support;
@@ -85,6 +95,29 @@ TEST_F(WorldTest, EntitiesSpawnedDuringTheWalkTakeTheirTurnInItAfterAllOlderOnes
         world.add(new ProbeEntity("S", 105, -5, 10, &journal));  // pokes out of the top
     };
     EXPECT_EQ(walk(), (Journal{"A update", "A hits S", "B update", "S update", "S terrain", "S hits A"}));
+}
+
+TEST_F(WorldTest, TheFactoryMakesTheKindOfEachLevelFileIdAndTheEffectsMoveOnByTheFrameAfterTheWalk)
+{
+    World real;
+    const std::type_info* kinds[] = {&typeid(StartPoint),   &typeid(Toilet),  &typeid(Thrower), &typeid(BubbleVent),
+                                     &typeid(BubbleBlower), &typeid(Dropper), &typeid(Bumper),  &typeid(FadingBumper)};
+    for (int id = 0; id < 8; ++id) real.spawnObject(64 * id, 320, id);
+    ASSERT_EQ(real.objects.size(), 8);
+    int id = 0;
+    for (const Entity* object : real.objects) {
+        EXPECT_TRUE(typeid(*object) == *kinds[id] && object->type == id)
+            << "id " << id << ": " << typeid(*object).name();
+        ++id;
+    }
+
+    // During the walk the effects still stand where they were; after it they have aged by frameMs.
+    engine.effects->spawn(400, 300, 3, 0, 0.0f);
+    engine.timer->frameMs = 40;
+    int agedDuringTheWalk = -1;
+    addProbe("A")->onUpdate = [&](ProbeEntity&) { agedDuringTheWalk = engine.effects->effects[0]->elapsed; };
+    walk();
+    EXPECT_EQ(std::pair(agedDuringTheWalk, engine.effects->effects[0]->elapsed), std::pair(0, 40));
 }
 
 TEST_F(WorldTest, TheHatStartsOnTheLastStartPointsCentreUnknownIdsMakeNothingAndClearForgetsTheStartPoint)
