@@ -4,15 +4,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <algorithm>
-#include <atomic>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "audio/sound_system.hpp"
+#include "support/mixed_sound.hpp"
 #include "support/scoped_env.hpp"
 #include "support/test_support.hpp"
 
@@ -20,19 +17,8 @@ using namespace testing_support;
 
 namespace {
 
-constexpr int framesPerMs = 44;  // 44100 Hz, rounded down: only used for tolerances
 constexpr int tonePeak = 8000;
 constexpr int chunkBytes = 4096 * 4;  // 4096 stereo 16-bit frames
-
-// Counted on the mixer's thread after each buffer is mixed, just before the driver writes it.
-std::atomic<long> mixedFrames{0};
-std::atomic<int> largestBuffer{0};
-
-void countMixed(void*, Uint8*, int bytes)
-{
-    mixedFrames += bytes / 4;
-    largestBuffer = std::max(largestBuffer.load(), bytes);
-}
 
 // Every sound file the system asks for, tone-filled, except the one named missing.
 void writeSoundFiles(int effectMs, int trackMs, const std::string& missing = "")
@@ -48,26 +34,6 @@ void writeSoundFiles(int effectMs, int trackMs, const std::string& missing = "")
     }
 }
 
-struct Output {
-    std::vector<std::int16_t> samples;  // interleaved left, right, the same tone on both
-
-    long frames() const { return static_cast<long>(samples.size() / 2); }
-    int peak(long fromFrame, long toFrame) const
-    {
-        int loudest = 0;
-        for (long i = 2 * std::max(0L, fromFrame); i < 2 * std::min(toFrame, frames()); ++i) {
-            loudest = std::max(loudest, std::abs(static_cast<int>(samples[static_cast<std::size_t>(i)])));
-        }
-        return loudest;
-    }
-    long soundingFrames() const { return std::count_if(samples.begin(), samples.end(), sounding) / 2; }
-    long lastSoundingFrame() const
-    {
-        return (samples.rend() - std::find_if(samples.rbegin(), samples.rend(), sounding) - 1) / 2;
-    }
-    static bool sounding(std::int16_t sample) { return sample != 0; }
-};
-
 class SoundSystemTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError(); }
@@ -80,46 +46,19 @@ protected:
     std::string start()
     {
         const std::string log = logOf([&] { sound.init(); });
-        mixedFrames = 0;
-        largestBuffer = 0;
-        Mix_SetPostMix(countMixed, nullptr);
+        countMixing();
         return log;
     }
 
-    // Waits, by the mixer's own clock, until the condition holds; false if it did not within limitMs.
-    static bool mixUntil(const std::function<bool()>& done, int limitMs)
-    {
-        const long limit = mixedFrames + static_cast<long>(limitMs) * framesPerMs;
-        const Uint32 wallLimit = SDL_GetTicks() + 30000;
-        while (!done()) {
-            if (mixedFrames >= limit || SDL_GetTicks() > wallLimit) {
-                return false;
-            }
-            SDL_Delay(2);
-        }
-        return true;
-    }
-    static void mixFor(int ms)
-    {
-        mixUntil([] { return false; }, ms);
-    }
-
     // Closes the device, which flushes the driver's file, and reads what was played.
-    Output played()
+    MixedOutput played()
     {
-        Mix_SetPostMix(nullptr, nullptr);
         sound.close();
-        const std::vector<std::uint8_t> bytes = readFile(dir.path() + "/out.raw");
-        Output out{std::vector<std::int16_t>(bytes.size() / 2)};
-        std::memcpy(out.samples.data(), bytes.data(), out.samples.size() * 2);  // little-endian, as is the host
-        return out;
+        return MixedOutput::readFrom(dir.path() + "/out.raw");
     }
 
     TempDir dir;
-    ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
-    ScopedEnv file{"SDL_DISKAUDIOFILE", dir.path() + "/out.raw"};
-    // A short pause between buffers: the mixer runs many times faster than real time.
-    ScopedEnv pause{"SDL_DISKAUDIODELAY", "5"};
+    DiskAudio disk{dir.path() + "/out.raw"};
     SoundSystem sound;
 };
 
@@ -154,7 +93,7 @@ TEST_F(SoundSystemTest, InitOpensTheMixerAsAskedAndAnEffectIsHeardOnceButNotWhen
               }),
               "");
     EXPECT_EQ(largestBuffer.load(), chunkBytes) << "4096-sample chunks";
-    const Output out = played();
+    const MixedOutput out = played();
     EXPECT_GE(out.peak(0, out.frames()), tonePeak / 2);
     EXPECT_NEAR(out.soundingFrames(), 300 * framesPerMs, 20 * framesPerMs) << "played once, not looped";
 }
@@ -199,7 +138,7 @@ TEST_F(SoundSystemTest, MusicFadesInLoopsForeverAndFadesOutOnceButAFadeOutDuring
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     ASSERT_TRUE(mixUntil([] { return Mix_PlayingMusic() == 0; }, 3000));
-    const Output out = played();
+    const MixedOutput out = played();
     const int early = out.peak(begin, begin + 200 * framesPerMs);
     const int late = out.peak(begin + 2000 * framesPerMs, begin + 2500 * framesPerMs);
     EXPECT_GE(late, tonePeak / 2);

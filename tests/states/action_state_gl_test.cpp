@@ -3,13 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <tuple>
+#include <vector>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 #include <string>
 
+#include "engine/frame_loop.hpp"
+#include "engine/manual_clock.hpp"
 #include "entities/hat.hpp"
+#include "graphics/gl_test_window.hpp"
+#include "support/mixed_sound.hpp"
 #include "graphics/sprite.hpp"
 #include "states/action_state.hpp"
 #include "support/engine_test.hpp"
@@ -156,6 +164,189 @@ TEST_F(ActionStateTest, TheCameraFollowsTheHatButStaysInsideTheLevel)
         state->update(&engine);
         EXPECT_EQ(std::pair(viewRect.x, viewRect.y), std::pair(x, y)) << cx << "," << cy;
     }
+}
+
+// Whole frames as the main loop runs them, on a clock that moves only by the frames' own pacing
+// or when told to, with what each frame drew read back.
+class ActionStateFramesTest : public ActionStateTest {
+protected:
+    void SetUp() override
+    {
+        TickSource::install(&clock);
+        ActionStateTest::SetUp();
+    }
+    void TearDown() override
+    {
+        ActionStateTest::TearDown();
+        TickSource::install(nullptr);
+    }
+    // A state change in the frame logs.
+    void frame()
+    {
+        logOf([&] { drawn = trianglesDrawnBy([&] { runFrame(engine); }); });
+    }
+    void frameAt(std::uint32_t ticks)
+    {
+        clock.now = ticks;
+        frame();
+    }
+    // The pause sign: the only thing drawn in its tint, red 0.4 + 0.4 sin(0.001 t) over 0.35 grey.
+    bool pauseSignShown() const
+    {
+        const float red = 0.4f + 0.4f * std::sin(0.001f * static_cast<float>(engine.timer->lastTicks));
+        return std::any_of(drawn.begin(), drawn.end(), [red](const DrawnTriangle& t) {
+            return std::abs(t.colour[0] - red) < 1e-3f && t.colour[1] == 0.35f && t.colour[2] == 0.35f;
+        });
+    }
+    std::vector<std::string> texts() const { return describe(textsIn(drawn)); }
+    void key(SDLKey sym)
+    {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = sym;
+        push(event);
+    }
+
+    ManualClock clock{50000};
+    std::vector<DrawnTriangle> drawn;
+    // The HUD's time: glyph set 1 at (10, 20), white.
+    const std::string hudTime = "\"Time: 0.00\" at 10,20 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+};
+
+TEST_F(ActionStateFramesTest, AKeyActsFromTheNextFramesUpdateAndWhilePausedTheWorldStandsBehindThePauseSign)
+{
+    const ActionState* state = enter();
+    frame();
+    EXPECT_TRUE(pauseSignShown() && hat->levelTime == 0) << "a level starts paused";
+    EXPECT_EQ(texts(), (std::vector<std::string>{hudTime})) << "with the HUD";
+
+    key(SDLK_UP);
+    frame();
+    EXPECT_TRUE(state->active && hat->keyThrust) << "read after this frame's update";
+    EXPECT_EQ(hat->levelTime, 0);
+    EXPECT_TRUE(pauseSignShown()) << "drawn before the key was read";
+    const float restingY = hat->velocityY;
+    frame();
+    EXPECT_FALSE(pauseSignShown());
+    EXPECT_EQ(hat->levelTime, 16);
+    EXPECT_LT(hat->velocityY, restingY) << "thrust, 850 px/s2 up, beats the pull, about 410 down";
+
+    SDL_Event focus{};
+    focus.type = SDL_ACTIVEEVENT;
+    focus.active.state = SDL_APPINPUTFOCUS;
+    push(focus);
+    frame();
+    const std::tuple<float, float, std::int32_t, std::int32_t> before{hat->position.x, hat->position.y, hat->levelTime,
+                                                                      hat->pressure};
+    for (int i = 0; i < 20; ++i) frame();
+    EXPECT_TRUE(pauseSignShown());
+    EXPECT_EQ(std::tuple(hat->position.x, hat->position.y, hat->levelTime, hat->pressure), before) << "frozen";
+}
+
+TEST_F(ActionStateFramesTest, TheResultShowsHowTheLevelEndedAndTheMenuTakesOverOnlyAfterTwoSeconds)
+{
+    const std::string newRecord = "\"New record!!\" at 320,290 scale 1.30 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+    const std::string slower = "\"You managed to finish, but your previous record was better.\" at 80,290 scale 1.00 "
+                               "angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+    const std::vector<std::string> failed = {
+        "\"You failed! Press ESC!\" at 310,290 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00",
+        "\"Do not let your gasmeter turn green!\" at 250,310 scale 1.00 angle 0.0 set 1 colour 0.80 0.20 0.20 1.00"};
+    // The record before, whether the hat bursts instead of finishing, what shows after the end.
+    const std::tuple<int, bool, std::vector<std::string>> endings[] = {
+        {0, false, {newRecord}}, {1000, false, {slower}}, {1000, true, failed}};
+    for (const auto& [record, bursts, shown] : endings) {
+        engine.saveData->records[chosenLevel] = record;
+        enter();
+        key(SDLK_LEFT);
+        frame();
+        if (bursts) {
+            hat->pressure = hat->capacity;
+        } else {
+            key(SDLK_1);
+        }
+        frame();  // the digit is read
+        frame();  // the end is seen
+        const std::uint32_t end = engine.timer->lastTicks;
+        std::vector<std::string> lines = texts();
+        lines.erase(lines.begin());  // the HUD's time
+        EXPECT_EQ(lines, shown) << record << (bursts ? ", burst" : "");
+        EXPECT_EQ(engine.saveData->records[chosenLevel], record == 0 ? hat->levelTime : record);
+
+        frameAt(end + 2000);
+        EXPECT_EQ(engine.state->name, "ActionState") << "two seconds: not yet";
+        frameAt(end + 2001);
+        EXPECT_EQ(engine.state->name, bursts ? "ActionState" : "MenuState") << "a burst waits for Escape";
+        if (bursts) {
+            key(SDLK_ESCAPE);
+            frame();
+        }
+    }
+}
+
+// The music as the mixer plays it, each track a steady tone of its own loudness.
+class ActionStateMusicTest : public ActionStateFramesTest {
+protected:
+    static constexpr int menuPeak = 300;
+    static constexpr int easyPeak = 9000;
+    static constexpr int hardPeak = 18000;
+    static constexpr int silent = 400;  // below a twentieth of either level track, above the menu's
+
+    void SetUp() override
+    {
+        const SoundSystem names;
+        for (const char* effect : names.effectFiles) writeWav(std::string("data/sound/") + effect, 100, 0);
+        const int peaks[] = {menuPeak, easyPeak, hardPeak};
+        for (int track = 0; track < SoundSystem::trackCount; ++track) {
+            // Long enough not to loop during a fade: the mixer steps a fade once more at each loop.
+            writeWav(std::string("data/sound/") + names.musicFiles[static_cast<std::size_t>(track)], 10000,
+                     peaks[track]);
+        }
+        ActionStateFramesTest::SetUp();
+        countMixing();
+    }
+    // Where a track's level held steady and how long it then took to die away, in ms, from the
+    // loudness of each period of the 441 Hz tone.
+    static std::pair<long, long> fadeAfter(const MixedOutput& out, int level, long fromFrame)
+    {
+        constexpr long period = 100;
+        long frame = fromFrame;
+        const auto loudness = [&out](long at) { return out.peak(at, at + period); };
+        while (frame < out.frames() && loudness(frame) < level * 98 / 100) frame += period;
+        while (frame < out.frames() && loudness(frame) >= level * 98 / 100) frame += period;
+        const long fadeFrom = frame;
+        while (frame < out.frames() && loudness(frame) >= silent) frame += period;
+        return {fadeFrom, (frame - fadeFrom) * 1000 / 44100};
+    }
+
+    // The mixer at about four times real time: a few frames of the game are but a moment of music.
+    DiskAudio disk{dir.path() + "/out.raw", 20};
+};
+
+TEST_F(ActionStateMusicTest, EachModeHasItsTrackWhichFadesOverTwoSecondsAtTheFinishAndOverThreeTenthsOnLeaving)
+{
+    // Easy mode is finished with the digit key, hard mode left with Escape.
+    for (const auto& [hard, ending] : {std::pair{0, SDLK_1}, std::pair{1, SDLK_ESCAPE}}) {
+        engine.saveData->hardMode = static_cast<std::uint8_t>(hard);
+        enter();
+        ASSERT_TRUE(mixUntil([] { return Mix_PlayingMusic() == 1 && Mix_FadingMusic() == MIX_NO_FADING; }, 3000));
+        mixFor(300);
+        key(ending);
+        frame();
+        frame();
+        ASSERT_TRUE(mixUntil([] { return Mix_FadingMusic() != MIX_FADING_OUT; }, 3000)) << "faded out";
+        if (ending == SDLK_1) {
+            key(SDLK_ESCAPE);
+            frame();
+        }
+    }
+    engine.soundSystem->close();
+    const MixedOutput out = MixedOutput::readFrom(dir.path() + "/out.raw");
+    const auto [easyFade, easyMs] = fadeAfter(out, easyPeak, 0);
+    EXPECT_NEAR(easyMs, 2000, 150) << "easy.o, at the finish";
+    const auto [hardFade, hardMs] = fadeAfter(out, hardPeak, easyFade);
+    EXPECT_NEAR(hardMs, 300, 150) << "hard.o, on leaving";
+    EXPECT_LT(out.peak(0, easyFade), hardPeak * 9 / 10) << "the hard track only in hard mode";
+    EXPECT_GT(hardFade, easyFade);
 }
 
 }  // namespace
