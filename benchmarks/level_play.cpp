@@ -1,23 +1,17 @@
 #include "level_play.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 
+#include "engine/game_random.hpp"
 #include "entities/hat.hpp"
 #include "states/action_state.hpp"
 #include "world/world.hpp"
 
-namespace {
-
-// The runtime's sequence as a program that never seeds it sees it.
-constexpr unsigned unseeded = 1;
-
-}  // namespace
-
 LevelPlay::LevelPlay(int level, bool hardMode, const InputTrack& keys) : clock(startClockMs), track(keys)
 {
-    std::srand(unseeded);
+    // The game's sequence from its start, as a game that has drawn nothing yet has it.
+    GameRandom::shared() = GameRandom();
     TickSource::install(&clock);
     engine.initHeadless();
     engine.effects->effectsOff = false;

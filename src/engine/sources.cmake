@@ -2,6 +2,7 @@
 target_sources(fezzle PRIVATE
   engine/frame_loop.cpp
   engine/frame_timer.cpp
+  engine/game_random.cpp
   engine/game_engine.cpp
   engine/resource_stats.cpp
   engine/tick_source.cpp

@@ -1,9 +1,9 @@
 #include "entities/bubble.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "engine/tick_source.hpp"
 #include "entities/object_box.hpp"
 #include "entities/object_sprite.hpp"
@@ -11,7 +11,7 @@
 
 namespace {
 
-// phase = phaseStep x (phaseMiddle - rand() % phaseChoices): -0.96 to 1.0
+// phase = phaseStep x (phaseMiddle - gameRand() % phaseChoices): -0.96 to 1.0
 constexpr int phaseChoices = 50;
 constexpr int phaseMiddle = 25;
 constexpr float phaseStep = 0.04f;
@@ -42,7 +42,7 @@ Bubble::Bubble(int x, int y, EntityType kind)
     placeCentred(*this, x, y, sizePixels, kind);
     meets = Meets::NoOne;
     bornAt = currentTicks();
-    phase = phaseStep * static_cast<float>(phaseMiddle - std::rand() % phaseChoices);
+    phase = phaseStep * static_cast<float>(phaseMiddle - gameRand() % phaseChoices);
     baseX = static_cast<int>(position.x);
 }
 

@@ -1,8 +1,7 @@
 #include "entities/dropped_item.hpp"
 
-#include <cstdlib>
-
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "entities/object_box.hpp"
 
 namespace {
@@ -17,7 +16,7 @@ constexpr int plainSound = 4;   // aani5.wav
 
 DroppedItem::DroppedItem(int x, int y) : Projectile(x, y)
 {
-    variant = static_cast<std::uint8_t>(std::rand() % variantCount);
+    variant = static_cast<std::uint8_t>(gameRand() % variantCount);
     drawSpin();
     // Its sound is the only thing another entity starts.
     meets = Meets::HatsOnly;

@@ -10,7 +10,7 @@ public:
     // The variant whose picture and sound are the golden one.
     static constexpr std::uint8_t goldenVariant = 0;
 
-    // Centred on (x, y). rand() order matters, levels replay the same: variant, spin.
+    // Centred on (x, y). The order of random draws matters, levels replay the same: variant, spin.
     DroppedItem(int x, int y);
 
     void update(GameEngine* engine) override;

@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 #include <cmath>
-#include <cstdlib>
 
+#include "engine/game_random.hpp"
 #include "graphics/sprite.hpp"
 
 void Effect::draw(GameEngine* engine)
@@ -59,7 +59,7 @@ void Effect::drift(int velocityX, int velocityY, double seconds)
 
 double Effect::randomStep(int steps, double step)
 {
-    return step * (std::rand() % steps);
+    return step * (gameRand() % steps);
 }
 
 Effect::Scatter Effect::scatter(double baseSpeed)

@@ -69,7 +69,7 @@ protected:
     static int wholeSpeed(double pxPerSecond) { return static_cast<int>(pxPerSecond); }
     void drift(int velocityX, int velocityY, double seconds);
 
-    // step x (rand() % steps): one draw of the game's unseeded sequence, so the order of calls matters.
+    // step x (gameRand() % steps): one draw of the game's own sequence, so the order of calls matters.
     static double randomStep(int steps, double step);
 
     // A throw in a random direction all round: the speed is drawn first, then the direction.

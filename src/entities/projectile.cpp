@@ -1,8 +1,7 @@
 #include "entities/projectile.hpp"
 
-#include <cstdlib>
-
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "engine/tick_source.hpp"
 #include "entities/object_box.hpp"
 #include "entities/timing.hpp"
@@ -43,7 +42,7 @@ bool Projectile::collide(GameEngine* engine, Entity* other, Level* /*level*/)
 
 void Projectile::drawSpin()
 {
-    const float drawn = spinRange * (spinStep * static_cast<float>(std::rand() % spinChoices) - spinOffset);
+    const float drawn = spinRange * (spinStep * static_cast<float>(gameRand() % spinChoices) - spinOffset);
     spin = static_cast<int>(drawn) == 0 ? spinInsteadOfZero : drawn;
     velocityX = sideSpeedPerSpin * spin;
 }

@@ -1,8 +1,7 @@
 #include "entities/rising_picture_effect.hpp"
 
-#include <cstdlib>
-
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "entities/timing.hpp"
 
 namespace {
@@ -21,7 +20,7 @@ void RisingPictureEffect::start(Vector3 point, std::uint32_t now)
 {
     begin(point, now, sizePixels, lifetimeMs);
     riseSpeed = wholeSpeed((randomStep(100, 0.01) + slowestRise) * riseScale);
-    picture = std::rand() % pictureCount;
+    picture = gameRand() % pictureCount;
 }
 
 void RisingPictureEffect::move(double seconds)

@@ -1,8 +1,7 @@
 #include "entities/shard_effect.hpp"
 
-#include <cstdlib>
-
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "entities/timing.hpp"
 
 namespace {
@@ -21,7 +20,7 @@ void ShardEffect::start(Vector3 point, std::uint32_t now)
 {
     begin(point, now, sizePixels, lifetimeMs);
     const Scatter thrown = scatter(baseSpeed);
-    picture = static_cast<std::int16_t>(std::rand() % pictureCount);
+    picture = static_cast<std::int16_t>(gameRand() % pictureCount);
     spinSpeed = static_cast<float>(thrown.direction * spinPerRadian);
     // The direction's radians are taken as degrees: the starting turn hardly shows once the shard spins.
     rotation = static_cast<float>(thrown.direction);

@@ -1,9 +1,9 @@
 #include "entities/thrown_item.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "entities/object_box.hpp"
 #include "entities/timing.hpp"
 
@@ -23,8 +23,8 @@ constexpr Tint itemTint{0.8f, 0.8f, 0.6f, 1.0f};
 
 ThrownItem::ThrownItem(int x, int y) : Projectile(x, y)
 {
-    variant = static_cast<std::uint8_t>(std::rand() % variantCount);
-    velocityY = slowestThrow - static_cast<float>(std::rand() % throwSpread);
+    variant = static_cast<std::uint8_t>(gameRand() % variantCount);
+    velocityY = slowestThrow - static_cast<float>(gameRand() % throwSpread);
     drawSpin();
 }
 

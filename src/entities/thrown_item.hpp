@@ -7,7 +7,7 @@ class ThrownItem : public Projectile {
 public:
     static constexpr float pullPerSecond = 35.0f;
 
-    // Centred on (x, y). rand() order matters, levels replay the same: variant, upward speed, spin.
+    // Centred on (x, y). The order of random draws matters, levels replay the same: variant, upward speed, spin.
     ThrownItem(int x, int y);
 
     void update(GameEngine* engine) override;

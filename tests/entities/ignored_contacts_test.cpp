@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "engine/manual_clock.hpp"
 #include "entities/fading_bumper.hpp"
 #include "entities/hat.hpp"
@@ -25,7 +25,7 @@ std::vector<std::string> play(bool indexed, bool skipping)
     GameEngine engine;
     engine.initHeadless();
     testing_support::SoundProbe sound(*engine.soundSystem);
-    std::srand(7);
+    GameRandom::shared() = GameRandom(7);
     World world;
     // Indexed from the first walk on: the crowd stays below the game's threshold for most frames.
     world.pairIndexFrom = indexed ? 0 : INT32_MAX;

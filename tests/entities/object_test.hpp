@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "engine/game_engine.hpp"
+#include "engine/game_random.hpp"
 #include "engine/manual_clock.hpp"
 #include "entities/hat.hpp"
 #include "graphics/sprite.hpp"
@@ -28,12 +28,13 @@ namespace testing_support {
 template <typename Start>
 std::vector<int> drawsTakenBy(unsigned seed, int count, Start start)
 {
-    std::srand(seed);
+    GameRandom& random = GameRandom::shared();
+    random = GameRandom(seed);
     std::vector<int> draws(static_cast<std::size_t>(count) + 1);
-    std::generate(draws.begin(), draws.end(), std::rand);
-    std::srand(seed);
+    std::generate(draws.begin(), draws.end(), [&random] { return random.next(); });
+    random = GameRandom(seed);
     start();
-    EXPECT_EQ(std::rand(), draws.back()) << "the start took other than " << count << " draws";
+    EXPECT_EQ(random.next(), draws.back()) << "the start took other than " << count << " draws";
     return draws;
 }
 

@@ -3,9 +3,9 @@
 #include <GL/gl.h>
 #include <SDL.h>
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
+#include "engine/game_random.hpp"
 #include "entities/effect_manager.hpp"
 #include "input_track.hpp"
 #include "entities/hat.hpp"
@@ -16,17 +16,17 @@
 namespace {
 
 constexpr int windowBits = 32;
-// The runtime's sequence as a program that never seeds it sees it.
-constexpr unsigned unseeded = 1;
 
 }  // namespace
 
 LevelRun::LevelRun(const std::string& mapPath, bool hardMode, Start start, bool shown)
     : clock(start.clockMs), windowed(shown)
 {
-    std::srand(unseeded);
+    // The game's sequence from its start, moved on by the draws other code would have made.
+    GameRandom& random = GameRandom::shared();
+    random = GameRandom();
     for (int i = 0; i < start.randDraws; ++i) {
-        std::rand();
+        random.next();
     }
     TickSource::install(&clock);
     if (windowed) {

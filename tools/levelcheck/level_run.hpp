@@ -22,7 +22,7 @@ public:
 
     struct Start {
         std::uint32_t clockMs = defaultClockMs;
-        // rand() draws made before the level starts, as other code would have made them.
+        // Random draws made before the level starts, as other code would have made them.
         int randDraws = 0;
     };
 

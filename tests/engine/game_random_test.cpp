@@ -1,0 +1,67 @@
+// The game's own generator: the C library's rand() values in rand()'s order, a state that replays,
+// and a sequence no other caller of rand() can move.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "engine/game_random.hpp"
+
+namespace {
+
+std::vector<int> drawn(GameRandom& random, int count)
+{
+    std::vector<int> values;
+    for (int i = 0; i < count; ++i) values.push_back(random.next());
+    return values;
+}
+
+std::vector<int> libraryDrawn(unsigned seed, int count)
+{
+    std::srand(seed);
+    std::vector<int> values;
+    for (int i = 0; i < count; ++i) values.push_back(std::rand());
+    return values;
+}
+
+TEST(GameRandom, GivesTheLibrarysSequenceForTheUnseededStartAndForEverySeed)
+{
+    // Long enough to run many times round the 31-word table.
+    constexpr int count = 5000;
+    GameRandom unseeded;
+    EXPECT_EQ(drawn(unseeded, count), libraryDrawn(1, count));
+    for (const unsigned seed : {0u, 2u, 7u, 499u, 123456789u, 0xFFFFFFFFu}) {
+        GameRandom seeded(seed);
+        EXPECT_EQ(drawn(seeded, count), libraryDrawn(seed, count)) << "seed " << seed;
+    }
+    GameRandom any;
+    for (int i = 0; i < count; ++i) {
+        const int value = any.next();
+        ASSERT_TRUE(value >= 0 && value <= RAND_MAX) << value;
+    }
+}
+
+TEST(GameRandom, ASetStateReplaysTheSequenceAndOtherCallersOfRandLeaveItAlone)
+{
+    GameRandom& shared = GameRandom::shared();
+    const GameRandom::State before = shared.state();
+    shared = GameRandom();
+    for (int i = 0; i < 40; ++i) gameRand();
+    const GameRandom::State taken = shared.state();
+    const std::vector<int> first = drawn(shared, 200);
+    EXPECT_NE(shared.state(), taken);
+
+    shared.setState(taken);
+    EXPECT_EQ(shared.state(), taken);
+    // A library that seeds and draws the C library's sequence does not move the game's.
+    std::srand(99);
+    for (int i = 0; i < 50; ++i) std::rand();
+    EXPECT_EQ(drawn(shared, 200), first);
+
+    GameRandom other;
+    other.setState(taken);
+    EXPECT_EQ(drawn(other, 200), first) << "a state carries over to another generator";
+    shared.setState(before);
+}
+
+}  // namespace
