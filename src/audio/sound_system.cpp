@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/game_paths.hpp"
+
 namespace {
 
 constexpr int mixerFrequency = 44100;
@@ -9,11 +11,10 @@ constexpr int mixerChannels = 2;
 constexpr int mixerChunkSize = 4096;
 constexpr int effectChannels = 16;
 constexpr int musicFadeInMs = 1500;
-constexpr const char* soundFolder = "./data/sound/";
 
 void soundPath(char (&path)[128], const char* file)
 {
-    std::snprintf(path, sizeof path, "%s%s", soundFolder, file);
+    std::snprintf(path, sizeof path, "%s%s", GamePaths::soundFolder, file);
 }
 
 }  // namespace

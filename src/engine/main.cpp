@@ -6,6 +6,7 @@
 
 #include "engine/frame_loop.hpp"
 #include "engine/game_engine.hpp"
+#include "engine/game_paths.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
 #include "states/menu_state.hpp"
@@ -25,7 +26,7 @@ int framesBeforeExit()
 int main(int /*argc*/, char* /*argv*/[])
 {
     // Unchecked on purpose: without a log file the game still runs.
-    (void)std::freopen("gamelog.txt", "w", stdout);
+    (void)std::freopen(GamePaths::log, "w", stdout);
     std::printf("----------------------------\n");
     std::printf("::. Starting game engine .::\n");
     std::printf("----------------------------\n");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/game_paths.hpp"
 #include "graphics/font.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
@@ -19,7 +20,7 @@ template <std::size_t N>
 void loadFamily(const char* family, std::array<std::uint32_t, N>& slots, char (&path)[64])
 {
     for (std::size_t n = 1; n <= N; ++n) {
-        std::snprintf(path, sizeof path, "./data/%s%i.png", family, static_cast<int>(n));
+        std::snprintf(path, sizeof path, GamePaths::pictureFormat, family, static_cast<int>(n));
         slots[n - 1] = loadTexture(path);
         std::printf("%s\n", path);
     }
@@ -83,13 +84,13 @@ std::uint32_t loadTexture(const char* path)
 void loadTextures(TextureSet& set)
 {
     beginOverlay();
-    set.loading = loadTexture("./data/load.png");
+    set.loading = loadTexture(GamePaths::loadingPicture);
     drawSprite(loadingDestination, set.loading, wholeSheet, 0.0f, 1.0f);
     SDL_GL_SwapBuffers();
     endOverlay();
 
-    set.font = loadTexture("./data/font.png");
-    set.flare = loadTexture("./data/flare_white.png");
+    set.font = loadTexture(GamePaths::glyphSheet);
+    set.flare = loadTexture(GamePaths::flare);
 
     char path[64];
     loadFamily("kuva", set.kuva, path);
@@ -97,7 +98,7 @@ void loadTextures(TextureSet& set)
     loadFamily("foreground", set.foreground, path);
     loadFamily("parallax", set.parallax, path);
     loadFamily("collision", set.collision, path);
-    std::snprintf(path, sizeof path, "./data/effect%i.png", 1);
+    std::snprintf(path, sizeof path, GamePaths::effectSheetFormat, 1);
     set.effect = loadTexture(path);
     std::printf("%s\n", path);
 }

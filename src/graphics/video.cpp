@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/game_paths.hpp"
+
 int screenWidth = 800;
 int screenHeight = 600;
 
@@ -36,7 +38,7 @@ SDL_Surface* initVideo(const char* title, int width, int height, int bitsPerPixe
     std::atexit(SDL_Quit);
 
     // SDL 1.2 takes the icon only before the video mode is set.
-    SDL_Surface* icon = IMG_Load("./data/icon.png");
+    SDL_Surface* icon = IMG_Load(GamePaths::icon);
     if (icon != nullptr) {
         SDL_WM_SetIcon(icon, nullptr);
     } else {

@@ -1,16 +1,12 @@
 #include "records/save_data.hpp"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include "records/crash_safe_write.hpp"
 
 namespace {
-
-constexpr const char* dataDir = "./data";
-constexpr const char* datDir = "./data/dat";
-constexpr const char* tempPath = "./data/dat/game.dat.tmp";
 
 constexpr std::size_t recordBytes = 4;
 constexpr std::size_t flagsOffset = SaveData::recordCount * recordBytes;  // 144
@@ -36,29 +32,6 @@ std::int32_t getInt32(const std::uint8_t* in)
 std::uint8_t asFlag(std::uint8_t byte)
 {
     return byte == 0 ? 0 : 1;
-}
-
-bool makeDir(const char* dir)
-{
-    return mkdir(dir, 0755) == 0 || errno == EEXIST;
-}
-
-bool writeAll(const std::array<std::uint8_t, SaveData::fileSize>& bytes)
-{
-    std::FILE* file = std::fopen(tempPath, "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    // Renaming over the old file is atomic: a crash leaves either the old or the new record.
-    ok = ok && std::rename(tempPath, SaveData::path) == 0;
-    if (!ok) {
-        std::remove(tempPath);
-    }
-    return ok;
 }
 
 }  // namespace
@@ -116,7 +89,9 @@ bool SaveData::load()
 
 bool SaveData::save()
 {
-    const bool ok = makeDir(dataDir) && makeDir(datDir) && writeAll(toBytes());
+    // A crash while saving leaves the old record or the new one, never a short file.
+    const std::array<std::uint8_t, fileSize> bytes = toBytes();
+    const bool ok = makeFoldersFor(path) && writeCrashSafe(path, bytes.data(), bytes.size());
     if (!ok) {
         std::printf("Failed to save %s\n", path);
     }

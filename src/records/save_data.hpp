@@ -4,12 +4,14 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/game_paths.hpp"
+
 class SaveData {
 public:
     static constexpr int levelsPerMode = 18;
     static constexpr int recordCount = 2 * levelsPerMode;
     static constexpr std::size_t fileSize = 152;
-    static constexpr const char* path = "./data/dat/game.dat";
+    static constexpr const char* path = GamePaths::saveFile;
 
     void clear();
     // False when the file cannot be opened; a short file fills what it holds.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "engine/game_engine.hpp"
+#include "engine/game_paths.hpp"
 #include "entities/effect.hpp"
 #include "entities/hat.hpp"
 #include "graphics/font.hpp"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr const char* levelPathFormat = "./data/maps/map%i.mp";
 constexpr int easyMusic = 1;
 constexpr int hardMusic = 2;
 constexpr int leaveFadeMs = 300;
@@ -88,7 +88,7 @@ void ActionState::init(GameEngine* engine)
     pause();
 
     char path[64];
-    std::snprintf(path, sizeof path, levelPathFormat, engine->level);
+    std::snprintf(path, sizeof path, GamePaths::levelFormat, engine->level);
     world->level->load(path);
 
     hat = new Hat();

@@ -1,4 +1,5 @@
 target_sources(fezzle_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/crash_safe_write_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/save_data_test.cpp
 )
 

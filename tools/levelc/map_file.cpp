@@ -5,10 +5,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "level_error.hpp"
+#include "records/crash_safe_write.hpp"
 
 namespace {
 
@@ -114,30 +113,8 @@ void MapFile::write(const std::string& path, const MapData& map)
 
 void writeFileAtomically(const std::string& path, const std::string& bytes)
 {
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) {
-        throw LevelError(path, std::string("cannot be written: ") + std::strerror(errno));
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            const int error = errno;
-            ::close(descriptor);
-            std::remove(temporary.c_str());
-            throw LevelError(path, std::string("cannot be written: ") + std::strerror(error));
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    const bool synced = fchmod(descriptor, 0644) == 0 && fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!synced || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temporary.c_str());
+    int error = 0;
+    if (!writeCrashSafe(path, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &error)) {
         throw LevelError(path, std::string("cannot be written: ") + std::strerror(error));
     }
 }

@@ -22,5 +22,5 @@ public:
     static void validate(const MapData& map, const std::string& name);
 };
 
-// Writes `bytes` to a temporary file in the folder of `path`, then renames it into place.
+// Writes `bytes` through the game's crash-safe writer; a failure throws, naming the path.
 void writeFileAtomically(const std::string& path, const std::string& bytes);

@@ -1,0 +1,20 @@
+// Every file and folder the game opens, relative to the working folder: the shipped data under
+// ./data, the player's own under ./data/dat, and the log beside them.
+#pragma once
+
+struct GamePaths {
+    static constexpr const char* log = "gamelog.txt";
+    // Records and settings, the player's own.
+    static constexpr const char* saveFile = "./data/dat/game.dat";
+    // Level index L is formatted in.
+    static constexpr const char* levelFormat = "./data/maps/map%i.mp";
+    // The eleven sound files are named inside.
+    static constexpr const char* soundFolder = "./data/sound/";
+    static constexpr const char* icon = "./data/icon.png";
+    static constexpr const char* loadingPicture = "./data/load.png";
+    static constexpr const char* glyphSheet = "./data/font.png";
+    static constexpr const char* flare = "./data/flare_white.png";
+    // A numbered picture family (kuva, jee, foreground, parallax, collision) and its file number.
+    static constexpr const char* pictureFormat = "./data/%s%i.png";
+    static constexpr const char* effectSheetFormat = "./data/effect%i.png";
+};
