@@ -98,7 +98,7 @@ void BubbleBlower::draw(GameEngine* engine)
         return;
     }
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, blowerSheet);
+    sprite.texture = kuvaPicture(*engine->textures, blowerSheet);
     sprite.source = takePose(engine->timer->lastTicks, engine->timer->frameCount);
     sprite.destination = screenBox(*this);
     drawObjectSprite(sprite);

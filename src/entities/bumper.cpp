@@ -50,7 +50,7 @@ void Bumper::draw(GameEngine* engine)
     const std::uint32_t now = engine->timer->lastTicks;
     const Rect box = screenBox(*this);
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, tuning.sheet);
+    sprite.texture = kuvaPicture(*engine->textures, tuning.sheet);
     sprite.destination = Rect{
         box.x + pictureInset, box.y + pictureInset,
         static_cast<std::int32_t>(width - pictureInset - squashPixels * std::cos(bornAt - now * tuning.widthRatePerMs)),

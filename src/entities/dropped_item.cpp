@@ -9,8 +9,6 @@ namespace {
 constexpr int variantCount = 3;
 constexpr int goldenSheet = 3;  // kuva3.png
 constexpr int plainSheet = 9;   // kuva9.png
-constexpr int goldenSound = 0;  // fanfar.wav
-constexpr int plainSound = 4;   // aani5.wav
 
 }  // namespace
 
@@ -33,7 +31,7 @@ bool DroppedItem::collide(GameEngine* engine, Entity* other, Level* level)
         return false;
     }
     if (other != nullptr && other->type == typeId(EntityType::Hat)) {
-        engine->soundSystem->playSound(variant == goldenVariant ? goldenSound : plainSound);
+        engine->soundSystem->playSound(variant == goldenVariant ? SoundEffect::Fanfare : SoundEffect::ItemHit);
     }
     return Projectile::collide(engine, other, level);
 }
@@ -44,6 +42,6 @@ void DroppedItem::draw(GameEngine* engine)
         return;
     }
     ObjectSprite sprite = itemSprite(engine);
-    sprite.texture = kuvaSheet(engine, variant == goldenVariant ? goldenSheet : plainSheet);
+    sprite.texture = kuvaPicture(*engine->textures, variant == goldenVariant ? goldenSheet : plainSheet);
     drawObjectSprite(sprite);
 }

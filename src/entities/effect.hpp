@@ -6,11 +6,9 @@
 
 #include "entities/vector3.hpp"
 #include "graphics/rect.hpp"
+#include "graphics/sprite.hpp"
 
 class GameEngine;
-
-// The whole of a sheet, which is addressed as 512 x 512 whatever its pixel size.
-constexpr Rect wholeSheetCell{0, 0, 512, 512};
 
 // What an effect shows in one draw: the tint (its alpha fades it), the sheet, the cell and the turn.
 struct EffectLook {
@@ -25,7 +23,7 @@ struct EffectLook {
     // An even grey tint, the look of the dust, the shards and the menu's pictures.
     static EffectLook grey(float level, float alphaValue, std::uint32_t textureName, float angle)
     {
-        return {level, level, level, alphaValue, textureName, wholeSheetCell, angle};
+        return {level, level, level, alphaValue, textureName, wholeSheet, angle};
     }
 };
 

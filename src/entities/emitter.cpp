@@ -55,7 +55,7 @@ void Emitter::draw(GameEngine* engine)
         elapsedFraction(signedNow, squeezeFrom, next - squeezePeakMs) - elapsedFraction(signedNow, squeezeTop, next);
 
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, emitterSheet);
+    sprite.texture = kuvaPicture(*engine->textures, emitterSheet);
     sprite.angleDegrees = tuning.restAngleDegrees;
     if (now > squeezeFrom) {
         sprite.angleDegrees +=

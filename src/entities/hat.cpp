@@ -60,12 +60,6 @@ constexpr std::int32_t capacityFloor = 2000;
 constexpr float carryInMs = 2000.0f;
 constexpr float releaseHeight = 75.0f;
 
-// Sound effects by index.
-constexpr int puffSound = 1;
-constexpr int caughtSound = 2;
-constexpr int bumpSound = 5;
-constexpr int releasedSound = 6;
-
 // The picture is larger than the box; the factor is the game's own, not exactly 180 / pi.
 constexpr float pictureMargin = 60.0f;
 constexpr float radiansToDegrees = 57.295f;
@@ -73,8 +67,8 @@ constexpr int shrinkAfterBurstMs = 1500;
 constexpr float turnBarDrop = 65.0f;
 constexpr float turnBarPerSpeed = 30.0f;
 constexpr int turnBarHeight = 30;
-constexpr int hatPicture = 0;       // kuva1.png
-constexpr int turnBarPicture = 12;  // kuva13.png
+constexpr int hatPicture = 1;       // kuva1.png
+constexpr int turnBarPicture = 13;  // kuva13.png
 
 // The gas meter: two bars standing on y = 590; the start capacity of 10000 is 250 units high.
 constexpr float meterLeft = 10.0f;
@@ -182,7 +176,7 @@ void Hat::thrust(GameEngine* engine, float dt)
     const FrameTimer& timer = *engine->timer;
     if (timer.frameCount % puffEveryFrames == 0) {
         spawnAtTail(engine, static_cast<int>(EffectKind::Puff), 1);
-        engine->soundSystem->playSound(puffSound);
+        engine->soundSystem->playSound(SoundEffect::Puff);
     }
     // The push is away from the tail.
     velocityX -= std::cos(angle) * dt * thrustPerSecond;
@@ -268,7 +262,7 @@ void Hat::rideCarrier(GameEngine* engine)
     // deletes it at its next turn. So a dead carrier is seen, and let go, in this frame.
     if (!carrier->alive || carrier->position.y <= releaseHeight) {
         carrier = nullptr;
-        engine->soundSystem->playSound(releasedSound);
+        engine->soundSystem->playSound(SoundEffect::Released);
         return;
     }
     // Measured as a difference, so that the ramp stays smooth however long the game has run.
@@ -349,7 +343,7 @@ bool Hat::catchBubble(GameEngine* engine, Entity* other)
     bubble->poppedAt = now;
     carrier = bubble;
     carriedSince = now;
-    engine->soundSystem->playSound(caughtSound);
+    engine->soundSystem->playSound(SoundEffect::Caught);
     return true;
 }
 
@@ -398,7 +392,7 @@ void Hat::checkHardBump(GameEngine* engine)
     if (std::abs(truncated(velocityX)) <= hardBumpSpeed && std::abs(truncated(velocityY)) <= hardBumpSpeed) {
         return;
     }
-    engine->soundSystem->playSound(bumpSound);
+    engine->soundSystem->playSound(SoundEffect::Bump);
     const int specks = truncated(static_cast<float>(std::abs(truncated(velocityY + velocityX))) * dustPerBumpSpeed);
     for (int i = 0; i < specks; ++i) {
         engine->effects->spawn(truncated(getCenterX()), truncated(getCenterY()), static_cast<int>(EffectKind::Dust),
@@ -448,7 +442,7 @@ void Hat::draw(GameEngine* engine)
             1.0f - elapsedFraction(static_cast<int>(now), failedAt, static_cast<int>(failedAt + shrinkAfterBurstMs));
     }
     const TextureSet& textures = *engine->textures;
-    drawSprite(Rect{sx, sy, pictureWidth, pictureHeight}, textures.kuva[hatPicture], wholeSheetCell,
+    drawSprite(Rect{sx, sy, pictureWidth, pictureHeight}, kuvaPicture(textures, hatPicture), wholeSheet,
                angle * radiansToDegrees, scale);
 
     if (hardMode) {
@@ -457,7 +451,7 @@ void Hat::draw(GameEngine* engine)
         const Rect bar{truncated(static_cast<float>(pictureWidth) * 0.5f + static_cast<float>(sx)),
                        truncated(static_cast<float>(pictureHeight) * 0.5f + static_cast<float>(sy) + turnBarDrop),
                        truncated(angularVelocity * turnBarPerSpeed), turnBarHeight};
-        drawSprite(bar, textures.kuva[turnBarPicture], wholeSheetCell, 0.0f, 1.0f);
+        drawSprite(bar, kuvaPicture(textures, turnBarPicture), wholeSheet, 0.0f, 1.0f);
     }
 }
 

@@ -7,8 +7,6 @@
 #include "entities/effect.hpp"
 #include "graphics/rect.hpp"
 
-class GameEngine;
-
 // The tint of a sprite; its alpha fades the picture.
 struct Tint {
     float red = 1.0f;
@@ -20,7 +18,7 @@ struct Tint {
 // One draw of an object: sheet, cell (a negative width mirrors), place on screen, turn and size.
 struct ObjectSprite {
     std::uint32_t texture = 0;
-    Rect source = wholeSheetCell;
+    Rect source = wholeSheet;
     Rect destination{};
     float angleDegrees = 0.0f;
     float scale = 1.0f;
@@ -28,5 +26,3 @@ struct ObjectSprite {
 };
 
 void drawObjectSprite(const ObjectSprite& sprite);
-// Sheets kuva1.png to kuva40.png by their number.
-std::uint32_t kuvaSheet(const GameEngine* engine, int number);

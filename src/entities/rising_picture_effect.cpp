@@ -32,7 +32,6 @@ EffectLook RisingPictureEffect::look(GameEngine* engine)
 {
     const int t = effectTime();
     const float fadeOut = elapsedFraction(t, endTime - fadeOutMs, static_cast<int>(endTime));
-    return EffectLook::grey(greyLevel, (1.0f - fadeOut) * strongestAlpha,
-                            engine->textures->kuva[static_cast<std::size_t>(picture)],
+    return EffectLook::grey(greyLevel, (1.0f - fadeOut) * strongestAlpha, kuvaPicture(*engine->textures, picture + 1),
                             elapsedFraction(t, startTime, static_cast<int>(endTime)) * turnDegrees);
 }

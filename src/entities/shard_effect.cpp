@@ -40,6 +40,5 @@ EffectLook ShardEffect::look(GameEngine* engine)
     const float fadeOut = elapsedFraction(t, endTime - fadeOutMs, static_cast<int>(endTime));
     rotation -= engine->timer->frameSeconds * spinSpeed;
     spinSpeed *= spinDecayPerDraw;
-    return EffectLook::grey(greyLevel, fadeIn - fadeOut, engine->textures->kuva[static_cast<std::size_t>(picture)],
-                            rotation);
+    return EffectLook::grey(greyLevel, fadeIn - fadeOut, kuvaPicture(*engine->textures, picture + 1), rotation);
 }

@@ -36,7 +36,7 @@ void StartPoint::draw(GameEngine* engine)
     }
     const auto now = static_cast<float>(engine->timer->lastTicks);
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, sheet);
+    sprite.texture = kuvaPicture(*engine->textures, sheet);
     sprite.destination = screenBox(*this);
     sprite.angleDegrees = swingCentreDegrees + swingDegrees * std::cos(now * swingPerMs);
     sprite.tint = Tint{0.8f + 0.2f * std::sin(now * pulsePerMs), 0.8f, 0.6f, 1.0f};

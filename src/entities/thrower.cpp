@@ -10,7 +10,6 @@ namespace {
 
 constexpr float boxWidth = 75.0f;
 constexpr float boxHeight = 50.0f;
-constexpr int throwSound = 3;     // aani4.wav
 constexpr int throwerSheet = 11;  // kuva11.png: walk cells in a column at x 0, items beside them
 constexpr std::int32_t cellWidth = 256;
 constexpr std::int32_t cellHeight = 170;
@@ -52,7 +51,7 @@ void Thrower::throwItem(GameEngine* engine)
     addToWorld(world, new ThrownItem(static_cast<int>(getCenterX() + static_cast<float>(offset)),
                                      static_cast<int>(getCenterY())));
     if (boxOnScreen(*this)) {
-        engine->soundSystem->playSound(throwSound);
+        engine->soundSystem->playSound(SoundEffect::Throw);
     }
 }
 
@@ -72,7 +71,7 @@ void Thrower::draw(GameEngine* engine)
         row = engine->timer->frameCount % walkFrames < strideFrames ? strideRow : passRow;
     }
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, throwerSheet);
+    sprite.texture = kuvaPicture(*engine->textures, throwerSheet);
     // The sheet faces right; walking left shows it mirrored.
     sprite.source = movingRight ? Rect{0, row * cellHeight, cellWidth, cellHeight}
                                 : Rect{cellWidth, row * cellHeight, -cellWidth, cellHeight};

@@ -40,7 +40,7 @@ void ThrownItem::draw(GameEngine* engine)
     }
     const std::uint32_t now = engine->timer->lastTicks;
     ObjectSprite sprite = itemSprite(engine);
-    sprite.texture = kuvaSheet(engine, itemSheet);
+    sprite.texture = kuvaPicture(*engine->textures, itemSheet);
     sprite.source = Rect{itemCellX, variant * itemCellPixels, itemCellPixels, itemCellPixels};
     sprite.tint = itemTint;
     sprite.tint.red += static_cast<float>(redSwing * std::sin(now * tintRatePerMs));

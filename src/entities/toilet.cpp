@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int sheet = 7;  // kuva7.png
-constexpr int fanfareSound = 0;
 constexpr float pulsePerMs = 0.0025f;
 
 }  // namespace
@@ -35,7 +34,7 @@ bool Toilet::collide(GameEngine* engine, Entity* other, Level* /*level*/)
     }
     // Every frame of overlap lands here; the fanfare belongs to the first.
     if (!hat->goalReached) {
-        engine->soundSystem->playSound(fanfareSound);
+        engine->soundSystem->playSound(SoundEffect::Fanfare);
     }
     hat->goalReached = true;
     return false;
@@ -48,7 +47,7 @@ void Toilet::draw(GameEngine* engine)
     }
     const auto now = static_cast<float>(engine->timer->lastTicks);
     ObjectSprite sprite;
-    sprite.texture = kuvaSheet(engine, sheet);
+    sprite.texture = kuvaPicture(*engine->textures, sheet);
     sprite.destination = screenBox(*this);
     sprite.tint = Tint{0.7f + 0.3f * std::sin(now * pulsePerMs), 0.5f, 0.5f, 0.9f};
     drawObjectSprite(sprite);

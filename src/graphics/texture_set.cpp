@@ -13,7 +13,6 @@
 namespace {
 
 constexpr Rect loadingDestination{10, 10, 256, 64};
-constexpr Rect wholeSheet{0, 0, 512, 512};
 
 // Each image of a numbered family is followed by its path line in the log, loaded or not.
 template <std::size_t N>
@@ -57,6 +56,13 @@ int countLive(const std::array<std::uint32_t, N>& slots)
 }
 
 }  // namespace
+
+std::uint32_t kuvaPicture(const TextureSet& set, int fileNumber)
+{
+    // File number n lives in element n - 1; the cast makes numbers below 1 too large as well.
+    const auto element = static_cast<std::size_t>(fileNumber - 1);
+    return element < set.kuva.size() ? set.kuva[element] : 0;
+}
 
 std::uint32_t loadTexture(const char* path)
 {

@@ -18,6 +18,10 @@ struct TextureSet {
 };
 static_assert(sizeof(TextureSet) == 117 * sizeof(std::uint32_t), "the texture set has 117 slots");
 
+// A sprite sheet by its file number, the way pictures are named: kuvaPicture(set, 14) is
+// kuva14.png. 0 (no picture) for numbers outside 1 to 40.
+std::uint32_t kuvaPicture(const TextureSet& set, int fileNumber);
+
 // 0 when the image is missing or not 8-bit RGB or RGBA.
 std::uint32_t loadTexture(const char* path);
 void loadTextures(TextureSet& set);

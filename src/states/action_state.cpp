@@ -24,7 +24,7 @@ constexpr int leaveFadeMs = 300;
 constexpr int finishFadeMs = 2000;
 
 // The pause sign rocks by up to 24 degrees each way and pulses in size.
-constexpr int pauseSignPicture = 13;  // kuva14.png
+constexpr int pauseSignPicture = 14;  // kuva14.png
 constexpr Rect pauseSignBox{144, 268, 512, 64};
 constexpr float pauseRockPerMs = 0.001f;
 constexpr float pausePulsePerMs = 0.002f;
@@ -220,7 +220,7 @@ void ActionState::drawPauseSign(GameEngine* engine) const
     const auto now = static_cast<float>(engine->timer->lastTicks);
     const float rock = pauseRockGain * std::sin(pauseRockPerMs * now);
     glColor3f(0.4f + rock, 0.35f, 0.35f);
-    drawSprite(pauseSignBox, engine->textures->kuva[pauseSignPicture], wholeSheetCell, pauseRockDegrees * rock,
+    drawSprite(pauseSignBox, kuvaPicture(*engine->textures, pauseSignPicture), wholeSheet, pauseRockDegrees * rock,
                1.2f + 0.2f * std::sin(pausePulsePerMs * now));
 }
 

@@ -72,7 +72,6 @@ constexpr std::array<int, MenuState::mainEntryCount> mainPictures = {15, 16, 17,
 constexpr std::array<int, MenuState::settingsEntryCount> settingsPictures = {
     24, 25, 26, windowedPicture, 31, backToMenuPicture};
 
-constexpr Rect wholeSheet{0, 0, 512, 512};
 constexpr Rect titleRect{140, 30, 512, 128};
 constexpr Rect listBackRect{355, 350, 512, 64};
 constexpr Rect helpBackRect{144, 530, 512, 64};
@@ -95,7 +94,7 @@ constexpr int wastedY = 565;
 
 void drawPicture(const GameEngine& engine, int number, Rect at, float angle = 0.0f, float scale = 1.0f)
 {
-    drawSprite(at, engine.textures->kuva[static_cast<std::size_t>(number - 1)], wholeSheet, angle, scale);
+    drawSprite(at, kuvaPicture(*engine.textures, number), wholeSheet, angle, scale);
 }
 
 void drawBackEntry(const GameEngine& engine, int number, Rect at, const Swing& swing)

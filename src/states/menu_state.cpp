@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int clickSound = 7;  // toks.wav
 constexpr int menuTrack = 0;
 constexpr int leaveFadeMs = 350;
 constexpr int levelStartFadeMs = 500;
@@ -145,7 +144,7 @@ void MenuState::moveDown()
 
 bool MenuState::activate()
 {
-    engine->soundSystem->playSound(clickSound);
+    engine->soundSystem->playSound(SoundEffect::Click);
     switch (screen) {
     case mainScreen: activateMainEntry(); return false;
     case levelScreen: return activateLevelEntry();

@@ -46,7 +46,6 @@ constexpr float backgroundSourceScale = 1.3f;
 constexpr float frameLineWidth = 2.0f;
 constexpr Tint outsideFillTint{0.2f, 0.2f, 0.2f};
 constexpr std::int32_t outsideFillPicture = 2;  // jee3.png
-constexpr Rect wholeSheet{0, 0, 512, 512};
 
 LevelFrame levelFrame(Rect view, Rect bounds);
 Rect backgroundDestination(const LevelFrame& frame);

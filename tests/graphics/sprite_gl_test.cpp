@@ -13,7 +13,6 @@ using namespace testing_support;
 namespace {
 
 constexpr int cellPixels = 128;
-constexpr Rect wholeSheet{0, 0, 512, 512};
 
 // Each 128x128 cell of the 512x512 sheet has its own colour.
 Rgb cell(int column, int row)

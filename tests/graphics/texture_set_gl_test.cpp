@@ -117,6 +117,10 @@ TEST_F(TextureStartGlTest, CompleteDataFillsEverySlotInFamilyOrderAndASecondInit
     EXPECT_EQ(live(), std::make_pair(115, 256)) << "the first textures and font lists were given back";
     EXPECT_NE(log.find(loadingLines("./data/kuva7.png")), std::string::npos) << log;
     EXPECT_TRUE(engine.textures->kuva[6] == 0 && engine.textures->kuva[7] != 0);
+    // Pictures are named by their file number, and a number outside the family names none.
+    const TextureSet& set = *engine.textures;
+    EXPECT_TRUE(kuvaPicture(set, 7) == 0 && kuvaPicture(set, 8) == set.kuva[7] && kuvaPicture(set, 40) == set.kuva[39]);
+    EXPECT_TRUE(kuvaPicture(set, 0) == 0 && kuvaPicture(set, 41) == 0 && kuvaPicture(set, -1) == 0);
     EXPECT_TRUE(glIsList(engine.textures->fontBase) && glIsList(engine.textures->fontBase + 255));
 }
 
