@@ -1,10 +1,13 @@
 // The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
 // length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
-// the save file, the click sound and starting a level.
+// the save file, the click sound, starting a level, and the particles behind it all.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <cmath>
 #include <cstdlib>
+#include <string>
+#include <typeinfo>
 #include <initializer_list>
 #include <memory>
 #include <tuple>
@@ -12,6 +15,9 @@
 #include <vector>
 
 #include "engine/game_engine.hpp"
+#include "entities/bubble_effect.hpp"
+#include "entities/ember_effect.hpp"
+#include "entities/rising_picture_effect.hpp"
 #include "states/menu_state.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
@@ -193,6 +199,43 @@ TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
     SDL_Event left;
     ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
     EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
+}
+
+TEST_F(MenuStateTest, EveryTwelfthFrameSendsUpTwoBubblesAndDownAnEmberEvery480thAPictureAllAtHalfSpeed)
+{
+    enterMenu();
+    // At t = 1 s: x = int(400 + 350 sin t) and int(400 + 350 cos t), the picture's int(300 + 350 cos t).
+    const int sineX = static_cast<int>(400.0f + 350.0f * std::sin(1.0f));
+    const int cosineX = static_cast<int>(400.0f + 350.0f * std::cos(1.0f));
+    const int pictureX = static_cast<int>(300.0f + 350.0f * std::cos(1.0f));
+    using Spawn = std::tuple<std::string, int, int>;  // kind, where it was started (its centre)
+    const std::vector<Spawn> bubblesAndEmber = {{typeid(BubbleEffect).name(), sineX, 600},
+                                                {typeid(BubbleEffect).name(), cosineX, 600},
+                                                {typeid(EmberEffect).name(), cosineX, 0}};
+    std::vector<Spawn> withPicture = bubblesAndEmber;
+    withPicture.emplace_back(typeid(RisingPictureEffect).name(), pictureX, 700);
+    const std::pair<std::uint32_t, std::vector<Spawn>> frames[] = {
+        {11, {}}, {12, bubblesAndEmber}, {13, {}}, {240, bubblesAndEmber}, {470, {}}, {480, withPicture}};
+    engine.timer->lastTicks = 1000;
+    engine.timer->frameMs = 1;  // half of it is no time: nothing moves but a bubble's sway
+    for (const auto& [frame, expected] : frames) {
+        engine.effects->clear();
+        engine.timer->frameCount = frame;
+        menu()->update(&engine);
+        std::vector<Spawn> spawned;
+        for (const auto& effect : engine.effects->effects) {
+            const auto* bubble = dynamic_cast<const BubbleEffect*>(effect.get());
+            const int left = bubble != nullptr ? bubble->baseX : static_cast<int>(effect->position.x);
+            spawned.emplace_back(typeid(*effect).name(), left + effect->width / 2,
+                                 static_cast<int>(effect->position.y) + effect->height / 2);
+            EXPECT_EQ(effect->elapsed, 0);
+        }
+        EXPECT_EQ(spawned, expected) << "frame " << frame;
+    }
+    engine.timer->frameMs = 17;
+    engine.timer->frameCount = 481;
+    menu()->update(&engine);
+    for (const auto& effect : engine.effects->effects) EXPECT_EQ(effect->elapsed, 8) << "17 ms, halved";
 }
 
 }  // namespace
