@@ -45,9 +45,9 @@ bool over(const LevelRun& run)
 std::uint8_t keysFor(const Choice& choice, FlightController& pilot, const LevelRun& run)
 {
     if (!choice.fixed) {
-        return pilot.keys(*run.hat, choice.style);
+        return pilot.keys(HatState::of(*run.hat), choice.style);
     }
-    pilot.track(*run.hat);
+    pilot.track(HatState::of(*run.hat));
     return choice.keys;
 }
 
@@ -59,7 +59,7 @@ double score(const LevelRun& run, FlightController& pilot)
     if (run.burst()) {
         return -finishScore + pilot.progress;
     }
-    pilot.track(*run.hat);
+    pilot.track(HatState::of(*run.hat));
     const double margin = run.hat->capacity - run.hat->pressure;
     return pilot.progress - offRouteCost * pilot.offRoute - bumpCost * run.hardBumps -
            (margin < safeMargin ? (safeMargin - margin) * marginCost : 0.0);
@@ -80,7 +80,7 @@ double tryAhead(LevelRun& run, const FlightController& pilot, const Choice& choi
             run.step(keysFor(choice, ahead, run));
         }
         for (int i = 0; i < Autopilot::lookaheadFrames && !over(run); ++i) {
-            run.step(ahead.keys(*run.hat, choices[0].style));
+            run.step(ahead.keys(HatState::of(*run.hat), choices[0].style));
         }
         const double result = score(run, ahead);
         const ssize_t written = write(link[1], &result, sizeof result);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "entities/hat.hpp"
 #include "input_track.hpp"
 
 namespace {
@@ -15,16 +14,19 @@ constexpr float gravityExtraTop = 350.0f;
 constexpr float levelHeight = 800.0f;
 constexpr float pi = 3.1415927f;
 constexpr float turnTolerance = 0.06f;
-// How hard the pilot corrects a wrong velocity, per second.
-constexpr float velocityGain = 3.0f;
+// Near the point aimed at, the speed wanted falls with the distance left, per second.
+constexpr float approachPerSecond = 3.0f;
 // Pressure room under which the pilot burns gas faster.
 constexpr float lowMargin = 3000.0f;
 // How far behind and ahead of its last place the pilot looks for itself on the route.
 constexpr float searchBack = 150.0f;
 constexpr float searchAhead = 400.0f;
 
-float wrapPi(float a)
+}  // namespace
+
+float FlightController::angleBetween(float to, float from)
 {
+    float a = to - from;
     while (a > pi) {
         a -= 2.0f * pi;
     }
@@ -34,41 +36,43 @@ float wrapPi(float a)
     return a;
 }
 
-}  // namespace
-
-void FlightController::track(const Hat& hat)
+void FlightController::track(const HatState& hat)
 {
     const LevelRoute::Place place =
-        route->locate(hat.getCenterX(), hat.getCenterY(), progress - searchBack, progress + searchAhead);
+        route->locate(hat.centerX(), hat.centerY(), progress - searchBack, progress + searchAhead);
     progress = std::max(progress, place.along);
     offRoute = place.distance;
 }
 
-std::uint8_t FlightController::keys(const Hat& hat, const FlightStyle& style)
+FlightController::Aim FlightController::aim(const HatState& hat, const FlightStyle& style)
 {
     track(hat);
     const RoutePoint target = route->pointAt(progress + style.lookaheadPixels);
-    const float dx = target.x - hat.getCenterX();
-    const float dy = target.y + style.offsetY - hat.getCenterY();
+    const float dx = target.x - hat.centerX();
+    const float dy = target.y + style.offsetY - hat.centerY();
     const float distance = std::max(1.0f, std::hypot(dx, dy));
-    const float margin = static_cast<float>(hat.capacity - hat.pressure);
-    // Short of room, fly faster: the thrust that buys speed is gas let out.
-    const float cruise = style.cruisePixelsPerSecond * (margin < lowMargin ? 1.5f : 1.0f);
-    const float speed = std::min(cruise, distance * velocityGain);
-    const float wantX = dx / distance * speed;
-    const float wantY = dy / distance * speed;
-    const float f = std::clamp(hat.getY() / levelHeight, 0.0f, 1.0f);
+    const float speed = std::min(style.cruisePixelsPerSecond, distance * approachPerSecond);
+    const float wantX = dx / distance * speed + style.nudgeX;
+    const float wantY = dy / distance * speed + style.nudgeY;
+    const float f = std::clamp(hat.y / levelHeight, 0.0f, 1.0f);
     const float gravity = gravityBottom + (1.0f - f) * gravityExtraTop;
     // The push the hat needs: the velocity error to close, and gravity to hold.
-    const float pushX = (wantX - hat.velocityX) * velocityGain;
-    const float pushY = (wantY - hat.velocityY) * velocityGain - gravity;
-    const float push = std::hypot(pushX, pushY);
+    const float pushX = (wantX - hat.velocityX) * style.velocityGainPerSecond;
+    const float pushY = (wantY - hat.velocityY) * style.velocityGainPerSecond - gravity;
     // The tail points away from the push.
-    const float wantedAngle = std::atan2(-pushY, -pushX);
-    std::uint8_t held = steer(hat, wantedAngle);
-    const float alignment = std::cos(wrapPi(wantedAngle - hat.angle));
+    return {std::atan2(-pushY, -pushX), std::hypot(pushX, pushY)};
+}
+
+std::uint8_t FlightController::keys(const HatState& hat, const FlightStyle& style)
+{
+    // Short of room, fly faster: the thrust that buys speed is gas let out.
+    FlightStyle hurried = style;
+    hurried.cruisePixelsPerSecond *= static_cast<float>(hat.margin()) < lowMargin ? 1.5f : 1.0f;
+    const Aim wanted = aim(hat, hurried);
+    std::uint8_t held = steer(hat, wanted.angle);
+    const float alignment = std::cos(angleBetween(wanted.angle, hat.angle));
     if (alignment > 0.5f) {
-        thrustDebt += std::min(1.0f, push * alignment / thrustPerSecond2);
+        thrustDebt += std::min(1.0f, wanted.pushPerSecond2 * alignment / thrustPerSecond2);
     }
     if (thrustDebt >= 0.5f) {
         held |= HeldKeys::thrust;
@@ -78,9 +82,9 @@ std::uint8_t FlightController::keys(const Hat& hat, const FlightStyle& style)
     return held;
 }
 
-std::uint8_t FlightController::steer(const Hat& hat, float wantedAngle) const
+std::uint8_t FlightController::steer(const HatState& hat, float wantedAngle) const
 {
-    const float error = wrapPi(wantedAngle - hat.angle);
+    const float error = angleBetween(wantedAngle, hat.angle);
     if (!hat.hardMode) {
         // Right turns the tail towards larger angles.
         if (error > turnTolerance) {

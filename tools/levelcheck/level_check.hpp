@@ -1,6 +1,8 @@
 // Replays a stored input track on a built level and says how the run went, for the checker's lines.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "input_track.hpp"
@@ -8,6 +10,7 @@
 
 struct CheckResult {
     bool finished = false;
+    bool burst = false;
     std::int32_t levelTimeMs = 0;
     std::int32_t lowestMargin = 0;
     int hardBumps = 0;
@@ -23,4 +26,10 @@ public:
 
     static CheckResult replay(const std::string& mapPath, bool hardMode, const InputTrack& track, LevelRun::Start start,
                               const std::string& shotPrefix = "");
+
+    // Chooses the keys of the run's next frame, or says false to stop the run there.
+    using Pilot = std::function<bool(const LevelRun& run, std::uint8_t& keys)>;
+    // Plays a run until it finishes, bursts or the pilot stops.
+    static CheckResult play(const std::string& mapPath, bool hardMode, LevelRun::Start start, const Pilot& pilot,
+                            const std::string& shotPrefix = "");
 };

@@ -1,8 +1,13 @@
 // fezzle-levelcheck: plays every level's stored input tracks with the game's own code and says
-// whether each still reaches the toilet.
-//   fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N] [--show [--shots DIR]]
+// whether each still reaches the toilet; with --human, lets many human-like pilots fly each level.
+//   fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N]... [--show [--shots DIR]]
+//                     [--human [--trials N] [--seed S] [--trial K]]
 // Lines: "map<N> easy ok <time> margin <room> bumps <n> met <kinds> variants <k>/<n>". The exit
 // status is 1 when any base run fails.
+// With --human: "map<N> easy rate <percent>% (<finished>/<trials>) median <time> (<ms> ms) margin10
+// <room>", the median time and the tenth-percentile room of the finished trials ("-" when none);
+// --trial K flies trial K alone and says how it went (with --show, in screenshots).
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "human_trials.hpp"
 #include "level_check.hpp"
 #include "level_error.hpp"
 #include "map_file.hpp"
@@ -33,9 +39,17 @@ struct Options {
     std::string maps = "data/maps";
     std::string tracks = FEZZLE_TRACKS_DIR;
     std::string shots = "levelcheck-shots";
-    int level = -1;
+    std::vector<int> levels;  // every level when empty
     bool show = false;
+    bool human = false;
+    int trials = HumanTrials::defaultTrials;
+    std::uint64_t seed = HumanTrials::defaultSeed;
+    int trial = -1;
 };
+
+constexpr const char* usage =
+    "usage: fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N]... [--show [--shots DIR]]\n"
+    "                         [--human [--trials N] [--seed S] [--trial K]]\n";
 
 bool parseOptions(int argc, char** argv, Options& options)
 {
@@ -49,14 +63,25 @@ bool parseOptions(int argc, char** argv, Options& options)
         } else if (argument == "--shots" && hasValue) {
             options.shots = argv[++i];
         } else if (argument == "--level" && hasValue) {
-            options.level = std::atoi(argv[++i]);
+            options.levels.push_back(std::atoi(argv[++i]));
         } else if (argument == "--show") {
             options.show = true;
+        } else if (argument == "--human") {
+            options.human = true;
+        } else if (argument == "--trials" && hasValue) {
+            options.trials = std::atoi(argv[++i]);
+        } else if (argument == "--seed" && hasValue) {
+            options.seed = std::strtoull(argv[++i], nullptr, 10);
+        } else if (argument == "--trial" && hasValue) {
+            options.trial = std::atoi(argv[++i]);
         } else {
-            std::fprintf(stderr,
-                         "usage: fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N] [--show [--shots DIR]]\n");
+            std::fputs(usage, stderr);
             return false;
         }
+    }
+    if (options.trials < 1) {
+        std::fputs(usage, stderr);
+        return false;
     }
     return true;
 }
@@ -82,30 +107,75 @@ std::string twoDigits(int n)
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
+std::string mapPath(const Options& options, int level)
+{
+    return options.maps + "/map" + std::to_string(level) + ".mp";
+}
+
+std::string timeText(std::int32_t ms)
+{
+    char time[timeTextSize];
+    formatTime(ms, time);
+    return std::string(time) + " (" + std::to_string(ms) + " ms)";
+}
+
+std::string shotPrefix(const Options& options, const std::string& name)
+{
+    if (!options.show) {
+        return "";
+    }
+    std::filesystem::create_directories(options.shots);
+    return options.shots + "/" + name;
+}
+
+// Many people on the level, or one of them.
+bool flyHumans(const Options& options, int level, int mode, std::FILE* out)
+{
+    const LevelRoute route = LevelRoute::load(options.tracks + "/map" + twoDigits(level) + ".route");
+    const bool hard = mode == 1;
+    if (options.trial >= 0) {
+        const HumanTrials::Trial trial = HumanTrials::draw(options.seed, options.trial);
+        const std::string name =
+            "map" + twoDigits(level) + "-" + modeNames[mode] + "-human" + std::to_string(options.trial);
+        const CheckResult result =
+            HumanTrials::fly(mapPath(options, level), route, hard, trial, shotPrefix(options, name));
+        std::fprintf(out, "map%d %s trial %d %s %s margin %d bumps %d reaction %d ms\n", level, modeNames[mode],
+                     options.trial, result.finished ? "ok" : (result.burst ? "burst" : "gave-up"),
+                     timeText(result.levelTimeMs).c_str(), result.lowestMargin, result.hardBumps,
+                     trial.traits.reactionMs);
+        return result.finished;
+    }
+    const HumanSummary summary =
+        HumanTrials::flyAll(mapPath(options, level), route, hard, options.trials, options.seed);
+    const bool any = summary.finished > 0;
+    std::fprintf(out, "map%d %s rate %.1f%% (%d/%d) median %s margin10 %s\n", level, modeNames[mode],
+                 summary.ratePercent(), summary.finished, summary.trials,
+                 any ? timeText(summary.medianTimeMs).c_str() : "- (- ms)",
+                 any ? std::to_string(summary.tenthMargin).c_str() : "-");
+    std::fflush(out);
+    return true;
+}
+
 bool checkMode(const Options& options, int level, int mode, std::FILE* out)
 {
-    const std::string map = options.maps + "/map" + std::to_string(level) + ".mp";
+    const std::string map = mapPath(options, level);
     const std::string name = "map" + twoDigits(level) + "-" + modeNames[mode];
     const std::string fault = layoutFault(MapFile::read(map));
     if (!fault.empty()) {
         std::fprintf(out, "map%d %s FAIL %s\n", level, modeNames[mode], fault.c_str());
         return false;
     }
-    const InputTrack track = InputTrack::load(options.tracks + "/" + name + ".track");
-    std::string shotPrefix;
-    if (options.show) {
-        std::filesystem::create_directories(options.shots);
-        shotPrefix = options.shots + "/" + name;
+    if (options.human) {
+        return flyHumans(options, level, mode, out);
     }
-    const CheckResult base = LevelCheck::replay(map, mode == 1, track, LevelRun::Start{}, shotPrefix);
+    const InputTrack track = InputTrack::load(options.tracks + "/" + name + ".track");
+    const CheckResult base = LevelCheck::replay(map, mode == 1, track, LevelRun::Start{}, shotPrefix(options, name));
     int held = 0;
     for (const LevelRun::Start& start : variants) {
         held += LevelCheck::replay(map, mode == 1, track, start).finished ? 1 : 0;
     }
-    char time[timeTextSize];
-    formatTime(base.levelTimeMs, time);
-    std::fprintf(out, "map%d %s %s %s (%d ms) margin %d bumps %d met %s variants %d/%zu\n", level, modeNames[mode],
-                 base.finished ? "ok" : "FAIL", time, base.levelTimeMs, base.lowestMargin, base.hardBumps,
+    std::fprintf(out, "map%d %s %s %s margin %d bumps %d met %s variants %d/%zu\n", level, modeNames[mode],
+                 base.finished ? "ok" : "FAIL", timeText(base.levelTimeMs).c_str(), base.lowestMargin, base.hardBumps,
                  base.met.empty() ? "-" : base.met.c_str(), held, variants.size());
     std::fflush(out);
     return base.finished;
@@ -122,7 +192,8 @@ int main(int argc, char** argv)
     std::FILE* out = divertGameLog("levelcheck.log");
     bool allFinished = true;
     for (int level = 0; level < levelCount; ++level) {
-        if (options.level >= 0 && level != options.level) {
+        if (!options.levels.empty() &&
+            std::find(options.levels.begin(), options.levels.end(), level) == options.levels.end()) {
             continue;
         }
         for (int mode = 0; mode < 2; ++mode) {
