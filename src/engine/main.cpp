@@ -26,7 +26,7 @@ int framesBeforeExit()
 int main(int /*argc*/, char* /*argv*/[])
 {
     // Unchecked on purpose: without a log file the game still runs.
-    (void)std::freopen(GamePaths::log, "w", stdout);
+    [[maybe_unused]] std::FILE* const log = std::freopen(GamePaths::log, "w", stdout);
     std::printf("----------------------------\n");
     std::printf("::. Starting game engine .::\n");
     std::printf("----------------------------\n");

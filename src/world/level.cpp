@@ -67,9 +67,9 @@ bool readBlock(const char* path, std::array<std::uint8_t, Level::fileBytes>& blo
     if (file == nullptr) {
         return false;
     }
-    // A short file keeps zeros where its bytes are missing.
-    std::fread(block.data(), 1, block.size(), file);
-    const bool failed = std::ferror(file) != 0;
+    // A short file keeps zeros where its bytes are missing; only a read error fails.
+    const std::size_t bytesRead = std::fread(block.data(), 1, block.size(), file);
+    const bool failed = bytesRead < block.size() && std::ferror(file) != 0;
     std::fclose(file);
     return !failed;
 }

@@ -30,7 +30,21 @@ wait_for_window() {
     sleep 0.1
   done
   xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 || fail "no window"
+  expect_sdl_library
   sleep "${1:-0}"
+}
+
+# ./run-tests runs these tests twice, naming in FEZZLE_E2E_SDL the SDL 1.2 each pass must load: the
+# classic library, or sdl12-compat (over SDL2) from its own folder.
+expect_sdl_library() {
+  local maps="/proc/$game_pid/maps"
+  case "${FEZZLE_E2E_SDL:-}" in
+  compat) grep -q '/sdl12-compat/libSDL-1\.2\.so' "$maps" || fail "the game did not load sdl12-compat" ;;
+  classic)
+    grep -q '/libSDL-1\.2\.so' "$maps" && ! grep -q '/sdl12-compat/' "$maps" ||
+      fail "the game did not load the classic SDL 1.2"
+    ;;
+  esac
 }
 
 # SDL turns SIGTERM into the same quit event as the window's close button.
