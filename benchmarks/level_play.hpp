@@ -29,7 +29,8 @@ public:
     // The hat reached the toilet or burst, or the track and its grace ran out.
     bool over() const;
     bool reachedToilet() const;
-    // The frame timer's tick and the action state's update: the world walk, the effects, the camera.
+    // The frame timer's tick and the action state's update: the world walk, the effects, the camera
+    // and the rules that test what is on screen.
     void updateFrame();
     // The same, then the frame's drawing.
     void wholeFrame();

@@ -67,24 +67,48 @@ void BubbleBlower::standAt(float newHeight)
     position.y = static_cast<float>(groundY) + standingHeight - newHeight;
 }
 
-Rect BubbleBlower::takePose(std::uint32_t now, std::uint32_t frameCount)
+BubbleBlower::Phase BubbleBlower::phaseAt(std::uint32_t now) const
+{
+    if (now >= cycleStart + walkFromMs) {
+        return Phase::Walking;
+    }
+    if (now < cycleStart + riseFromMs) {
+        return Phase::Idle;
+    }
+    if (now < cycleStart + blowFromMs) {
+        return Phase::Rising;
+    }
+    return now <= cycleStart + blowUntilMs ? Phase::Reared : Phase::Sinking;
+}
+
+void BubbleBlower::updateInView(GameEngine* engine)
+{
+    if (!boxOnScreen(*this)) {
+        return;
+    }
+    switch (phaseAt(engine->timer->lastTicks)) {
+    case Phase::Walking: standAt(standingHeight); break;
+    case Phase::Idle: break;
+    case Phase::Rising: standAt(risingHeight); break;
+    case Phase::Reared: standAt(rearedHeight); break;
+    // Shorter again, but still lifted as high as when reared up.
+    case Phase::Sinking: height = risingHeight; break;
+    }
+}
+
+Rect BubbleBlower::poseCell(std::uint32_t now, std::uint32_t frameCount) const
 {
     std::int32_t row = stopRow;
     std::int32_t cell = risingCell;
-    if (now >= cycleStart + walkFromMs) {
+    switch (phaseAt(now)) {
+    case Phase::Walking:
         row = walkRow;
         cell = static_cast<std::int32_t>(frameCount % walkCycleFrames / walkCellFrames);
-        standAt(standingHeight);
-    } else if (now < cycleStart + riseFromMs) {
-        cell = static_cast<std::int32_t>(frameCount % idleCycleFrames / idleCellFrames);
-    } else if (now < cycleStart + blowFromMs) {
-        standAt(risingHeight);
-    } else if (now <= cycleStart + blowUntilMs) {
-        cell = rearedCell;
-        standAt(rearedHeight);
-    } else {
-        // Sinking back: shorter again, but still lifted as high as when reared up.
-        height = risingHeight;
+        break;
+    case Phase::Idle: cell = static_cast<std::int32_t>(frameCount % idleCycleFrames / idleCellFrames); break;
+    case Phase::Reared: cell = rearedCell; break;
+    case Phase::Rising:
+    case Phase::Sinking: break;
     }
     // The sheet faces right; facing left shows the cell mirrored.
     return movingRight ? Rect{cell * cellWidth, row * cellHeight, cellWidth, cellHeight}
@@ -93,13 +117,12 @@ Rect BubbleBlower::takePose(std::uint32_t now, std::uint32_t frameCount)
 
 void BubbleBlower::draw(GameEngine* engine)
 {
-    // The pose is taken only on screen: off screen the blower keeps its last size.
     if (!boxOnScreen(*this)) {
         return;
     }
     ObjectSprite sprite;
     sprite.texture = kuvaPicture(*engine->textures, blowerSheet);
-    sprite.source = takePose(engine->timer->lastTicks, engine->timer->frameCount);
+    sprite.source = poseCell(engine->timer->lastTicks, engine->timer->frameCount);
     sprite.destination = screenBox(*this);
     drawObjectSprite(sprite);
 }

@@ -1,6 +1,6 @@
 // A long-necked bird on a cycle of 7500 ms: it stops for 3000 ms, rears up and blows bubbles to
 // the side it faces, then walks for the rest and turns at every new cycle. Rearing up changes its
-// box as well as its picture, in its draw.
+// box as well as its picture, but only while it is in view.
 #pragma once
 
 #include <cstdint>
@@ -26,15 +26,20 @@ public:
     void update(GameEngine* engine) override;
     bool collide(GameEngine* engine, Entity* other, Level* level) override;
     void draw(GameEngine* engine) override;
+    // Takes the pose of the moment, which sets the box; off screen it keeps its last size.
+    void updateInView(GameEngine* engine) override;
 
     std::uint32_t cycleStart = 0;
     bool movingRight = false;
     int groundY;
 
 private:
+    // Where in its cycle the blower stands at a moment.
+    enum class Phase { Walking, Idle, Rising, Reared, Sinking };
+    Phase phaseAt(std::uint32_t now) const;
     void blow();
-    // Takes the pose of the moment: sets the box and returns the cell of kuva12.png to show.
-    Rect takePose(std::uint32_t now, std::uint32_t frameCount);
+    // The cell of kuva12.png the moment shows.
+    Rect poseCell(std::uint32_t now, std::uint32_t frameCount) const;
     // A new height with the feet kept at groundY + standingHeight.
     void standAt(float newHeight);
 };

@@ -37,7 +37,7 @@ bool Bumper::collide(GameEngine* /*engine*/, Entity* /*other*/, Level* /*level*/
     return false;
 }
 
-float Bumper::shownScale(GameEngine* /*engine*/)
+float Bumper::shownScale(const GameEngine* /*engine*/) const
 {
     return 1.0f;
 }

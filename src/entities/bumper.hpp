@@ -31,8 +31,8 @@ public:
 
 protected:
     Bumper(int x, int y, EntityType kindType, const BumperNumbers& kindNumbers);
-    // The size it is drawn at, asked only while it is on screen.
-    virtual float shownScale(GameEngine* engine);
+    // The size it is drawn at.
+    virtual float shownScale(const GameEngine* engine) const;
 
 private:
     BumperNumbers tuning;

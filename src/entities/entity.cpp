@@ -16,6 +16,8 @@ void Entity::savePosition(GameEngine* /*engine*/)
 
 void Entity::draw(GameEngine* /*engine*/) {}
 
+void Entity::updateInView(GameEngine* /*engine*/) {}
+
 bool Entity::overlaps(const Entity* other) const
 {
     return other != nullptr && boxesOverlap(overlapBox(), other->overlapBox());

@@ -79,6 +79,10 @@ public:
     virtual void setWorld(World* owner);
     // A screen-sized rectangle centred on the entity, unclamped.
     virtual Rect getViewRect() const;
+    // The rules of a kind that depend on being in view (a pose that changes the box, an end that
+    // comes only on screen). The world's view pass calls it once per simulated frame, after the
+    // camera has moved, whether or not the frame is drawn. Default: nothing.
+    virtual void updateInView(GameEngine* engine);
 
     // The box `overlaps` tests, read through the box getters.
     OverlapBox overlapBox() const;

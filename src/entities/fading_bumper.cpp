@@ -1,6 +1,7 @@
 #include "entities/fading_bumper.hpp"
 
 #include "engine/game_engine.hpp"
+#include "entities/object_box.hpp"
 #include "entities/timing.hpp"
 
 FadingBumper::FadingBumper(int x, int y) : Bumper(x, y, EntityType::FadingBumper, numbers)
@@ -16,16 +17,19 @@ bool FadingBumper::collide(GameEngine* engine, Entity* other, Level* /*level*/)
     return false;
 }
 
-float FadingBumper::shownScale(GameEngine* engine)
+float FadingBumper::shownScale(const GameEngine* engine) const
 {
     if (touchedAt == notTouched) {
         return 1.0f;
     }
-    const float scale = 1.0f - elapsedFraction(static_cast<int>(engine->timer->lastTicks), touchedAt,
-                                               static_cast<int>(touchedAt + shrinkMs));
-    if (scale <= goneScale) {
-        // The world removes it at its next turn; it is still drawn this once.
+    return 1.0f - elapsedFraction(static_cast<int>(engine->timer->lastTicks), touchedAt,
+                                  static_cast<int>(touchedAt + shrinkMs));
+}
+
+void FadingBumper::updateInView(GameEngine* engine)
+{
+    // The world removes it at its next turn; it is still drawn this once.
+    if (boxOnScreen(*this) && shownScale(engine) <= goneScale) {
         alive = false;
     }
-    return scale;
 }

@@ -17,10 +17,12 @@ public:
 
     // Keeps the time of the hat's first touch.
     bool collide(GameEngine* engine, Entity* other, Level* level) override;
+    // Once it has shrunk to a tenth it is gone, but only when that happens on screen.
+    void updateInView(GameEngine* engine) override;
 
     std::uint32_t touchedAt = notTouched;
 
 protected:
-    // Shrinks after the touch and dies here, so only while on screen.
-    float shownScale(GameEngine* engine) override;
+    // Shrinks over the two seconds after the touch.
+    float shownScale(const GameEngine* engine) const override;
 };

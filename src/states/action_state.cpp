@@ -168,6 +168,12 @@ void ActionState::update(GameEngine* engine)
         world->update(engine);
     }
     followHat();
+    if (active) {
+        world->updateInView(engine);
+    }
+    if (hat != nullptr && hat->goalReached && finishTime == 0) {
+        finish(engine);
+    }
     if (hat != nullptr && hat->goalReached && finishTime != 0 &&
         engine->timer->lastTicks > finishTime + finishShownMs) {
         // Destroys this state.
@@ -208,7 +214,7 @@ void ActionState::draw(GameEngine* engine)
         return;
     }
     if (hat->goalReached) {
-        drawFinish(engine);
+        print(engine, hat->newRecord ? newRecordMessage : slowerMessage);
     }
     if (hat->failed) {
         drawFailure(engine);
@@ -224,17 +230,13 @@ void ActionState::drawPauseSign(GameEngine* engine) const
                1.2f + 0.2f * std::sin(pausePulsePerMs * now));
 }
 
-void ActionState::drawFinish(GameEngine* engine)
+void ActionState::finish(GameEngine* engine)
 {
-    // The first frame after the finish fixes its moment and submits the time, once.
-    if (finishTime == 0) {
-        finishTime = engine->timer->lastTicks;
-        engine->soundSystem->fadeOutMusic(finishFadeMs);
-        if (engine->saveData->submitRecord(engine->level, hat->levelTime)) {
-            hat->newRecord = true;
-        }
+    finishTime = engine->timer->lastTicks;
+    engine->soundSystem->fadeOutMusic(finishFadeMs);
+    if (engine->saveData->submitRecord(engine->level, hat->levelTime)) {
+        hat->newRecord = true;
     }
-    print(engine, hat->newRecord ? newRecordMessage : slowerMessage);
 }
 
 void ActionState::drawFailure(GameEngine* engine) const

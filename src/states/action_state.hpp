@@ -30,7 +30,7 @@ public:
     void update(GameEngine* engine) override;
     void draw(GameEngine* engine) override;
 
-    // lastTicks at the first draw that saw the finish; 0 until then.
+    // lastTicks at the first update that saw the finish; 0 until then.
     std::uint32_t finishTime = 0;
     std::unique_ptr<World> world;
     // Owned by the world.
@@ -42,6 +42,7 @@ private:
     void keyReleased(SDLKey key);
     void followHat();
     void drawPauseSign(GameEngine* engine) const;
-    void drawFinish(GameEngine* engine);
+    // The first update after the finish fixes its moment and submits the time, once, paused or not.
+    void finish(GameEngine* engine);
     void drawFailure(GameEngine* engine) const;
 };

@@ -168,22 +168,44 @@ void World::meetNearby(GameEngine* engine, Entity* entity, std::int32_t place)
     }
 }
 
-void World::draw(GameEngine* engine)
+void World::updateInView(GameEngine* engine)
+{
+    for (Entity* entity : objects) {
+        entity->updateInView(engine);
+    }
+}
+
+void World::drawBackLayers(GameEngine* engine)
 {
     level->drawBackground(engine);
     level->drawParallax(engine);
     level->drawPieces(engine);
+}
+
+void World::drawObjects(GameEngine* engine)
+{
+    // Effects lie under every entity.
+    if (engine->effects != nullptr) {
+        engine->effects->draw(engine);
+    }
+    for (Entity* entity : objects) {
+        entity->draw(engine);
+    }
+}
+
+void World::drawForeground(GameEngine* engine)
+{
+    level->drawForeground(engine);
+}
+
+void World::draw(GameEngine* engine)
+{
+    drawBackLayers(engine);
     // While paused only the level shows. Without a state nothing is paused.
     if (engine->state == nullptr || engine->state->active) {
-        // Effects lie under every entity.
-        if (engine->effects != nullptr) {
-            engine->effects->draw(engine);
-        }
-        for (Entity* entity : objects) {
-            entity->draw(engine);
-        }
+        drawObjects(engine);
     }
-    level->drawForeground(engine);
+    drawForeground(engine);
 }
 
 void World::clear()

@@ -26,6 +26,16 @@ public:
     // The world owns the entity from here on. The hat is put on the last start point.
     void add(Entity* entity);
     void update(GameEngine* engine);
+    // The rules that test what is on screen against the view, each entity's in list order: once per
+    // simulated frame, after the camera has moved, while the level is not paused. Drawing never
+    // runs them, so a frame simulated without being drawn plays exactly as a drawn one.
+    void updateInView(GameEngine* engine);
+    // The three parts of a frame's picture in painter's order, so that something can lie between
+    // the level's back layers and its entities.
+    void drawBackLayers(GameEngine* engine);
+    void drawObjects(GameEngine* engine);
+    void drawForeground(GameEngine* engine);
+    // All three; while the current state is paused only the level's layers show.
     void draw(GameEngine* engine);
     // Deletes every entity, from the tail to the head.
     void clear();

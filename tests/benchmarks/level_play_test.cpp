@@ -22,11 +22,8 @@ TEST(LevelPlay, TheBusiestLevelsTrackReachesTheToiletInBothWaysOfPlaying)
         << "every frame is exactly 16 ms of the play's own clock";
 
     LevelPlay updated(busiestLevel, false, track);
-    while (!updated.over()) {
-        updated.updateFrame();
-        updated.engine.draw();
-    }
-    EXPECT_EQ(updated.frames, drawn.frames) << "the world's timing pass plays the same level";
+    while (!updated.over()) updated.updateFrame();
+    EXPECT_EQ(updated.frames, drawn.frames) << "the update alone plays the same level";
 }
 
 }  // namespace

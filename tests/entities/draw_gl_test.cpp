@@ -1,4 +1,4 @@
-// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel, what draws decide, and a minute of play.
+// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel, and a minute of play.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -8,8 +8,6 @@
 #include <tuple>
 #include <utility>
 
-#include "entities/bubble_blower.hpp"
-#include "entities/fading_bumper.hpp"
 #include "entities/shard_effect.hpp"
 #include "graphics/gl_test_window.hpp"
 #include "object_test.hpp"
@@ -34,11 +32,6 @@ protected:
         viewRect = {0, 0, 800, 600};
         ObjectTest::TearDown();
     }
-    void drawOnly(Entity& entity)
-    {
-        drawFrame([&] { entity.draw(&engine); });
-    }
-
     GlTestWindow window;
     GLuint white = 0;
 };
@@ -103,52 +96,6 @@ TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeter
     EXPECT_EQ(pixelAt(17, 403)[1], 0);
 }
 
-TEST_F(ObjectsGlTest, TheBlowerRearsUpInItsDrawAndKeepsItsLastSizeOffScreen)
-{
-    // The box the hat bounces off grows upwards while it blows; its draw sets it.
-    BubbleBlower blower(300, 200);
-    const std::uint32_t start = 10000;
-    blower.cycleStart = start;
-    // ms into the cycle, view x, height, top; off screen, nothing changes.
-    const int cases[][4] = {
-        {500, 0, 182, 200}, {1380, 0, 256, 126}, {2701, 0, 220, 126}, {3000, 0, 182, 200}, {1500, 5000, 182, 200}};
-    for (const auto& [ms, viewX, height, top] : cases) {
-        at(start + static_cast<std::uint32_t>(ms));
-        viewRect.x = viewX;
-        drawOnly(blower);
-        EXPECT_EQ(std::pair(blower.height, blower.position.y), (std::pair<float, float>(height, top))) << ms << " ms";
-    }
-}
-
-TEST_F(ObjectsGlTest, AFadingBumperGoesOnlyOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
-{
-    StandInHat hat(0, 0), notAHat(0, 0);
-    notAHat.type = typeId(EntityType::Bumper);
-    const std::uint32_t touch = 20000;
-    FadingBumper onScreen(100, 100), offScreen(100, 100);
-    // Terrain and other kinds do not count; the hat's first touch does, its later ones do not.
-    const std::pair<std::uint32_t, Entity*> touches[] = {
-        {touch - 500, nullptr}, {touch - 400, &notAHat}, {touch, &hat}, {touch + 100, &hat}};
-    for (const auto& [now, other] : touches) {
-        at(now);
-        onScreen.collide(&engine, other, world.level.get());
-    }
-    offScreen.collide(&engine, &hat, world.level.get());
-    EXPECT_EQ(onScreen.touchedAt, touch);
-    for (const std::uint32_t past : {1799u, 1801u}) {
-        at(touch + past);
-        drawOnly(onScreen);
-        EXPECT_EQ(onScreen.alive, past < 1800) << "kept at 1799 ms, gone by 1801";
-    }
-
-    at(touch + 5000);
-    for (const int viewX : {5000, 0}) {
-        viewRect.x = viewX;
-        drawOnly(offScreen);
-        EXPECT_EQ(offScreen.alive, viewX != 0) << "kept while off screen, gone once back on screen";
-    }
-}
-
 TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
 {
     // One of every kind over the empty level's floor: column, row, type id.
@@ -173,6 +120,7 @@ TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMake
         hat->position.set(static_cast<float>(x), 330.0f, 0.0f);
         world.update(&engine);
         viewRect = {std::max(0, x + 25 - 400), 45, 800, 600};
+        world.updateInView(&engine);
         drawFrame([&] { world.draw(&engine); });
         for (const Entity* entity : world.objects) kindsSeen.insert(entity->type);
         mostEntities = std::max(mostEntities, world.objects.size());

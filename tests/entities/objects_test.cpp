@@ -1,5 +1,6 @@
 // The level objects: the emitters' intervals and the walkers' cycles with what they make and where,
-// the items' random start, landing and sounds, and the blown bubbles' drift.
+// the rules that act only in view, the items' random start, landing and sounds, and the blown
+// bubbles' drift.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "entities/blown_bubble.hpp"
 #include "entities/bubble_blower.hpp"
 #include "entities/dropped_item.hpp"
+#include "entities/fading_bumper.hpp"
 #include "entities/thrower.hpp"
 #include "entities/thrown_item.hpp"
 #include "object_test.hpp"
@@ -99,6 +101,61 @@ TEST_F(BlowerTest, BlowsOnEveryThirtiethFrameStrictlyInsideItsWindowTheWayItFace
     EXPECT_FALSE(blower.movingRight);
     EXPECT_EQ(madeBy(blower, EntityType::BlownBubble, s + 7501 + 2000, 30), 1u);
     EXPECT_EQ(phaseOf(2), -500.0f);
+}
+
+TEST_F(BlowerTest, RearsUpInTheViewPassAndKeepsItsLastSizeOffScreenWhileDrawingChangesNothing)
+{
+    // The box the hat bounces off grows upwards while it blows.
+    BubbleBlower blower(300, 200);
+    const std::uint32_t start = 10000;
+    blower.cycleStart = start;
+    // ms into the cycle, view x, height, top; off screen, nothing changes.
+    const int cases[][4] = {
+        {500, 0, 182, 200}, {1380, 0, 256, 126}, {2701, 0, 220, 126}, {3000, 0, 182, 200}, {1500, 5000, 182, 200}};
+    for (const auto& [ms, viewX, height, top] : cases) {
+        at(start + static_cast<std::uint32_t>(ms));
+        viewRect.x = viewX;
+        blower.updateInView(&engine);
+        EXPECT_EQ(std::pair(blower.height, blower.position.y), (std::pair<float, float>(height, top))) << ms << " ms";
+    }
+    at(start + 1500);
+    viewRect.x = 0;
+    blower.draw(&engine);
+    EXPECT_EQ(blower.height, 182.0f) << "a draw shows the pose, it never takes it";
+}
+
+using FadingBumperTest = ObjectTest;
+
+TEST_F(FadingBumperTest, GoesOnlyInTheViewPassOnScreenAndOnlyOnceItsTouchIsPast1800Ms)
+{
+    StandInHat hat(0, 0), notAHat(0, 0);
+    notAHat.type = typeId(EntityType::Bumper);
+    const std::uint32_t touch = 20000;
+    FadingBumper onScreen(100, 100), offScreen(100, 100);
+    // Terrain and other kinds do not count; the hat's first touch does, its later ones do not.
+    const std::pair<std::uint32_t, Entity*> touches[] = {
+        {touch - 500, nullptr}, {touch - 400, &notAHat}, {touch, &hat}, {touch + 100, &hat}};
+    for (const auto& [now, other] : touches) {
+        at(now);
+        onScreen.collide(&engine, other, world.level.get());
+    }
+    offScreen.collide(&engine, &hat, world.level.get());
+    EXPECT_EQ(onScreen.touchedAt, touch);
+    at(touch + 1801);
+    onScreen.draw(&engine);
+    EXPECT_TRUE(onScreen.alive) << "a draw never ends it";
+    for (const std::uint32_t past : {1799u, 1801u}) {
+        at(touch + past);
+        onScreen.updateInView(&engine);
+        EXPECT_EQ(onScreen.alive, past < 1800) << "kept at 1799 ms, gone by 1801";
+    }
+
+    at(touch + 5000);
+    for (const int viewX : {5000, 0}) {
+        viewRect.x = viewX;
+        offScreen.updateInView(&engine);
+        EXPECT_EQ(offScreen.alive, viewX != 0) << "kept while off screen, gone once back on screen";
+    }
 }
 
 // rand() % 4 -> spin and sideways speed; the outcome that would be 0 is 0.5 instead.

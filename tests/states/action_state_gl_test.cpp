@@ -141,14 +141,22 @@ TEST_F(ActionStateTest, TheFinishSubmitsItsTimeOnceAndTheSkipKeyNeverFinishesABu
     EXPECT_TRUE(hat->goalReached);
     EXPECT_EQ(hat->levelTime, 83456 + 1200000) << "twenty minutes added, once";
 
+    // The update after the finish submits it, also while paused; drawing submits nothing.
+    SDL_Event focus{};
+    focus.type = SDL_ACTIVEEVENT;
+    push(focus);
+    handle();
+    ASSERT_FALSE(state->active);
     engine.timer->lastTicks = 123456;
     state->draw(&engine);
+    EXPECT_EQ(state->finishTime, 0u);
+    state->update(&engine);
     EXPECT_EQ(state->finishTime, 123456u);
     EXPECT_TRUE(hat->newRecord);
     const std::vector<std::uint8_t> file = readFile("data/dat/game.dat");
     hat->levelTime = 1000;
     engine.timer->lastTicks += 16;
-    state->draw(&engine);
+    state->update(&engine);
     EXPECT_EQ(state->finishTime, 123456u);
     EXPECT_EQ(engine.saveData->records[chosenLevel], 83456 + 1200000) << "submitted only once";
     EXPECT_EQ(readFile("data/dat/game.dat"), file);

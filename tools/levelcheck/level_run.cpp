@@ -73,7 +73,10 @@ void LevelRun::step(std::uint8_t keys)
     engine.timer->tick();
     world->update(&engine);
     follow();
-    draw();
+    world->updateInView(&engine);
+    if (windowed) {
+        draw();
+    }
     ++frames;
     hardBumps += hat->capacity < capacity ? 1 : 0;
     if (hat->capacity - hat->pressure < lowestMargin) {
@@ -106,10 +109,6 @@ void LevelRun::noteSeen()
 
 void LevelRun::draw()
 {
-    if (!windowed) {
-        world->draw(&engine);
-        return;
-    }
     clearFrame();
     beginOverlay();
     world->draw(&engine);

@@ -26,8 +26,7 @@ public:
         int randDraws = 0;
     };
 
-    // A windowed run draws each frame with the game's drawing; a headless one still runs the
-    // draw-time rules (a blower's height, a fading bumper's end) without a picture.
+    // A windowed run draws each frame with the game's drawing; a headless one draws nothing.
     LevelRun(const std::string& mapPath, bool hardMode, Start start, bool windowed);
     ~LevelRun();
     LevelRun(const LevelRun&) = delete;
