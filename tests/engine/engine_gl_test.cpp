@@ -17,10 +17,7 @@ using EngineGlTest = EngineTest;
 
 TEST_F(EngineGlTest, FirstStartOpensAWindowedOpenGLModeAndWritesAFreshSaveFile)
 {
-    start();
-    EXPECT_EQ(log.rfind("\n:. GameEngine init..\nFailed to load ./data/dat/game.dat\n Initializing SDL .. ", 0), 0u)
-        << log;
-    EXPECT_NE(log.find(" Initializing OpenGL .. done.\n Initializing soundsystem ..\n"), std::string::npos);
+    start();  // its log is compared whole by the end-to-end start test
     EXPECT_EQ(readFile("data/dat/game.dat"), std::vector<std::uint8_t>(152, 0));
 
     SDL_Surface* screen = SDL_GetVideoSurface();

@@ -1,5 +1,6 @@
-// The action state in a real engine, driven by synthetic SDL events: the paused start, the key
-// table and pause rules, Escape and the skip key, one record per finish, and the camera clamp.
+// The action state in a real engine, driven by synthetic SDL events: the key table and pause rules,
+// Escape, the skip key, one record per finish, the camera clamp; then whole frames as the main loop
+// runs them: the paused start, the endings with their texts and the hand-over, the music.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -263,6 +264,7 @@ TEST_F(ActionStateFramesTest, TheResultShowsHowTheLevelEndedAndTheMenuTakesOverO
     const std::tuple<int, bool, std::vector<std::string>> endings[] = {
         {0, false, {newRecord}}, {1000, false, {slower}}, {1000, true, failed}};
     for (const auto& [record, bursts, shown] : endings) {
+        SCOPED_TRACE(bursts ? "burst" : record == 0 ? "first finish" : "slower finish");
         engine.saveData->records[chosenLevel] = record;
         enter();
         key(SDLK_LEFT);
@@ -277,7 +279,7 @@ TEST_F(ActionStateFramesTest, TheResultShowsHowTheLevelEndedAndTheMenuTakesOverO
         const std::uint32_t end = engine.timer->lastTicks;
         std::vector<std::string> lines = texts();
         lines.erase(lines.begin());  // the HUD's time
-        EXPECT_EQ(lines, shown) << record << (bursts ? ", burst" : "");
+        EXPECT_EQ(lines, shown);
         EXPECT_EQ(engine.saveData->records[chosenLevel], record == 0 ? hat->levelTime : record);
 
         frameAt(end + 2000);
