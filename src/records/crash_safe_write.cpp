@@ -33,7 +33,8 @@ bool writeCrashSafe(const std::string& path, const std::uint8_t* bytes, std::siz
         return false;
     }
     errno = 0;
-    bool ok = std::fwrite(bytes, 1, size, file) == size;
+    // An empty file may come with no bytes at all: fwrite must not be handed a null pointer.
+    bool ok = size == 0 || std::fwrite(bytes, 1, size, file) == size;
     ok = std::fflush(file) == 0 && ok;
     ok = fsync(fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
