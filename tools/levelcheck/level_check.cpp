@@ -42,6 +42,8 @@ CheckResult LevelCheck::play(const std::string& mapPath, bool hardMode, LevelRun
     result.levelTimeMs = run.hat->levelTime;
     result.lowestMargin = run.lowestMargin;
     result.hardBumps = run.hardBumps;
+    result.endX = run.hat->getCenterX();
+    result.endY = run.hat->getCenterY();
     for (std::size_t kind = 0; kind < run.met.size(); ++kind) {
         if (run.met.test(kind)) {
             result.met += objectKinds[kind].letter;

@@ -14,6 +14,9 @@ struct CheckResult {
     std::int32_t levelTimeMs = 0;
     std::int32_t lowestMargin = 0;
     int hardBumps = 0;
+    // Where the hat's centre was at the end.
+    float endX = 0.0f;
+    float endY = 0.0f;
     std::string met;  // legend letters of the object kinds that came into view
 };
 

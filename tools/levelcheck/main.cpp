@@ -139,10 +139,10 @@ bool flyHumans(const Options& options, int level, int mode, std::FILE* out)
             "map" + twoDigits(level) + "-" + modeNames[mode] + "-human" + std::to_string(options.trial);
         const CheckResult result =
             HumanTrials::fly(mapPath(options, level), route, hard, trial, shotPrefix(options, name));
-        std::fprintf(out, "map%d %s trial %d %s %s margin %d bumps %d reaction %d ms\n", level, modeNames[mode],
-                     options.trial, result.finished ? "ok" : (result.burst ? "burst" : "gave-up"),
+        std::fprintf(out, "map%d %s trial %d %s %s margin %d bumps %d reaction %d ms at %.0f,%.0f\n", level,
+                     modeNames[mode], options.trial, result.finished ? "ok" : (result.burst ? "burst" : "gave-up"),
                      timeText(result.levelTimeMs).c_str(), result.lowestMargin, result.hardBumps,
-                     trial.traits.reactionMs);
+                     trial.traits.reactionMs, static_cast<double>(result.endX), static_cast<double>(result.endY));
         return result.finished;
     }
     const HumanSummary summary =
