@@ -9,6 +9,13 @@ public:
     static constexpr std::uint32_t minFrameMs = 16;
     static constexpr std::uint32_t ringSize = 10;
 
+    // Where the clock stands between two frames: what a level run starts from, and what sets it
+    // back to replay one (rules run on frames divisible by 8, 15 and 30).
+    struct State {
+        std::uint32_t lastTicks = 0;
+        std::uint32_t frameCount = 0;
+    };
+
     FrameTimer();
 
     // A frame length in seconds: the product is formed in double and then stored, so 40 ms is the
@@ -17,6 +24,12 @@ public:
 
     // Once per frame, first thing in the engine's update.
     void tick();
+    State state() const { return State{lastTicks, frameCount}; }
+    void setState(const State& state)
+    {
+        lastTicks = state.lastTicks;
+        frameCount = state.frameCount;
+    }
 
     std::array<std::uint32_t, ringSize> frameTimes{};
     std::uint32_t lastTicks;

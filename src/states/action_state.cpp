@@ -13,7 +13,7 @@
 #include "graphics/video.hpp"
 #include "states/fps_counter.hpp"
 #include "states/menu_state.hpp"
-#include "world/level.hpp"
+#include "world/level_stepper.hpp"
 #include "world/world.hpp"
 
 namespace {
@@ -61,17 +61,6 @@ bool* heldFlag(Hat& hat, SDLKey key)
     }
 }
 
-int clamped(int value, int low, int high)
-{
-    if (value < low) {
-        value = low;
-    }
-    if (value > high) {
-        value = high;
-    }
-    return value;
-}
-
 }  // namespace
 
 ActionState::ActionState() : GameState("ActionState") {}
@@ -82,29 +71,48 @@ void ActionState::init(GameEngine* engine)
 {
     std::printf("  ActionState::init()\n");
     name = "ActionState";
-    world = std::make_unique<World>();
     finishTime = 0;
-    // Every level starts frozen until the first key.
-    pause();
 
     char path[64];
     std::snprintf(path, sizeof path, GamePaths::levelFormat, engine->level);
-    world->level->load(path);
-
-    hat = new Hat();
-    hat->hardMode = engine->saveData->hardMode == 1;
-    world->add(hat);
+    LevelStepper::Start start;
+    start.mapPath = path;
+    start.hardMode = engine->saveData->hardMode == 1;
+    start.effectsOff = engine->effects->effectsOff;
+    // Every level starts frozen until the first key.
+    start.paused = true;
+    // The clock and the random sequence go on from where the game stands.
+    start.timer = engine->timer->state();
+    start.random = GameRandom::shared().state();
+    level = std::make_unique<LevelStepper>(engine, start);
+    world = level->world.get();
+    hat = level->hat;
+    pause();
     engine->soundSystem->playMusic(hat->hardMode ? hardMusic : easyMusic);
 }
 
 void ActionState::cleanup(GameEngine* engine)
 {
     engine->soundSystem->fadeOutMusic(leaveFadeMs);
-    if (world != nullptr) {
-        world->clear();
-    }
     world = nullptr;
     hat = nullptr;
+    level = nullptr;
+}
+
+void ActionState::pause()
+{
+    active = false;
+    if (level != nullptr) {
+        level->active = false;
+    }
+}
+
+void ActionState::resume()
+{
+    active = true;
+    if (level != nullptr) {
+        level->active = true;
+    }
 }
 
 void ActionState::handleEvents(GameEngine* engine)
@@ -164,13 +172,7 @@ void ActionState::keyReleased(SDLKey key)
 
 void ActionState::update(GameEngine* engine)
 {
-    if (active) {
-        world->update(engine);
-    }
-    followHat();
-    if (active) {
-        world->updateInView(engine);
-    }
+    level->step();
     if (hat != nullptr && hat->goalReached && finishTime == 0) {
         finish(engine);
     }
@@ -180,17 +182,6 @@ void ActionState::update(GameEngine* engine)
         engine->changeState(std::make_unique<MenuState>());
         return;
     }
-}
-
-void ActionState::followHat()
-{
-    if (hat == nullptr) {
-        return;
-    }
-    Rect view = hat->getViewRect();
-    view.x = clamped(view.x, 0, Level::widthPixels - view.w);
-    view.y = clamped(view.y, 0, Level::heightPixels - view.h);
-    viewRect = view;
 }
 
 void ActionState::draw(GameEngine* engine)

@@ -9,6 +9,7 @@
 #include "engine/game_state.hpp"
 
 class Hat;
+class LevelStepper;
 class World;
 
 class ActionState : public GameState {
@@ -23,8 +24,9 @@ public:
 
     void init(GameEngine* engine) override;
     void cleanup(GameEngine* engine) override;
-    void pause() override { active = false; }
-    void resume() override { active = true; }
+    // Pausing stops the level's world; it shows only its layers behind the pause sign.
+    void pause() override;
+    void resume() override;
     // Escape changes state from in here: the state is gone when that returns.
     void handleEvents(GameEngine* engine) override;
     void update(GameEngine* engine) override;
@@ -32,15 +34,15 @@ public:
 
     // lastTicks at the first update that saw the finish; 0 until then.
     std::uint32_t finishTime = 0;
-    std::unique_ptr<World> world;
-    // Owned by the world.
+    // The level in play; the world and the hat are its.
+    std::unique_ptr<LevelStepper> level;
+    World* world = nullptr;
     Hat* hat = nullptr;
 
 private:
     // True when the state was left (and destroyed).
     bool keyPressed(GameEngine* engine, SDLKey key);
     void keyReleased(SDLKey key);
-    void followHat();
     void drawPauseSign(GameEngine* engine) const;
     // The first update after the finish fixes its moment and submits the time, once, paused or not.
     void finish(GameEngine* engine);

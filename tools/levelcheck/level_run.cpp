@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "engine/game_random.hpp"
-#include "entities/effect_manager.hpp"
 #include "input_track.hpp"
 #include "entities/hat.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
+#include "world/level_stepper.hpp"
 #include "world/world.hpp"
 
 namespace {
@@ -22,34 +22,34 @@ constexpr int windowBits = 32;
 LevelRun::LevelRun(const std::string& mapPath, bool hardMode, Start start, bool shown)
     : clock(start.clockMs), windowed(shown)
 {
-    // The game's sequence from its start, moved on by the draws other code would have made.
-    GameRandom& random = GameRandom::shared();
-    random = GameRandom();
-    for (int i = 0; i < start.randDraws; ++i) {
-        random.next();
-    }
     TickSource::install(&clock);
     if (windowed) {
         engine.init("Fezzle Flyer Deluxe", screenWidth, screenHeight, windowBits, false);
     } else {
         engine.initHeadless();
     }
-    if (!engine.effects) {
-        engine.effects = std::make_unique<EffectManager>();
+    LevelStepper::Start from;
+    from.mapPath = mapPath;
+    from.hardMode = hardMode;
+    // Effects draw random numbers: they are on, whatever a player's settings say.
+    from.effectsOff = false;
+    // The clock's own start, a frame counter from 0, and the game's sequence from its start moved
+    // on by the draws other code would have made.
+    from.timer = FrameTimer::State{start.clockMs, 0};
+    GameRandom random;
+    for (int i = 0; i < start.randDraws; ++i) {
+        random.next();
     }
-    engine.effects->effectsOff = false;
-    world = std::make_unique<World>();
-    world->level->load(mapPath.c_str());
-    hat = new Hat();
-    hat->hardMode = hardMode;
-    world->add(hat);
+    from.random = random.state();
+    level = std::make_unique<LevelStepper>(&engine, from);
+    world = level->world.get();
+    hat = level->hat;
     lowestMargin = hat->capacity - hat->pressure;
-    follow();
 }
 
 LevelRun::~LevelRun()
 {
-    world.reset();
+    level = nullptr;
     engine.cleanup();
     TickSource::install(nullptr);
 }
@@ -71,9 +71,7 @@ void LevelRun::step(std::uint8_t keys)
     hat->keyThrust = (keys & HeldKeys::thrust) != 0;
     const std::int32_t capacity = hat->capacity;
     engine.timer->tick();
-    world->update(&engine);
-    follow();
-    world->updateInView(&engine);
+    level->step();
     if (windowed) {
         draw();
     }
@@ -83,17 +81,6 @@ void LevelRun::step(std::uint8_t keys)
         lowestMargin = hat->capacity - hat->pressure;
     }
     noteSeen();
-}
-
-// The camera as the action state moves it: centred on the hat, kept inside the level.
-void LevelRun::follow()
-{
-    viewRect = hat->getViewRect();
-    const Rect bounds = world->level->bounds;
-    viewRect.x = viewRect.x < 0 ? 0 : viewRect.x;
-    viewRect.y = viewRect.y < 0 ? 0 : viewRect.y;
-    viewRect.x = viewRect.x + viewRect.w > bounds.w ? bounds.w - viewRect.w : viewRect.x;
-    viewRect.y = viewRect.y + viewRect.h > bounds.h ? bounds.h - viewRect.h : viewRect.y;
 }
 
 void LevelRun::noteSeen()

@@ -1,5 +1,5 @@
-// One level played by the game's own code at exact 16 ms frames: the engine's services, a world
-// loaded from a map file, the hat added as the action state adds it, and the one clock the run owns.
+// One level played by the game's own level stepper at exact 16 ms frames: the engine's services,
+// the level loaded from a map file with the hat on its start point, and the one clock the run owns.
 #pragma once
 
 #include <bitset>
@@ -12,6 +12,7 @@
 #include "map_data.hpp"
 
 class Hat;
+class LevelStepper;
 class World;
 
 class LevelRun {
@@ -42,8 +43,10 @@ public:
 
     ManualClock clock;
     GameEngine engine;
-    std::unique_ptr<World> world;
-    Hat* hat = nullptr;  // owned by the world
+    // The level as the game steps it; its world and hat.
+    std::unique_ptr<LevelStepper> level;
+    World* world = nullptr;
+    Hat* hat = nullptr;
     int frames = 0;
     // The least room the gas meter had left (capacity - pressure) and how often it shrank.
     std::int32_t lowestMargin = 0;
@@ -52,7 +55,6 @@ public:
     std::bitset<objectKindCount> met;
 
 private:
-    void follow();
     void noteSeen();
     void draw();
     bool saveScreenshot(const std::string& path) const;

@@ -1,0 +1,94 @@
+// The level stepper: a run starts from what it is given (not from the engine or the save data),
+// a paused step moves only the camera, and a finished level leaves the player's records alone.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "engine/game_engine.hpp"
+#include "engine/manual_clock.hpp"
+#include "entities/hat.hpp"
+#include "graphics/sprite.hpp"
+#include "world/level_file.hpp"
+#include "world/level_stepper.hpp"
+#include "world/world.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+class LevelStepperTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A start point in column 10, row 5, a toilet under it: the hat falls in.
+        LevelFile()
+            .set(LevelFile::Grid::Objects, 10, 5, typeId(EntityType::StartPoint) + 1)
+            .set(LevelFile::Grid::Objects, 10, 12, typeId(EntityType::Toilet) + 1)
+            .write("data/maps/map3.mp");
+        TickSource::install(&clock);
+        logOf([&] { engine.initHeadless(); });
+        // What the stepper must not read: the engine's and the player's own settings.
+        engine.saveData->hardMode = 1;
+        engine.effects->effectsOff = false;
+        engine.level = 11;
+        start.mapPath = "./data/maps/map3.mp";
+        start.effectsOff = true;
+        start.paused = true;
+        start.timer = FrameTimer::State{clock.now, 29};
+        start.random = GameRandom(5).state();
+    }
+    void TearDown() override { TickSource::install(nullptr); }
+
+    std::unique_ptr<LevelStepper> begin()
+    {
+        std::unique_ptr<LevelStepper> level;
+        logOf([&] { level = std::make_unique<LevelStepper>(&engine, start); });
+        return level;
+    }
+    void frame(LevelStepper& level)
+    {
+        engine.timer->tick();
+        level.step();
+    }
+
+    TempDir dir;
+    ManualClock clock{70000};
+    GameEngine engine;
+    LevelStepper::Start start;
+};
+
+TEST_F(LevelStepperTest, StartsFromItsArgumentsAndAPausedStepMovesOnlyTheCamera)
+{
+    GameRandom::shared() = GameRandom(99);
+    viewRect = Rect{5000, 100, 800, 600};
+    const auto level = begin();
+    EXPECT_EQ(std::pair(engine.timer->lastTicks, engine.timer->frameCount), std::pair(70000u, 29u));
+    EXPECT_EQ(GameRandom::shared().state(), start.random);
+    EXPECT_TRUE(engine.effects->effectsOff);
+    EXPECT_FALSE(level->hat->hardMode) << "the mode given, not the saved one";
+    EXPECT_EQ(std::pair(level->hat->position.x, level->hat->position.y), std::pair(370.0f, 210.0f));
+    EXPECT_EQ(std::pair(viewRect.x, viewRect.y), std::pair(0, 0)) << "the camera is on the hat from the start";
+
+    const Vector3 at = level->hat->position;
+    for (int i = 0; i < 10; ++i) frame(*level);
+    EXPECT_EQ(std::pair(level->hat->position.y, level->hat->levelTime), std::pair(at.y, 0)) << "paused";
+    EXPECT_EQ(engine.timer->frameCount, 39u) << "the driver ticks the timer, the stepper does not";
+    level->active = true;
+    frame(*level);
+    EXPECT_GT(level->hat->position.y, at.y);
+    EXPECT_EQ(level->hat->levelTime, 16);
+}
+
+TEST_F(LevelStepperTest, AFinishedLevelLeavesTheSaveFileAndTheRecordsAlone)
+{
+    start.paused = false;
+    const auto level = begin();
+    for (int i = 0; i < 600 && !level->hat->goalReached; ++i) frame(*level);
+    ASSERT_TRUE(level->hat->goalReached);
+    for (int i = 0; i < 200; ++i) frame(*level);
+    EXPECT_FALSE(fileExists("data/dat/game.dat"));
+    EXPECT_EQ(engine.saveData->getRecord(3), 0);
+    EXPECT_FALSE(level->hat->newRecord);
+}
+
+}  // namespace
