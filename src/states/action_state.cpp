@@ -6,6 +6,7 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/game_paths.hpp"
+#include "engine/input_path.hpp"
 #include "entities/effect.hpp"
 #include "entities/hat.hpp"
 #include "graphics/font.hpp"
@@ -47,16 +48,13 @@ void print(const GameEngine* engine, const Message& message)
     printText(*engine->textures, message.x, message.y, message.text, 1, 0.0f, message.scale);
 }
 
-// The held-key flag of the hat that a key drives, or null for keys that drive none.
-bool* heldFlag(Hat& hat, SDLKey key)
+// The held-key flag of the hat that an action drives, or null for actions that drive none.
+bool* heldFlag(Hat& hat, InputAction action)
 {
-    switch (key) {
-    case SDLK_a:
-    case SDLK_LEFT: return &hat.keyLeft;
-    case SDLK_d:
-    case SDLK_RIGHT: return &hat.keyRight;
-    case SDLK_w:
-    case SDLK_UP: return &hat.keyThrust;
+    switch (action) {
+    case InputAction::Left: return &hat.keyLeft;
+    case InputAction::Right: return &hat.keyRight;
+    case InputAction::Thrust: return &hat.keyThrust;
     default: return nullptr;
     }
 }
@@ -117,39 +115,33 @@ void ActionState::resume()
 
 void ActionState::handleEvents(GameEngine* engine)
 {
-    while (SDL_PollEvent(&engine->event) != 0) {
-        const SDL_Event& event = engine->event;
-        switch (event.type) {
-        case SDL_ACTIVEEVENT:
-            // Losing the mouse or the keyboard, or being iconified: all the same here.
-            if (event.active.gain == 0) {
-                pause();
-            }
-            break;
-        case SDL_KEYDOWN:
-            // The key that resumes also acts.
-            if (!active) {
-                resume();
-            }
-            if (keyPressed(engine, event.key.keysym.sym)) {
-                return;
-            }
-            break;
-        case SDL_KEYUP: keyReleased(event.key.keysym.sym); break;
-        case SDL_QUIT: engine->running = false; break;
-        default: break;
-        }
-    }
+    InputPath::read(engine, InputColumn::Play, [this, engine](const Input& input) { return takeInput(engine, input); });
 }
 
-bool ActionState::keyPressed(GameEngine* engine, SDLKey key)
+bool ActionState::takeInput(GameEngine* engine, const Input& input)
 {
-    if (key == SDLK_ESCAPE) {
+    switch (input.kind) {
+    case Input::Kind::FocusLost: pause(); return false;
+    case Input::Kind::Quit: engine->running = false; return false;
+    case Input::Kind::KeyUp: hold(input.action, false); return false;
+    case Input::Kind::KeyDown:
+        // Any key resumes, mapped or not, and then acts.
+        if (!active) {
+            resume();
+        }
+        return keyPressed(engine, input.action);
+    }
+    return false;
+}
+
+bool ActionState::keyPressed(GameEngine* engine, InputAction action)
+{
+    if (action == InputAction::Back) {
         // Destroys this state; the events still queued are the menu's.
         engine->changeState(std::make_unique<MenuState>());
         return true;
     }
-    if (key == SDLK_1) {
+    if (action == InputAction::Finish) {
         // A burst hat has failed and a finished one already has its time: neither is finished again.
         if (!hat->failed && !hat->goalReached) {
             hat->goalReached = true;
@@ -157,16 +149,14 @@ bool ActionState::keyPressed(GameEngine* engine, SDLKey key)
         }
         return false;
     }
-    if (bool* held = heldFlag(*hat, key)) {
-        *held = true;
-    }
+    hold(action, true);
     return false;
 }
 
-void ActionState::keyReleased(SDLKey key)
+void ActionState::hold(InputAction action, bool held)
 {
-    if (bool* held = heldFlag(*hat, key)) {
-        *held = false;
+    if (bool* flag = heldFlag(*hat, action)) {
+        *flag = held;
     }
 }
 

@@ -2,11 +2,11 @@
 // turns keys into the hat's flags, times the run and submits the time as a record.
 #pragma once
 
-#include <SDL.h>
 #include <cstdint>
 #include <memory>
 
 #include "engine/game_state.hpp"
+#include "engine/input_path.hpp"
 
 class Hat;
 class LevelStepper;
@@ -27,7 +27,7 @@ public:
     // Pausing stops the level's world; it shows only its layers behind the pause sign.
     void pause() override;
     void resume() override;
-    // Escape changes state from in here: the state is gone when that returns.
+    // Reads the input path; Escape changes state from in here: the state is gone when that returns.
     void handleEvents(GameEngine* engine) override;
     void update(GameEngine* engine) override;
     void draw(GameEngine* engine) override;
@@ -39,10 +39,16 @@ public:
     World* world = nullptr;
     Hat* hat = nullptr;
 
+    // Every input the level reacts to comes through here, from the queue or from a playback: the
+    // hat's keys, the digit 1, Escape, the loss of focus and the key that resumes. True when the
+    // state was left (and destroyed).
+    bool takeInput(GameEngine* engine, const Input& input);
+
 private:
     // True when the state was left (and destroyed).
-    bool keyPressed(GameEngine* engine, SDLKey key);
-    void keyReleased(SDLKey key);
+    bool keyPressed(GameEngine* engine, InputAction action);
+    // Holds or lets go of the hat's key flag that the action drives.
+    void hold(InputAction action, bool held);
     void drawPauseSign(GameEngine* engine) const;
     // The first update after the finish fixes its moment and submits the time, once, paused or not.
     void finish(GameEngine* engine);

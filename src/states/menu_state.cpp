@@ -1,11 +1,11 @@
 #include "states/menu_state.hpp"
 
-#include <SDL.h>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
 #include "engine/game_engine.hpp"
+#include "engine/input_path.hpp"
 #include "graphics/video.hpp"
 #include "states/action_state.hpp"
 #include "states/menu_screens.hpp"
@@ -71,26 +71,24 @@ void MenuState::cleanup(GameEngine* leaving)
 
 void MenuState::handleEvents(GameEngine* /*current*/)
 {
-    while (SDL_PollEvent(&engine->event) != 0) {
-        const SDL_Event& event = engine->event;
-        if (event.type == SDL_QUIT) {
-            engine->running = false;
-        } else if (event.type == SDL_KEYDOWN && keyPressed(event.key.keysym.sym)) {
-            return;  // a level started: this state is gone, the rest of the queue is the level's
-        }
-    }
+    // A level started stops the reading: this state is gone, the rest of the queue is the level's.
+    InputPath::read(engine, InputColumn::Menu, [this](const Input& input) { return takeInput(input); });
 }
 
-bool MenuState::keyPressed(int key)
+bool MenuState::takeInput(const Input& input)
 {
-    switch (key) {
-    case SDLK_UP:
-    case SDLK_w: moveUp(); return false;
-    case SDLK_DOWN:
-    case SDLK_s: moveDown(); return false;
-    case SDLK_RETURN:
-    case SDLK_SPACE: return activate();
-    case SDLK_ESCAPE: escape(); return false;
+    if (input.kind == Input::Kind::Quit) {
+        engine->running = false;
+        return false;
+    }
+    if (input.kind != Input::Kind::KeyDown) {
+        return false;
+    }
+    switch (input.action) {
+    case InputAction::Up: moveUp(); return false;
+    case InputAction::Down: moveDown(); return false;
+    case InputAction::Choose: return activate();
+    case InputAction::Back: escape(); return false;
     default: return false;
     }
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "engine/game_state.hpp"
+#include "engine/input_path.hpp"
 #include "graphics/rect.hpp"
 
 class MenuState : public GameState {
@@ -67,7 +68,7 @@ public:
 
 private:
     // True when this state was replaced (and destroyed).
-    bool keyPressed(int key);
+    bool takeInput(const Input& input);
     void escape();
     void activateMainEntry();
     bool activateLevelEntry();

@@ -1,0 +1,87 @@
+// The one input path: events taken in queue order, the ones no state reacts to passed over, every
+// key down handed on whether a state knows it or not, and reading stopped as soon as a state is left.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "engine/game_engine.hpp"
+#include "engine/input_path.hpp"
+#include "support/test_support.hpp"
+
+namespace {
+
+class InputPathTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The event queue needs SDL's video part, which the dummy driver gives without a display.
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        SDL_Event drained;
+        while (SDL_PollEvent(&drained) != 0) {
+        }
+    }
+    void TearDown() override { SDL_Quit(); }
+
+    static void key(SDLKey sym, bool down = true)
+    {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.keysym.sym = sym;
+        SDL_PushEvent(&event);
+    }
+    static void focus(Uint8 gain)
+    {
+        SDL_Event event{};
+        event.type = SDL_ACTIVEEVENT;
+        event.active.state = SDL_APPINPUTFOCUS;
+        event.active.gain = gain;
+        SDL_PushEvent(&event);
+    }
+
+    GameEngine engine;
+};
+
+using Taken = std::pair<Input::Kind, InputAction>;
+
+TEST_F(InputPathTest, TakesEventsInOrderPassesOverWhatMeansNothingAndStopsWhenTheStateIsLeft)
+{
+    focus(1);
+    key(SDLK_q);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    SDL_PushEvent(&motion);
+    key(SDLK_LEFT, false);
+    focus(0);
+    key(SDLK_ESCAPE);
+    key(SDLK_w);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+
+    std::vector<Taken> taken;
+    InputPath::read(&engine, InputColumn::Play, [&](const Input& input) {
+        taken.emplace_back(input.kind, input.action);
+        return input.action == InputAction::Back;
+    });
+    EXPECT_EQ(taken, (std::vector<Taken>{{Input::Kind::KeyDown, InputAction::None},
+                                         {Input::Kind::KeyUp, InputAction::Left},
+                                         {Input::Kind::FocusLost, InputAction::None},
+                                         {Input::Kind::KeyDown, InputAction::Back}}))
+        << "an unknown key still comes (it resumes a paused level); focus gained and the mouse do not";
+
+    // The rest waits for the next state, which reads it in its own column.
+    taken.clear();
+    InputPath::read(&engine, InputColumn::Menu, [&](const Input& input) {
+        taken.emplace_back(input.kind, input.action);
+        return false;
+    });
+    EXPECT_EQ(taken,
+              (std::vector<Taken>{{Input::Kind::KeyDown, InputAction::Up}, {Input::Kind::Quit, InputAction::None}}));
+    EXPECT_EQ(engine.event.type, SDL_QUIT) << "each event is read into the engine's event record";
+}
+
+}  // namespace
