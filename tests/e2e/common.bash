@@ -23,7 +23,8 @@ start_game() {
   game_pid=$!
 }
 
-# Waits until the game's window exists, then for the given seconds more.
+# Waits until the game's window exists and its first state is current (the images load after the
+# window opens, which takes a while on a busy machine), then for the given seconds more.
 wait_for_window() {
   for _ in $(seq 100); do
     xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 && break
@@ -31,6 +32,7 @@ wait_for_window() {
   done
   xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 || fail "no window"
   expect_sdl_library
+  wait_for_log_line "  Initializing went ok" 1 30
   sleep "${1:-0}"
 }
 
