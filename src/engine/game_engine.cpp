@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/resource_stats.hpp"
 #include "graphics/font.hpp"
@@ -21,7 +22,11 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
     loadSaveData();
 
     std::printf(" Initializing SDL .. ");
-    initVideo(title, width, height, bitsPerPixel, fullscreen);
+    startSdl();
+    if (!startedOnce) {
+        startOnce();
+    }
+    openWindow(title, width, height, bitsPerPixel, fullscreen);
     std::printf("done.\n");
     std::printf(" Initializing OpenGL .. ");
     initGL(width, height);
@@ -56,6 +61,13 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
     effects->effectsOff = saveData->effectsOff != 0;
     writeResourceStats(*textures);
     std::printf(":. GameEngine init finished\n\n");
+}
+
+void GameEngine::startOnce()
+{
+    // SDL is shut down at exit however the process ends; one registration is enough for every init.
+    std::atexit(SDL_Quit);
+    startedOnce = true;
 }
 
 void GameEngine::initHeadless()

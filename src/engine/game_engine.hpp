@@ -21,8 +21,9 @@ public:
     GameEngine(const GameEngine&) = delete;
     GameEngine& operator=(const GameEngine&) = delete;
 
-    // Runs again for the fullscreen switch: the services of the first run are released first,
-    // and the records and settings in memory are kept.
+    // Runs again for the fullscreen switch: the services of the first run are released first and
+    // made anew, the records and settings in memory are kept, and what the first run started
+    // once (startOnce) stays as it is.
     void init(const char* title, int width, int height, int bitsPerPixel, bool fullscreenMode);
     // The services without a window or audio device, for tests and tools that run levels headless.
     void initHeadless();
@@ -50,8 +51,13 @@ public:
     bool fullscreen = false;
     int level = 0;
     bool running = false;
+    // Whether startOnce has run.
+    bool startedOnce = false;
 
 private:
+    // What only the first init starts, right after SDL_Init: the exit handler that shuts SDL down.
+    // Services that must outlive a video change (opened devices) belong here too.
+    void startOnce();
     void loadSaveData();
     void releaseServices();
     void endState();

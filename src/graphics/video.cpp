@@ -32,11 +32,20 @@ std::uint32_t videoModeFlags(bool fullscreen)
 
 SDL_Surface* initVideo(const char* title, int width, int height, int bitsPerPixel, bool fullscreen)
 {
+    startSdl();
+    std::atexit(SDL_Quit);
+    return openWindow(title, width, height, bitsPerPixel, fullscreen);
+}
+
+void startSdl()
+{
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         fatal("Couldn't initialize SDL");
     }
-    std::atexit(SDL_Quit);
+}
 
+SDL_Surface* openWindow(const char* title, int width, int height, int bitsPerPixel, bool fullscreen)
+{
     // SDL 1.2 takes the icon only before the video mode is set.
     SDL_Surface* icon = IMG_Load(GamePaths::icon);
     if (icon != nullptr) {
