@@ -1,9 +1,15 @@
 // A screen of the game that owns the frame while it is current: the menu or a level in play.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 class GameEngine;
+class GameState;
+
+// Makes the state to hand over to when the time comes: how a state is told where it leads.
+using StateMaker = std::function<std::unique_ptr<GameState>()>;
 
 class GameState {
 public:

@@ -61,7 +61,7 @@ bool* heldFlag(Hat& hat, InputAction action)
 
 }  // namespace
 
-ActionState::ActionState() : GameState("ActionState") {}
+ActionState::ActionState(StateMaker next) : GameState("ActionState"), leaveTo(std::move(next)) {}
 
 ActionState::~ActionState() = default;
 
@@ -134,11 +134,16 @@ bool ActionState::takeInput(GameEngine* engine, const Input& input)
     return false;
 }
 
+void ActionState::leave(GameEngine* engine)
+{
+    engine->changeState(leaveTo ? leaveTo() : std::make_unique<MenuState>());
+}
+
 bool ActionState::keyPressed(GameEngine* engine, InputAction action)
 {
     if (action == InputAction::Back) {
-        // Destroys this state; the events still queued are the menu's.
-        engine->changeState(std::make_unique<MenuState>());
+        // The events still queued are the next state's.
+        leave(engine);
         return true;
     }
     if (action == InputAction::Finish) {
@@ -168,8 +173,7 @@ void ActionState::update(GameEngine* engine)
     }
     if (hat != nullptr && hat->goalReached && finishTime != 0 &&
         engine->timer->lastTicks > finishTime + finishShownMs) {
-        // Destroys this state.
-        engine->changeState(std::make_unique<MenuState>());
+        leave(engine);
         return;
     }
 }

@@ -19,7 +19,9 @@ public:
     // What the skip key adds to the level time: a record only where there is none or a worse one.
     static constexpr std::int32_t skipPenaltyMs = 1200000;
 
-    ActionState();
+    // Escape and the end of the level hand over to a new menu on the level list, or to what
+    // `next` makes (a retry, the screen a watched run was chosen from).
+    explicit ActionState(StateMaker next = {});
     ~ActionState() override;
 
     void init(GameEngine* engine) override;
@@ -44,7 +46,12 @@ public:
     // state was left (and destroyed).
     bool takeInput(GameEngine* engine, const Input& input);
 
+    // What Escape and the end of the level hand over to; a menu on the level list when unset.
+    StateMaker leaveTo;
+
 private:
+    // Hands over to the next state: this one is destroyed inside.
+    void leave(GameEngine* engine);
     // True when the state was left (and destroyed).
     bool keyPressed(GameEngine* engine, InputAction action);
     // Holds or lets go of the hat's key flag that the action drives.

@@ -1,5 +1,7 @@
 #include "states/menu_state.hpp"
 
+#include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -61,7 +63,13 @@ void MenuState::init(GameEngine* newEngine)
     }
     newEngine->soundSystem->playMusic(menuTrack);
     engine = newEngine;
-    setScreen(levelScreen);
+    if (!opening) {
+        setScreen(levelScreen);
+        return;
+    }
+    assert(opening->screen >= 0 && opening->screen < screenCount);
+    screen = opening->screen;
+    selection = std::clamp(opening->selection, 0, entryCount() - 1);
 }
 
 void MenuState::cleanup(GameEngine* leaving)

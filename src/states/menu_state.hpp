@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "engine/game_state.hpp"
 #include "engine/input_path.hpp"
@@ -40,7 +41,12 @@ public:
     static constexpr int mainEntryCount = 6;
     static constexpr int settingsEntryCount = 6;
 
+    // Opens on the level list with the highest open level highlighted, as every menu a level
+    // hands back to does.
     MenuState() : GameState("MenuState") {}
+    // Opens on `openScreen` with entry `openEntry` highlighted (held to the screen's entries): where a
+    // level that was not chosen from the level list hands back to.
+    MenuState(int openScreen, int openEntry) : GameState("MenuState"), opening(Opening{openScreen, openEntry}) {}
 
     void init(GameEngine* engine) override;
     void cleanup(GameEngine* engine) override;
@@ -67,6 +73,13 @@ public:
     std::array<Rect, settingsEntryCount> settingsRects{};
 
 private:
+    struct Opening {
+        int screen;
+        int selection;
+    };
+    // Where init opens the menu; the level list's usual start when unset.
+    std::optional<Opening> opening;
+
     // True when this state was replaced (and destroyed).
     bool takeInput(const Input& input);
     void escape();

@@ -21,6 +21,7 @@
 #include "support/mixed_sound.hpp"
 #include "graphics/sprite.hpp"
 #include "states/action_state.hpp"
+#include "states/menu_state.hpp"
 #include "support/engine_test.hpp"
 #include "world/level_file.hpp"
 
@@ -39,9 +40,9 @@ protected:
         start();
         engine.level = chosenLevel;
     }
-    ActionState* enter()
+    ActionState* enter(StateMaker next = {})
     {
-        entryLog = logOf([&] { engine.changeState(std::make_unique<ActionState>()); });
+        entryLog = logOf([&] { engine.changeState(std::make_unique<ActionState>(std::move(next))); });
         SDL_Event ignored;
         while (SDL_PollEvent(&ignored) != 0) {
         }
@@ -291,6 +292,34 @@ TEST_F(ActionStateFramesTest, TheResultShowsHowTheLevelEndedAndTheMenuTakesOverO
             frame();
         }
     }
+}
+
+TEST_F(ActionStateFramesTest, BothWaysOutLeadWhereTheLevelWasToldToAtOnce)
+{
+    int made = 0;
+    const StateMaker toRecordsEntry = [&made] {
+        ++made;
+        return std::make_unique<MenuState>(MenuState::mainScreen, MenuState::recordsEntry);
+    };
+    const auto menuAt = [this] {
+        const auto* menu = dynamic_cast<const MenuState*>(engine.state.get());
+        return menu == nullptr ? std::pair(-1, -1) : std::pair(menu->screen, menu->selection);
+    };
+    enter(toRecordsEntry);
+    key(SDLK_ESCAPE);
+    key(SDLK_DOWN);
+    frame();
+    EXPECT_EQ(menuAt(), std::pair(MenuState::mainScreen, MenuState::recordsEntry));
+    frame();
+    EXPECT_EQ(menuAt(), std::pair(MenuState::mainScreen, MenuState::recordsEntry + 1)) << "the rest was the menu's";
+
+    enter(toRecordsEntry);
+    key(SDLK_1);
+    frame();
+    frame();
+    frameAt(engine.timer->lastTicks + 2001);
+    EXPECT_EQ(menuAt(), std::pair(MenuState::mainScreen, MenuState::recordsEntry)) << "two seconds after the finish";
+    EXPECT_EQ(made, 2);
 }
 
 // The music as the mixer plays it, each track a steady tone of its own loudness.

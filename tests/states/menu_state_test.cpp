@@ -127,6 +127,21 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 17})) << "a finished mode offers all 18";
 }
 
+TEST_F(MenuStateTest, AMenuMadeForAScreenAndEntryOpensThereWithTheEntryHeldToTheScreen)
+{
+    recordLevels(3);
+    const std::tuple<int, int, int> openings[] = {
+        // screen, entry asked for, entry shown
+        {MenuState::mainScreen, MenuState::recordsEntry, MenuState::recordsEntry},
+        {MenuState::levelScreen, 2, 2},
+        {MenuState::levelScreen, 9, 4},  // four open levels and the back entry
+        {MenuState::settingsScreen, -3, 0}};
+    for (const auto& [screen, asked, shown] : openings) {
+        logOf([&, screen = screen, asked = asked] { engine.changeState(std::make_unique<MenuState>(screen, asked)); });
+        EXPECT_EQ(at(), (std::pair{screen, shown})) << screen << " " << asked;
+    }
+}
+
 TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEndsTheConfirmationGoesBackAndOnlyActivationsClick)
 {
     SoundProbe heard(*engine.soundSystem);
