@@ -2,6 +2,7 @@
 // tests for contact and draws. Entities never delete themselves; they clear `alive`.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #include "entities/vector3.hpp"
@@ -30,6 +31,15 @@ enum class EntityType : std::int32_t {
 constexpr std::int32_t typeId(EntityType kind)
 {
     return static_cast<std::int32_t>(kind);
+}
+
+// An entity taken as the kind its type id says it is. The ids decide (they are the game's), and the
+// assertion catches an entity whose id does not match its class.
+template <typename Kind, typename Base>
+Kind* asKind(Base* entity)
+{
+    assert(dynamic_cast<Kind*>(entity) != nullptr);
+    return static_cast<Kind*>(entity);
 }
 
 // Type ids 0 to levelObjectKindCount - 1 are the kinds a level file can place.

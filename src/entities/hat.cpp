@@ -332,7 +332,7 @@ bool Hat::collide(GameEngine* engine, Entity* other, Level* level)
 
 bool Hat::catchBubble(GameEngine* engine, Entity* other)
 {
-    auto* bubble = static_cast<Bubble*>(other);
+    auto* bubble = asKind<Bubble>(other);
     // A bubble that has died waits in the list only until its own turn deletes it: it must not
     // become the carrier, or the hat would hold it after it is gone.
     if (bubble->popped || !bubble->alive) {
@@ -365,7 +365,7 @@ Vector3 Hat::knock(const Vector3& away, float speed)
 
 void Hat::pushItem(Entity* other)
 {
-    auto* item = static_cast<Projectile*>(other);
+    auto* item = asKind<Projectile>(other);
     position = oldPosition;
     const Vector3 away = awayFrom(item);
     const float closing = Vector3{velocityX - item->velocityX, velocityY - item->velocityY, 0.0f}.length();

@@ -27,7 +27,7 @@ bool Toilet::collide(GameEngine* engine, Entity* other, Level* /*level*/)
     if (other == nullptr || other->type != typeId(EntityType::Hat)) {
         return false;
     }
-    auto* hat = static_cast<Hat*>(other);
+    auto* hat = asKind<Hat>(other);
     // A burst hat is still drawn shrinking where it blew up, but it has failed: it never finishes.
     if (hat->failed) {
         return false;
