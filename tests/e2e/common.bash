@@ -23,10 +23,11 @@ start_game() {
   game_pid=$!
 }
 
-# Waits until the game's window exists and its first state is current (the images load after the
-# window opens, which takes a while on a busy machine), then for the given seconds more.
+# Waits until the game's window exists and its first state is current (on a busy machine the
+# sanitizer build takes seconds to open it, and the images load after it opens), then for the given
+# seconds more.
 wait_for_window() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 && break
     sleep 0.1
   done
