@@ -34,11 +34,6 @@ TEST(GameRandom, GivesTheLibrarysSequenceForTheUnseededStartAndForEverySeed)
         GameRandom seeded(seed);
         EXPECT_EQ(drawn(seeded, count), libraryDrawn(seed, count)) << "seed " << seed;
     }
-    GameRandom any;
-    for (int i = 0; i < count; ++i) {
-        const int value = any.next();
-        ASSERT_TRUE(value >= 0 && value <= RAND_MAX) << value;
-    }
 }
 
 TEST(GameRandom, ASetStateReplaysTheSequenceAndOtherCallersOfRandLeaveItAlone)

@@ -9,7 +9,9 @@
 
 #include "engine/game_engine.hpp"
 #include "engine/input_path.hpp"
-#include "support/test_support.hpp"
+#include "support/sdl_events.hpp"
+
+using namespace testing_support;
 
 namespace {
 
@@ -26,22 +28,6 @@ protected:
     }
     void TearDown() override { SDL_Quit(); }
 
-    static void key(SDLKey sym, bool down = true)
-    {
-        SDL_Event event{};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.keysym.sym = sym;
-        SDL_PushEvent(&event);
-    }
-    static void focus(Uint8 gain)
-    {
-        SDL_Event event{};
-        event.type = SDL_ACTIVEEVENT;
-        event.active.state = SDL_APPINPUTFOCUS;
-        event.active.gain = gain;
-        SDL_PushEvent(&event);
-    }
-
     GameEngine engine;
 };
 
@@ -49,18 +35,14 @@ using Taken = std::pair<Input::Kind, InputAction>;
 
 TEST_F(InputPathTest, TakesEventsInOrderPassesOverWhatMeansNothingAndStopsWhenTheStateIsLeft)
 {
-    focus(1);
-    key(SDLK_q);
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    SDL_PushEvent(&motion);
-    key(SDLK_LEFT, false);
-    focus(0);
-    key(SDLK_ESCAPE);
-    key(SDLK_w);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    pushFocus(SDL_APPINPUTFOCUS, 1);
+    pushKey(SDLK_q);
+    pushBare(SDL_MOUSEMOTION);
+    pushKey(SDLK_LEFT, false);
+    pushFocus(SDL_APPINPUTFOCUS, 0);
+    pushKey(SDLK_ESCAPE);
+    pushKey(SDLK_w);
+    pushBare(SDL_QUIT);
 
     std::vector<Taken> taken;
     InputPath::read(&engine, InputColumn::Play, [&](const Input& input) {

@@ -5,7 +5,6 @@ target_sources(fezzle_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/game_engine_test.cpp
 )
 target_sources(fezzle_gl_tests PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/broken_data_gl_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/engine_gl_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_loop_gl_test.cpp
 )
