@@ -19,6 +19,7 @@
 #include "entities/ember_effect.hpp"
 #include "entities/rising_picture_effect.hpp"
 #include "states/menu_state.hpp"
+#include "support/sdl_events.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
 
@@ -52,13 +53,7 @@ protected:
 
     void press(std::initializer_list<SDLKey> keys)
     {
-        for (SDLKey key : keys) {
-            SDL_Event event{};
-            event.type = SDL_KEYDOWN;
-            event.key.state = SDL_PRESSED;
-            event.key.keysym.sym = key;
-            ASSERT_EQ(SDL_PushEvent(&event), 0);
-        }
+        for (SDLKey key : keys) pushKey(key);
         logOf([&] { engine.handleEvents(); });
     }
     void recordLevels(int count, int base = 0)
@@ -168,9 +163,7 @@ TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEndsTheConfirma
     press({SDLK_RETURN});
     EXPECT_FALSE(engine.running) << "the confirmation's first entry ends";
     engine.running = true;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&quit), 0);
+    pushBare(SDL_QUIT);
     engine.handleEvents();
     EXPECT_FALSE(engine.running) << "the window's close";
     EXPECT_EQ(std::pair(heard.plays(clickSound), heard.totalPlays()), std::pair(3, 3)) << "the quit itself clicks too";
@@ -205,12 +198,10 @@ TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
 {
     recordLevels(2);
     enterMenu();
-    engine.effects->spawn(100, 100, 3, 0, 0.0f);
     press({SDLK_RETURN, SDLK_UP, SDLK_RETURN, SDLK_ESCAPE});
     ASSERT_NE(engine.state, nullptr);
     EXPECT_EQ(engine.state->name, "ActionState");
     EXPECT_EQ(engine.level, 1) << "the list opened on level 3, Up chose level 2";
-    EXPECT_TRUE(engine.effects->effects.empty());
     SDL_Event left;
     ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
     EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
