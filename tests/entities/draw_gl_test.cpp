@@ -1,10 +1,8 @@
-// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel, and a minute of play.
+// Entities on a real OpenGL frame: effects, the hat and its HUD to the pixel.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <algorithm>
 #include <array>
-#include <set>
 #include <tuple>
 #include <utility>
 
@@ -94,43 +92,6 @@ TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeter
     hat.failedAt = 50000 - 1500;
     drawHud(7500, 7500);
     EXPECT_EQ(pixelAt(17, 403)[1], 0);
-}
-
-TEST_F(ObjectsGlTest, AMinuteOfPlayWithEveryKindStaysBoundedAndRemovesWhatItMakes)
-{
-    // One of every kind over the empty level's floor: column, row, type id.
-    for (const auto& [column, row, id] : {std::array{2, 15, 0},
-                                          {5, 20, 2},
-                                          {15, 8, 3},
-                                          {35, 17, 4},
-                                          {50, 2, 5},
-                                          {70, 10, 6},
-                                          {75, 10, 7},
-                                          {90, 15, 1}}) {
-        world.spawnObject(column * Level::cellPixels, row * Level::cellPixels, id);
-    }
-    auto* hat = place(new StandInHat(0, 330));
-
-    std::set<std::int32_t> kindsSeen;
-    int mostEntities = 0;
-    for (std::uint32_t frame = 0; frame < 60 * 1000 / 16; ++frame) {
-        engine.timer->tick();
-        // Sweeps the level's left part again and again, through everything placed there.
-        const int x = static_cast<int>(frame * 4 % 3200);
-        hat->position.set(static_cast<float>(x), 330.0f, 0.0f);
-        world.update(&engine);
-        viewRect = {std::max(0, x + 25 - 400), 45, 800, 600};
-        world.updateInView(&engine);
-        drawFrame([&] { world.draw(&engine); });
-        for (const Entity* entity : world.objects) kindsSeen.insert(entity->type);
-        mostEntities = std::max(mostEntities, world.objects.size());
-    }
-    for (EntityType product : {EntityType::Item, EntityType::RisingBubble, EntityType::BlownBubble}) {
-        EXPECT_EQ(kindsSeen.count(typeId(product)), 1u) << typeId(product) << " was never made";
-    }
-    EXPECT_LE(mostEntities, 30) << "what is made piles up";
-    EXPECT_TRUE(ofType(EntityType::FadingBumper).empty()) << "the swept fading bumper is gone";
-    EXPECT_EQ(ofType(EntityType::Bumper).size(), 1u);
 }
 
 }  // namespace
