@@ -1,4 +1,5 @@
 // Input tracks, the files the level checker replays, and the runs it replays them in.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,14 +35,15 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns)
               (std::vector<std::uint8_t>{5, 5, 5, 0}));
     EXPECT_EQ(track.at(100), 0) << "no keys past the end";
     // A bad run is named by its line and column.
-    EXPECT_EQ(trackFault("2 T\nx T\n").substr(0, 12), "t.track:2:1:");
-    EXPECT_EQ(trackFault("0 T\n").substr(0, 27), "t.track:1:1: expected a fra");
-    EXPECT_EQ(trackFault("99999999 T\n").substr(0, 12), "t.track:1:1:");
-    EXPECT_EQ(trackFault("4\n"), "t.track:1:2: expected the keys after the count");
-    EXPECT_EQ(trackFault("4T\n"), "t.track:1:2: expected the keys after the count");
-    EXPECT_EQ(trackFault("4 TX\n").substr(0, 30), "t.track:1:4: 'X' is no key (L,");
-    EXPECT_EQ(trackFault("4 T-\n").substr(0, 17), "t.track:1:4: '-' ");
-    EXPECT_EQ(trackFault("4 T R\n"), "t.track:1:5: unexpected text after the keys");
+    for (const auto& [bad, fault] : {std::pair{"2 T\nx T\n", "t.track:2:1:"},
+                                     {"0 T\n", "t.track:1:1: expected a fra"},
+                                     {"99999999 T\n", "t.track:1:1:"},
+                                     {"4\n", "t.track:1:2: expected the keys after the count"},
+                                     {"4T\n", "t.track:1:2: expected the keys after the count"},
+                                     {"4 TX\n", "t.track:1:4: 'X' is no key (L,"},
+                                     {"4 T-\n", "t.track:1:4: '-' "},
+                                     {"4 T R\n", "t.track:1:5: unexpected text after the keys"}})
+        EXPECT_THAT(trackFault(bad), testing::StartsWith(fault));
 }
 
 namespace {
