@@ -99,31 +99,19 @@ TEST(SpriteArt, EveryPictureLoadsAsTheGameLoadsIt)
 
 TEST(SpriteArt, SheetCellsHoldTheirDrawingWhereTheGameCutsThem)
 {
-    const std::pair<std::string, std::vector<Box>> sheets[] = {
-        {kuva(11),
-         {{0, 0, 256, 170},
-          {0, 170, 256, 170},
-          {0, 340, 256, 170},  // thrower
-          {340, 0, 170, 170},
-          {340, 170, 170, 170},
-          {340, 340, 170, 170}}},  // its items
-        {kuva(12),
-         {{0, 0, 128, 256},
-          {128, 0, 128, 256},
-          {256, 0, 128, 256},
-          {384, 0, 128, 256},  // blower
-          {0, 256, 128, 256},
-          {128, 256, 128, 256},
-          {256, 256, 128, 256},
-          {384, 256, 128, 256}}},
-        {"effect1.png",
-         {{0, 0, 128, 128},
-          {128, 0, 128, 128},
-          {256, 0, 128, 128},
-          {384, 0, 128, 128},  // puff
-          {0, 128, 128, 128},
-          {256, 128, 128, 128}}},  // ember, bubble
+    // Cells of w x h in a grid from (x, y), `columns` across and `rows` down.
+    const auto grid = [](int x, int y, int w, int h, int columns, int rows) {
+        std::vector<Box> cells;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) cells.push_back({x + column * w, y + row * h, w, h});
+        return cells;
     };
+    std::vector<Box> thrower = grid(0, 0, 256, 170, 1, 3), items = grid(340, 0, 170, 170, 1, 3);
+    thrower.insert(thrower.end(), items.begin(), items.end());
+    std::vector<Box> effects = grid(0, 0, 128, 128, 4, 1);  // the puff, then the ember and the bubble
+    effects.insert(effects.end(), {{0, 128, 128, 128}, {256, 128, 128, 128}});
+    const std::pair<std::string, std::vector<Box>> sheets[] = {
+        {kuva(11), thrower}, {kuva(12), grid(0, 0, 128, 256, 4, 2)}, {"effect1.png", effects}};
     constexpr int feetBand = 16;  // squashed to 182 high, the blower's feet must still touch the box bottom
     std::vector<int> puffWidths;
     for (const auto& [file, cells] : sheets) {
