@@ -25,13 +25,9 @@ void writeSoundFiles(int effectMs, int trackMs, const std::string& missing = "")
 {
     const SoundSystem names;
     for (const char* name : names.effectFiles) {
-        if (name != missing) {
-            writeWav(std::string("data/sound/") + name, effectMs, tonePeak);
-        }
+        if (name != missing) writeWav(std::string("data/sound/") + name, effectMs, tonePeak);
     }
-    for (const char* name : names.musicFiles) {
-        writeWav(std::string("data/sound/") + name, trackMs, tonePeak);
-    }
+    for (const char* name : names.musicFiles) writeWav(std::string("data/sound/") + name, trackMs, tonePeak);
 }
 
 class SoundSystemTest : public ::testing::Test {
@@ -105,9 +101,7 @@ TEST_F(SoundSystemTest, AMissingEffectIsLoggedTheRestLoadsAndTheWholeRunStaysSil
     EXPECT_NE(log.find(loadedLine("aani1.wav") + "  Mix_LoadWAV: "), std::string::npos) << "in its place: " << log;
     EXPECT_NE(log.find(loadedLine("aani5.wav")), std::string::npos) << "the rest loads";
     EXPECT_TRUE(sound.audioBroken);
-    for (int effect = 0; effect < SoundSystem::effectCount; ++effect) {
-        sound.playSound(effect);
-    }
+    for (int effect = 0; effect < SoundSystem::effectCount; ++effect) sound.playSound(effect);
     sound.playMusic(0);
     EXPECT_EQ(Mix_Playing(-1) + Mix_PlayingMusic(), 0);
 }
@@ -154,9 +148,7 @@ TEST_F(SoundSystemTest, ASeventeenthEffectWhileSixteenSoundIsDroppedWithItsMessa
     writeSoundFiles(3000, 100);
     start();
     EXPECT_EQ(logOf([&] {
-                  for (int i = 0; i < 17; ++i) {
-                      sound.playSound(i % SoundSystem::effectCount);
-                  }
+                  for (int i = 0; i < 17; ++i) sound.playSound(i % SoundSystem::effectCount);
               }),
               "Mix_PlayChannel: No free channels available\n");
     EXPECT_EQ(Mix_Playing(-1), 16);
@@ -168,9 +160,7 @@ TEST(SoundSystemNoDeviceTest, WithoutAnAudioDeviceTheGameRunsSilentAndSaysWhy)
     ScopedEnv driver{"SDL_AUDIODRIVER", "no-such-driver"};
     SDL_Init(SDL_INIT_AUDIO);
     SoundSystem sound;
-    for (const char* name : sound.effectFiles) {
-        writeWav(std::string("data/sound/") + name, 100, tonePeak);
-    }
+    for (const char* name : sound.effectFiles) writeWav(std::string("data/sound/") + name, 100, tonePeak);
     const std::string log = logOf([&] { sound.init(); });
     EXPECT_EQ(log.rfind("  Mix_OpenAudio: ", 0), 0u) << log;
     EXPECT_EQ(log.find("Mixer opened"), std::string::npos);

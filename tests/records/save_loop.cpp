@@ -37,12 +37,8 @@ int run()
     std::int32_t k = onDisk.load() ? onDisk.records[0] : 0;
     for (bool announced = false;; announced = true) {
         k = k == INT32_MAX ? 1 : k + 1;
-        if (!image(k).save()) {
-            return 3;
-        }
-        if (!announced) {
-            std::fprintf(stderr, "ready\n");
-        }
+        if (!image(k).save()) return 3;
+        if (!announced) std::fprintf(stderr, "ready\n");
     }
 }
 
@@ -67,9 +63,7 @@ int check()
 int main(int argc, char* argv[])
 {
     const std::string command = argc == 2 ? argv[1] : "";
-    if (command == "run" || command == "check") {
-        return command == "run" ? run() : check();
-    }
+    if (command == "run" || command == "check") return command == "run" ? run() : check();
     std::fprintf(stderr, "usage: %s run|check\n", argv[0]);
     return 2;
 }

@@ -44,9 +44,7 @@ inline bool mixUntil(const std::function<bool()>& done, int limitMs)
     const long limit = mixedFrames + static_cast<long>(limitMs) * framesPerMs;
     const Uint32 wallLimit = SDL_GetTicks() + 30000;
     while (!done()) {
-        if (mixedFrames >= limit || SDL_GetTicks() > wallLimit) {
-            return false;
-        }
+        if (mixedFrames >= limit || SDL_GetTicks() > wallLimit) return false;
         SDL_Delay(2);
     }
     return true;

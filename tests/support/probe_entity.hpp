@@ -43,9 +43,7 @@ public:
 private:
     void note(const std::string& call)
     {
-        if (journal != nullptr) {
-            journal->push_back(name + " " + call);
-        }
+        if (journal != nullptr) journal->push_back(name + " " + call);
     }
     Journal* journal;
 };

@@ -11,9 +11,7 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* variable, const std::string& value) : name(variable)
     {
-        if (const char* old = std::getenv(variable)) {
-            previous = old;
-        }
+        if (const char* old = std::getenv(variable)) previous = old;
         setenv(variable, value.c_str(), 1);
     }
     ~ScopedEnv() { previous ? setenv(name, previous->c_str(), 1) : unsetenv(name); }

@@ -14,9 +14,7 @@ namespace fs = std::filesystem;
 TempDir::TempDir()
 {
     std::string pattern = (fs::temp_directory_path() / "fezzle-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot make a temporary folder";
-    }
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
     dir = pattern;
     previous = fs::current_path().string();
     fs::current_path(dir);
@@ -39,16 +37,12 @@ namespace {
 void makeParent(const std::string& path)
 {
     const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty()) {
-        fs::create_directories(parent);
-    }
+    if (!parent.empty()) fs::create_directories(parent);
 }
 
 void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 void writePngImage(const std::string& path, int width, int height, png_uint_32 format, const void* pixels,
