@@ -6,6 +6,10 @@ struct GamePaths {
     static constexpr const char* log = "gamelog.txt";
     // Records and settings, the player's own.
     static constexpr const char* saveFile = "./data/dat/game.dat";
+    // The best run of a level index (%d) and mode (%s, easy or hard), the player's own.
+    static constexpr const char* bestRunFormat = "./data/dat/replays/map%d-%s.rpl";
+    // The shipped run of a level index and mode.
+    static constexpr const char* demoFormat = "./data/demos/map%d-%s.rpl";
     // Level index L is formatted in.
     static constexpr const char* levelFormat = "./data/maps/map%i.mp";
     // The eleven sound files are named inside.

@@ -1,0 +1,10 @@
+#include "replays/playback_clock.hpp"
+
+std::uint32_t PlaybackClock::ticks()
+{
+    if (next < reads.size()) {
+        return reads[next++];
+    }
+    overran = true;
+    return reads.empty() ? 0 : reads.back();
+}

@@ -1,0 +1,169 @@
+// The replay file: what is written reads back whole, and every kind of damage is refused with one
+// log line naming the file and why, leaving nothing half read.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "replays/replay_file.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int level = 3;
+constexpr const char* mapPath = "data/maps/map3.mp";
+
+Replay sampleRun(std::uint32_t frames)
+{
+    Replay run;
+    run.header.level = level;
+    run.header.hardMode = true;
+    run.effectsOff = true;
+    run.timer = FrameTimer::State{4000000000u, 77};
+    run.random = GameRandom(9).state();
+    // Reads that go forward and, across the wrap of the counter, back.
+    std::uint32_t now = run.timer.lastTicks;
+    for (std::uint32_t i = 0; i < frames * 2; ++i) {
+        now += (i * 7) % 41;
+        run.clockReads.push_back(now);
+    }
+    run.events = {{0, Input::Kind::KeyDown, InputAction::None},
+                  {2, Input::Kind::KeyDown, InputAction::Thrust},
+                  {2, Input::Kind::FocusLost, InputAction::None},
+                  {frames, Input::Kind::KeyUp, InputAction::Thrust}};
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        run.samples.push_back(
+            ReplaySample{385.0f + 0.1f * static_cast<float>(i), -3.5f, 1.5707964f, static_cast<std::int32_t>(i * 16)});
+    }
+    run.header.frameCount = frames;
+    run.header.finishTime = run.samples.back().levelTime;
+    return run;
+}
+
+void expectSame(const Replay& a, const Replay& b)
+{
+    EXPECT_EQ(a.header.level, b.header.level);
+    EXPECT_EQ(a.header.hardMode, b.header.hardMode);
+    EXPECT_EQ(a.header.levelChecksum, b.header.levelChecksum);
+    EXPECT_EQ(a.header.finishTime, b.header.finishTime);
+    EXPECT_EQ(a.header.frameCount, b.header.frameCount);
+    EXPECT_EQ(a.effectsOff, b.effectsOff);
+    EXPECT_EQ(a.timer.lastTicks, b.timer.lastTicks);
+    EXPECT_EQ(a.timer.frameCount, b.timer.frameCount);
+    EXPECT_EQ(a.random, b.random);
+    EXPECT_EQ(a.clockReads, b.clockReads);
+    ASSERT_EQ(a.events.size(), b.events.size());
+    for (std::size_t i = 0; i < a.events.size(); ++i) {
+        EXPECT_EQ(a.events[i].frame, b.events[i].frame);
+        EXPECT_EQ(a.events[i].kind, b.events[i].kind);
+        EXPECT_EQ(a.events[i].action, b.events[i].action);
+    }
+    EXPECT_TRUE(a.samples == b.samples);
+}
+
+void setWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+class ReplayFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile(mapPath, std::vector<std::uint8_t>(46880, 7));
+        run = sampleRun(500);
+        run.header.levelChecksum = ReplayFile::levelChecksum(level);
+    }
+    // What the game reads of these bytes as the best run, and the log it wrote.
+    std::string readBack(const std::vector<std::uint8_t>& bytes, bool& read)
+    {
+        writeFile(path, bytes);
+        return logOf([&] { read = ReplayFile::read(path, level, true, back); });
+    }
+
+    TempDir dir;
+    Replay run;
+    Replay back;
+    std::string path = ReplayFile::bestRunPath(level, true);
+};
+
+TEST_F(ReplayFileTest, WrittenRunsReadBackWholeAndTheirSamplesServeTheGhost)
+{
+    EXPECT_EQ(path, "./data/dat/replays/map3-hard.rpl");
+    EXPECT_EQ(ReplayFile::demoPath(17, false), "./data/demos/map17-easy.rpl");
+    std::string log = logOf([&] { EXPECT_TRUE(ReplayFile::write(path, run)); });
+    EXPECT_EQ(log, "");
+    EXPECT_FALSE(fileExists(path + ".tmp"));
+    log = logOf([&] { EXPECT_TRUE(ReplayFile::read(path, level, true, back)); });
+    EXPECT_EQ(log, "");
+    expectSame(run, back);
+
+    ReplayHeader header;
+    EXPECT_TRUE(ReplayFile::readHeader(path, level, true, header));
+    EXPECT_EQ(header.frameCount, 500u);
+    std::vector<ReplaySample> samples;
+    EXPECT_TRUE(ReplayFile::readSamples(level, true, samples));
+    EXPECT_TRUE(samples == run.samples);
+    // The other mode has no best run: nothing to read, nothing to say.
+    log = logOf([&] { EXPECT_FALSE(ReplayFile::readSamples(level, false, samples)); });
+    EXPECT_EQ(log, "");
+}
+
+TEST_F(ReplayFileTest, AFailedWriteIsLoggedAndLeavesTheOldRun)
+{
+    ASSERT_TRUE(ReplayFile::write(path, run));
+    const std::vector<std::uint8_t> old = readFile(path);
+    // A folder where the temporary file would go.
+    makeDirs(path + ".tmp/x");
+    Replay better = sampleRun(20);
+    const std::string log = logOf([&] { EXPECT_FALSE(ReplayFile::write(path, better)); });
+    EXPECT_EQ(log, "Failed to save ./data/dat/replays/map3-hard.rpl\n");
+    EXPECT_EQ(readFile(path), old);
+}
+
+TEST_F(ReplayFileTest, DamagedOrForeignFilesAreRefusedWithOneLine)
+{
+    const std::vector<std::uint8_t> good = ReplayFile::encode(run);
+    struct Case {
+        const char* reason;
+        std::function<void(std::vector<std::uint8_t>&)> damage;
+    };
+    const std::vector<Case> cases = {
+        {"empty", [](auto& bytes) { bytes.clear(); }},
+        {"truncated", [](auto& bytes) { bytes.resize(20); }},
+        {"truncated", [](auto& bytes) { bytes.pop_back(); }},
+        {"bytes after the end", [](auto& bytes) { bytes.push_back(0); }},
+        {"not a replay", [](auto& bytes) { bytes[0] = 'X'; }},
+        {"format version 2", [](auto& bytes) { bytes[4] = 2; }},
+        {"no such level", [](auto& bytes) { bytes[6] = 18; }},
+        {"made for another level or mode", [](auto& bytes) { bytes[7] = 0; }},
+        {"made on another level file", [](auto& bytes) { setWord(bytes, 8, 12345); }},
+        {"samples disagree with the run", [](auto& bytes) { setWord(bytes, 12, 1); }},
+        {"frame count larger than the file", [](auto& bytes) { setWord(bytes, 16, 600); }},
+        {"too many frames", [](auto& bytes) { setWord(bytes, 16, 0xFFFFFFFF); }},
+        {"frame count larger than the file", [](auto& bytes) { setWord(bytes, 20, 100); }},
+        {"damaged frames", [](auto& bytes) { setWord(bytes, 20, 0x7FFFFFFF); }},
+        {"damaged frames", [](auto& bytes) { setWord(bytes, 24, 0); }},
+        {"damaged frames", [](auto& bytes) { bytes[40] ^= 0x55; }},
+    };
+    for (const Case& test : cases) {
+        std::vector<std::uint8_t> bytes = good;
+        test.damage(bytes);
+        bool read = true;
+        const std::string log = readBack(bytes, read);
+        EXPECT_FALSE(read) << test.reason;
+        EXPECT_EQ(log, "Ignored replay ./data/dat/replays/map3-hard.rpl: " + std::string(test.reason) + "\n");
+        EXPECT_TRUE(back.samples.empty()) << test.reason;
+    }
+    // A level file changed since the run was made: the file is the same, the level is not.
+    writeFile(mapPath, std::vector<std::uint8_t>(46880, 8));
+    bool read = true;
+    EXPECT_EQ(readBack(good, read), "Ignored replay ./data/dat/replays/map3-hard.rpl: made on another level file\n");
+    ReplayHeader header;
+    EXPECT_FALSE(ReplayFile::readHeader(path, level, true, header));
+}
+
+}  // namespace
