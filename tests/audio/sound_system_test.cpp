@@ -66,12 +66,7 @@ std::string loadedLine(const std::string& name)
 TEST_F(SoundSystemTest, InitOpensTheMixerAsAskedAndAnEffectIsHeardOnceButNotWhenOffOrAskedForABadIndex)
 {
     writeSoundFiles(300, 1000);
-    const std::string log = start();
-    EXPECT_EQ(
-        log.rfind("  Mixer opened with specs:\n   Frequency: 44100\n   Channels: 2\n" + loadedLine("fanfar.wav"), 0),
-        0u)
-        << log;
-    EXPECT_EQ(log.substr(log.size() - loadedLine("hard.o").size()), loadedLine("hard.o")) << "the tracks load last";
+    start();  // its log is in the end-to-end start test's whole start-up log
     EXPECT_FALSE(sound.audioBroken);
     EXPECT_EQ(logOf([&] {
                   sound.soundOff = sound.musicOff = true;
