@@ -27,6 +27,22 @@ add_custom_target(level_maps DEPENDS ${level_maps})
 add_dependencies(level_maps world_art)
 add_dependencies(gamedata level_maps)
 
+# The medal table: the par times of the stored tracks on the maps just built, beside them.
+if(TARGET fezzle-levelcheck)
+  set(medal_table ${FEZZLE_DATA_DIR}/medals.txt)
+  file(GLOB level_tracks CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tracks/*.track)
+  add_custom_command(
+    OUTPUT ${medal_table}
+    COMMAND fezzle-levelcheck --maps ${level_maps_dir} --medals ${medal_table}
+    DEPENDS fezzle-levelcheck ${level_maps} ${level_tracks}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    COMMENT "Timing the par runs for the medal table"
+    VERBATIM)
+  add_custom_target(medal_table DEPENDS ${medal_table})
+  add_dependencies(medal_table level_maps)
+  add_dependencies(gamedata medal_table)
+endif()
+
 # The built maps measured against the built pictures: no invisible walls, no ghost terrain.
 # Testing is enabled at the top level after this folder is read, so the test is added there, last,
 # with the list of maps written into the call.

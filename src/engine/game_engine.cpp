@@ -70,6 +70,22 @@ void GameEngine::startOnce()
     startedOnce = true;
 }
 
+const MedalTable& GameEngine::medalTable() const
+{
+    if (medals == nullptr) {
+        medals = std::make_unique<MedalTable>(MedalTable::load());
+    }
+    return *medals;
+}
+
+PlayOptions& GameEngine::playOptions()
+{
+    if (options == nullptr) {
+        options = std::make_unique<PlayOptions>(PlayOptions::load());
+    }
+    return *options;
+}
+
 void GameEngine::initHeadless()
 {
     saveData = std::make_unique<SaveData>();

@@ -10,6 +10,8 @@
 #include "entities/effect_manager.hpp"
 #include "graphics/texture_set.hpp"
 #include "records/save_data.hpp"
+#include "trial/medal_table.hpp"
+#include "trial/play_options.hpp"
 
 class GameEngine {
 public:
@@ -41,6 +43,12 @@ public:
     bool toggleSound();
     bool toggleEffects();
 
+    // The medal times, read from their file the first time they are asked for (a failure is logged
+    // then, once); kept across a fullscreen switch.
+    const MedalTable& medalTable() const;
+    // The options file's choices, read the first time they are asked for.
+    PlayOptions& playOptions();
+
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<EffectManager> effects;
     SDL_Event event{};
@@ -58,6 +66,8 @@ private:
     // What only the first init starts, right after SDL_Init: the exit handler that shuts SDL down.
     // Services that must outlive a video change (opened devices) belong here too.
     void startOnce();
+    mutable std::unique_ptr<MedalTable> medals;
+    std::unique_ptr<PlayOptions> options;
     void loadSaveData();
     void releaseServices();
     void endState();

@@ -10,8 +10,12 @@ struct GamePaths {
     static constexpr const char* bestRunFormat = "./data/dat/replays/map%d-%s.rpl";
     // The shipped run of a level index and mode.
     static constexpr const char* demoFormat = "./data/demos/map%d-%s.rpl";
+    // The player's choices the save file has no room for.
+    static constexpr const char* optionsFile = "./data/dat/options.dat";
     // Level index L is formatted in.
     static constexpr const char* levelFormat = "./data/maps/map%i.mp";
+    // Medal times for every level and mode, made by the build beside the maps.
+    static constexpr const char* medalFile = "./data/medals.txt";
     // The eleven sound files are named inside.
     static constexpr const char* soundFolder = "./data/sound/";
     static constexpr const char* icon = "./data/icon.png";

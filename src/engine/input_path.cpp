@@ -14,8 +14,9 @@ struct KeyRow {
 };
 
 // Arrows and a, d, w fly the hat; Escape leaves either state; the digit 1 finishes a level with
-// twenty minutes added. The Down arrow and s mean nothing in play.
-constexpr std::array<KeyRow, 12> keyTable = {{
+// twenty minutes added; r starts the level again and g shows or hides the ghost. The Down arrow
+// and s mean nothing in play.
+constexpr std::array<KeyRow, 14> keyTable = {{
     //  key           menu                   play
     {SDLK_UP, {InputAction::Up, InputAction::Thrust}},
     {SDLK_w, {InputAction::Up, InputAction::Thrust}},
@@ -29,6 +30,8 @@ constexpr std::array<KeyRow, 12> keyTable = {{
     {SDLK_SPACE, {InputAction::Choose, InputAction::None}},
     {SDLK_ESCAPE, {InputAction::Back, InputAction::Back}},
     {SDLK_1, {InputAction::None, InputAction::Finish}},
+    {SDLK_r, {InputAction::None, InputAction::Retry}},
+    {SDLK_g, {InputAction::None, InputAction::Ghost}},
 }};
 
 }  // namespace

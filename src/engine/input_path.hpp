@@ -19,6 +19,10 @@ enum class InputAction : std::uint8_t {
     Right,
     Thrust,
     Finish,
+    // Starts the same level afresh.
+    Retry,
+    // Shows or hides the best run's ghost.
+    Ghost,
     // In the menu.
     Up,
     Down,

@@ -60,14 +60,13 @@ constexpr std::int32_t capacityFloor = 2000;
 constexpr float carryInMs = 2000.0f;
 constexpr float releaseHeight = 75.0f;
 
-// The picture is larger than the box; the factor is the game's own, not exactly 180 / pi.
-constexpr float pictureMargin = 60.0f;
-constexpr float radiansToDegrees = 57.295f;
+constexpr float pictureMargin = Hat::pictureMargin;
+constexpr float radiansToDegrees = Hat::radiansToDegrees;
 constexpr int shrinkAfterBurstMs = 1500;
 constexpr float turnBarDrop = 65.0f;
 constexpr float turnBarPerSpeed = 30.0f;
 constexpr int turnBarHeight = 30;
-constexpr int hatPicture = 1;       // kuva1.png
+constexpr int hatPicture = Hat::picture;
 constexpr int turnBarPicture = 13;  // kuva13.png
 
 // The gas meter: two bars standing on y = 590; the start capacity of 10000 is 250 units high.

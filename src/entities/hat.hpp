@@ -13,6 +13,10 @@ public:
     static constexpr std::int32_t startPressure = 5000;
     static constexpr std::int32_t startCapacity = 10000;
     static constexpr std::uint32_t notFailed = 0xFFFFFFFFu;
+    // The picture is larger than the box; the factor is the game's own, not exactly 180 / pi.
+    static constexpr float pictureMargin = 60.0f;
+    static constexpr float radiansToDegrees = 57.295f;
+    static constexpr int picture = 1;  // kuva1.png
 
     Hat();
 

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -113,4 +114,14 @@ void printText(const TextureSet& set, int x, int y, const char* text, int glyphS
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
+}
+
+float textAdvance(const char* text, float scale)
+{
+    return static_cast<float>(std::strlen(text) * advance) * scale;
+}
+
+int centredTextX(const char* text, float scale)
+{
+    return static_cast<int>((textWidth - static_cast<double>(textAdvance(text, scale))) / 2.0);
 }

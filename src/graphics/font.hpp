@@ -12,3 +12,7 @@ void releaseFont(TextureSet& set);
 // counts as 0; a byte whose glyph falls outside the font (every printable one in a negative set)
 // draws nothing but moves the pen.
 void printText(const TextureSet& set, int x, int y, const char* text, int glyphSet, float angle, float scale);
+// How far the pen moves over the text at the scale: every glyph advances the same.
+float textAdvance(const char* text, float scale);
+// Where text starts that is centred on the screen's width.
+int centredTextX(const char* text, float scale);

@@ -14,6 +14,9 @@
 #include "graphics/video.hpp"
 #include "states/fps_counter.hpp"
 #include "states/menu_state.hpp"
+#include "trial/finish_report.hpp"
+#include "trial/ghost_drawing.hpp"
+#include "trial/ghost_path.hpp"
 #include "world/level_stepper.hpp"
 #include "world/world.hpp"
 
@@ -42,6 +45,15 @@ constexpr Message newRecordMessage{320, 290, "New record!!", 1.3f};
 constexpr Message slowerMessage{80, 290, "You managed to finish, but your previous record was better.", 1.0f};
 constexpr Message failedMessage{310, 290, "You failed! Press ESC!", 1.0f};
 constexpr Message failedHintMessage{250, 310, "Do not let your gasmeter turn green!", 1.0f};
+// Under whatever ended the level, while a key can still start it again.
+constexpr Message retryHintMessage{300, 370, "Press R to try again", 1.0f};
+constexpr float hintGrey = 0.7f;
+// At the start, where a best run flies beside the hat.
+constexpr Message ghostHintMessage{270, 420, "G shows or hides the ghost", 1.0f};
+// After the ghost key, for a moment, near the top.
+constexpr Message ghostShownNotice{345, 60, "Ghost shown", 1.0f};
+constexpr Message ghostHiddenNotice{340, 60, "Ghost hidden", 1.0f};
+constexpr std::uint32_t ghostNoticeMs = 1500;
 
 void print(const GameEngine* engine, const Message& message)
 {
@@ -139,12 +151,29 @@ void ActionState::leave(GameEngine* engine)
     engine->changeState(leaveTo ? leaveTo() : std::make_unique<MenuState>());
 }
 
+void ActionState::retry(GameEngine* engine)
+{
+    // A finish the update has not seen yet (the skip key in this same batch) still counts.
+    if (hat->goalReached && finishTime == 0) {
+        finish(engine);
+    }
+    engine->changeState(std::make_unique<ActionState>(leaveTo));
+}
+
 bool ActionState::keyPressed(GameEngine* engine, InputAction action)
 {
+    // The events still queued are the next state's.
     if (action == InputAction::Back) {
-        // The events still queued are the next state's.
         leave(engine);
         return true;
+    }
+    if (action == InputAction::Retry) {
+        retry(engine);
+        return true;
+    }
+    if (action == InputAction::Ghost) {
+        toggleGhost(engine);
+        return false;
     }
     if (action == InputAction::Finish) {
         // A burst hat has failed and a finished one already has its time: neither is finished again.
@@ -184,7 +213,7 @@ void ActionState::draw(GameEngine* engine)
     glDisable(GL_DEPTH_TEST);
     beginOverlay();
     // The world reads `active` itself: paused, it shows only the level.
-    world->draw(engine);
+    world->draw(engine, [this, engine] { drawGhostNow(engine); });
     if (!active) {
         drawPauseSign(engine);
     }
@@ -204,6 +233,43 @@ void ActionState::draw(GameEngine* engine)
     if (hat->failed) {
         drawFailure(engine);
     }
+    if (hat->goalReached && report != nullptr) {
+        beginOverlay();
+        report->draw(*engine->textures);
+        endOverlay();
+    }
+    drawKeyHints(engine);
+}
+
+void ActionState::drawKeyHints(GameEngine* engine) const
+{
+    glColor3f(hintGrey, hintGrey, hintGrey);
+    if (hat->goalReached || hat->failed) {
+        print(engine, retryHintMessage);
+    }
+    const bool atStart = !active && hat->levelTime == 0;
+    if (atStart && ghost != nullptr) {
+        print(engine, ghostHintMessage);
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
+    if (engine->timer->lastTicks < ghostNoticeUntil) {
+        print(engine, engine->playOptions().ghostShown ? ghostShownNotice : ghostHiddenNotice);
+    }
+}
+
+void ActionState::toggleGhost(GameEngine* engine)
+{
+    PlayOptions& options = engine->playOptions();
+    options.ghostShown = !options.ghostShown;
+    options.save();
+    ghostNoticeUntil = engine->timer->lastTicks + ghostNoticeMs;
+}
+
+void ActionState::drawGhostNow(GameEngine* engine) const
+{
+    if (ghost != nullptr && !ghost->empty() && engine->playOptions().ghostShown) {
+        drawGhost(*engine->textures, ghost->at(hat->levelTime));
+    }
 }
 
 void ActionState::drawPauseSign(GameEngine* engine) const
@@ -219,6 +285,8 @@ void ActionState::finish(GameEngine* engine)
 {
     finishTime = engine->timer->lastTicks;
     engine->soundSystem->fadeOutMusic(finishFadeMs);
+    // Before the submission: the best so far is still the one before this run.
+    report = std::make_unique<FinishReport>(*engine->saveData, engine->medalTable(), engine->level, hat->levelTime);
     if (engine->saveData->submitRecord(engine->level, hat->levelTime)) {
         hat->newRecord = true;
     }

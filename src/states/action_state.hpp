@@ -8,6 +8,8 @@
 #include "engine/game_state.hpp"
 #include "engine/input_path.hpp"
 
+class FinishReport;
+class GhostPath;
 class Hat;
 class LevelStepper;
 class World;
@@ -48,10 +50,18 @@ public:
 
     // What Escape and the end of the level hand over to; a menu on the level list when unset.
     StateMaker leaveTo;
+    // How the finished run compared, taken at the finish.
+    std::unique_ptr<FinishReport> report;
+    // The best run of this level and mode, flown beside the hat; null when there is none.
+    std::unique_ptr<GhostPath> ghost;
+    // Until when the notice of the ghost key shows, in lastTicks.
+    std::uint32_t ghostNoticeUntil = 0;
 
 private:
     // Hands over to the next state: this one is destroyed inside.
     void leave(GameEngine* engine);
+    // Starts the same level afresh, leading where this one led: this one is destroyed inside.
+    void retry(GameEngine* engine);
     // True when the state was left (and destroyed).
     bool keyPressed(GameEngine* engine, InputAction action);
     // Holds or lets go of the hat's key flag that the action drives.
@@ -60,4 +70,9 @@ private:
     // The first update after the finish fixes its moment and submits the time, once, paused or not.
     void finish(GameEngine* engine);
     void drawFailure(GameEngine* engine) const;
+    void toggleGhost(GameEngine* engine);
+    // The ghost where the best run's hat was at this run's level time, if it is shown.
+    void drawGhostNow(GameEngine* engine) const;
+    // The hints of the keys and the ghost key's notice.
+    void drawKeyHints(GameEngine* engine) const;
 };

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -14,6 +15,7 @@
 #include "records/format_time.hpp"
 #include "states/fps_counter.hpp"
 #include "states/menu_state.hpp"
+#include "trial/medal_mark.hpp"
 
 namespace {
 
@@ -108,14 +110,58 @@ void print(const GameEngine& engine, int x, int y, const char* text, int glyphSe
     printText(*engine.textures, x, y, text, glyphSet, angle, scale);
 }
 
-// "name [time]": the names are padded, so the times line up in a column.
-void drawLevelRow(const GameEngine& engine, int level)
+// A level's medal sits just after its record, on the middle of the row's letters.
+constexpr float rowMarkGap = 9.0f;
+constexpr float rowMarkRise = 9.0f;
+constexpr float rowMarkRadius = 6.0f;
+// The medal counts of the records page, in the room right of the rows and above the back entry.
+constexpr float countsCoinX = 600.0f;
+constexpr int countsTextX = 616;
+constexpr int countsFirstY = 190;
+constexpr int countsStepY = 26;
+constexpr float countsCoinRadius = 8.0f;
+constexpr float countsCoinRise = 7.0f;
+
+// "name [time]": the names are padded, so the times line up in a column. Returns where the row ends.
+float drawLevelRow(const GameEngine& engine, int level)
 {
     char time[timeTextSize];
     formatTime(engine.saveData->getRecord(level), time);
     char row[64];
     std::snprintf(row, sizeof row, "%s [%s]", levelNames[static_cast<std::size_t>(level)], time);
     print(engine, rowX, firstRowY + rowStepY * level, row, rowGlyphSet, 0.0f, rowScale);
+    return static_cast<float>(rowX) + textAdvance(row, rowScale);
+}
+
+// The medal the level's record earned; none without a record or without medal times.
+Medal recordMedal(const GameEngine& engine, int level)
+{
+    const std::int32_t record = engine.saveData->getRecord(level);
+    return record == 0 ? Medal::None : engine.medalTable().medalFor(level, engine.saveData->hardMode == 1, record);
+}
+
+void drawMedalCounts(const GameEngine& engine)
+{
+    std::array<int, 4> counts{};
+    bool any = false;
+    for (int level = 0; level < SaveData::levelsPerMode; ++level) {
+        ++counts[static_cast<std::size_t>(recordMedal(engine, level))];
+        any = any || engine.medalTable().find(level, engine.saveData->hardMode == 1) != nullptr;
+    }
+    if (!any) {
+        return;
+    }
+    int y = countsFirstY;
+    for (const Medal medal : {Medal::Gold, Medal::Silver, Medal::Bronze}) {
+        drawMedalMark(medal, countsCoinX, static_cast<float>(y) - countsCoinRise, countsCoinRadius);
+        const MedalColour colour = medalColour(medal);
+        setColour({colour.r, colour.g, colour.b});
+        char text[32];
+        std::snprintf(text, sizeof text, "%s %d", medalName(medal), counts[static_cast<std::size_t>(medal)]);
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+        print(engine, countsTextX, y, text, rowGlyphSet);
+        y += countsStepY;
+    }
 }
 
 void drawMainScreen(const MenuState& menu, const GameEngine& engine, const Swing& swing)
@@ -139,7 +185,9 @@ void drawLevelScreen(const MenuState& menu, const GameEngine& engine, const Swin
     drawBackEntry(engine, backToMenuPicture, listBackRect, swing);
     for (int level = 0; level < open; ++level) {
         setColour(level == menu.selection ? swing.highlight() : plain);
-        drawLevelRow(engine, level);
+        const float rowEnd = drawLevelRow(engine, level);
+        drawMedalMark(recordMedal(engine, level), rowEnd + rowMarkGap,
+                      static_cast<float>(firstRowY + rowStepY * level) - rowMarkRise, rowMarkRadius);
     }
 }
 
@@ -209,6 +257,7 @@ void drawRecordsScreen(const GameEngine& engine, const Swing& swing)
         print(engine, rowX, noScoresY, "No scores yet for this game mode..", rowGlyphSet, noScoresSwayDegrees * swing.s,
               rowScale);
     }
+    drawMedalCounts(engine);
 }
 
 // Whether the feature behind a settings entry is on. The three switches are stored as "off",

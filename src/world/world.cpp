@@ -198,11 +198,14 @@ void World::drawForeground(GameEngine* engine)
     level->drawForeground(engine);
 }
 
-void World::draw(GameEngine* engine)
+void World::draw(GameEngine* engine, const std::function<void()>& underObjects)
 {
     drawBackLayers(engine);
     // While paused only the level shows. Without a state nothing is paused.
     if (engine->state == nullptr || engine->state->active) {
+        if (underObjects) {
+            underObjects();
+        }
         drawObjects(engine);
     }
     drawForeground(engine);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,8 +36,9 @@ public:
     void drawBackLayers(GameEngine* engine);
     void drawObjects(GameEngine* engine);
     void drawForeground(GameEngine* engine);
-    // All three; while the current state is paused only the level's layers show.
-    void draw(GameEngine* engine);
+    // All three; while the current state is paused only the level's layers show. What
+    // `underObjects` draws lies between the back layers and the objects, and shows only with them.
+    void draw(GameEngine* engine, const std::function<void()>& underObjects = nullptr);
     // Deletes every entity, from the tail to the head.
     void clear();
 

@@ -52,6 +52,7 @@ failure_line() {
     sound/*) echo " Mix_LoadMUS: " ;;
     maps/*) echo "Failed to load ./data/$1" ;;
     dat/game.dat) echo "Failed to load ./data/dat/game.dat" ;;
+    medals.txt) echo "Failed to load ./data/medals.txt" ;;
   esac
 }
 

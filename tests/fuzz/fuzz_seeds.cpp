@@ -7,6 +7,7 @@
 
 #include "fuzz_support.hpp"
 #include "records/save_data.hpp"
+#include "trial/medal_table.hpp"
 #include "world/level_file.hpp"
 
 namespace {
@@ -55,15 +56,25 @@ void writeLevels(const fs::path& dir)
     put(dir / "short.mp", std::vector<std::uint8_t>(small.bytes.begin(), small.bytes.begin() + 100));
 }
 
+void writeMedals(const fs::path& dir)
+{
+    MedalTable table;
+    table.set(0, false, MedalTable::fromPar(21000));
+    table.set(17, true, MedalTable::fromPar(64000));
+    const std::string text = table.toText();
+    put(dir / "two.txt", text);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <save seed folder> <level seed folder>\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <save seed folder> <level seed folder> <medal seed folder>\n", argv[0]);
         return 2;
     }
     writeSaves(argv[1]);  // the folders are made with the first file
     writeLevels(argv[2]);
+    writeMedals(argv[3]);
     return 0;
 }

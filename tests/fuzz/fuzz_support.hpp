@@ -22,13 +22,20 @@ namespace fuzzing {
 // /dev/null, a small window with the game's GL state (the picture is not looked at, so it rasterizes
 // little) and the engine's headless services with a real texture name in every slot (a slot read out
 // of range cannot pass for a hit), then the font.
-inline void startHarness(GameEngine& engine)
+// A fresh temporary working folder and standard output (the log) to /dev/null: all a harness of a
+// reader that draws nothing needs.
+inline void startScratch()
 {
     char pattern[] = "/tmp/fezzle-fuzz-XXXXXX";
     if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0 || std::freopen("/dev/null", "w", stdout) == nullptr) {
         std::perror("scratch folder");
         std::exit(1);
     }
+}
+
+inline void startHarness(GameEngine& engine)
+{
+    startScratch();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
         std::exit(1);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <tuple>
 #include <vector>
 #include <initializer_list>
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "engine/frame_loop.hpp"
+#include "engine/game_random.hpp"
 #include "engine/manual_clock.hpp"
 #include "entities/hat.hpp"
 #include "graphics/gl_test_window.hpp"
@@ -22,9 +24,11 @@
 #include "graphics/sprite.hpp"
 #include "states/action_state.hpp"
 #include "states/menu_state.hpp"
+#include "trial/ghost_path.hpp"
 #include "support/engine_test.hpp"
 #include "support/sdl_events.hpp"
 #include "world/level_file.hpp"
+#include "world/world.hpp"
 
 using namespace testing_support;
 
@@ -171,7 +175,7 @@ protected:
     // A state change in the frame logs.
     void frame()
     {
-        logOf([&] { drawn = trianglesDrawnBy([&] { runFrame(engine); }); });
+        frameLog = logOf([&] { drawn = trianglesDrawnBy([&] { runFrame(engine); }); });
     }
     void frameAt(std::uint32_t ticks)
     {
@@ -190,6 +194,7 @@ protected:
 
     ManualClock clock{50000};
     std::vector<DrawnTriangle> drawn;
+    std::string frameLog;
     // The HUD's time: glyph set 1 at (10, 20), white.
     const std::string hudTime = "\"Time: 0.00\" at 10,20 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
 };
@@ -226,12 +231,18 @@ TEST_F(ActionStateFramesTest, TheResultShowsHowTheLevelEndedAndTheMenuTakesOverO
     const std::string newRecord = "\"New record!!\" at 320,290 scale 1.30 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
     const std::string slower = "\"You managed to finish, but your previous record was better.\" at 80,290 scale 1.00 "
                                "angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+    // The skip key's twenty minutes, against a best of one second.
+    const std::string difference =
+        "\"1199.02 s slower than your best\" at 245,318 scale 1.00 angle 0.0 set 1 colour 1.00 0.35 0.31 1.00";
+    const std::string retry =
+        "\"Press R to try again\" at 300,370 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00";
     const std::vector<std::string> failed = {
         "\"You failed! Press ESC!\" at 310,290 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00",
-        "\"Do not let your gasmeter turn green!\" at 250,310 scale 1.00 angle 0.0 set 1 colour 0.80 0.20 0.20 1.00"};
+        "\"Do not let your gasmeter turn green!\" at 250,310 scale 1.00 angle 0.0 set 1 colour 0.80 0.20 0.20 1.00",
+        retry};
     // The record before, whether the hat bursts instead of finishing, what shows after the end.
     const std::tuple<int, bool, std::vector<std::string>> endings[] = {
-        {0, false, {newRecord}}, {1000, false, {slower}}, {1000, true, failed}};
+        {0, false, {newRecord, retry}}, {1000, false, {slower, difference, retry}}, {1000, true, failed}};
     for (const auto& [record, bursts, shown] : endings) {
         SCOPED_TRACE(bursts ? "burst" : record == 0 ? "first finish" : "slower finish");
         engine.saveData->records[chosenLevel] = record;
@@ -288,6 +299,143 @@ TEST_F(ActionStateFramesTest, BothWaysOutLeadWhereTheLevelWasToldToAtOnce)
     frameAt(engine.timer->lastTicks + 2001);
     EXPECT_EQ(menuAt(), std::pair(MenuState::mainScreen, MenuState::recordsEntry)) << "two seconds after the finish";
     EXPECT_EQ(made, 2);
+}
+
+TEST_F(ActionStateFramesTest, TheRetryKeyStartsTheLevelAfreshFromPlayAfterABurstAndAfterTheFinish)
+{
+    enum class Stand { Playing, Burst, Finished, SkippedInTheSameBatch };
+    int menus = 0;
+    const StateMaker countedMenu = [&menus] {
+        ++menus;
+        return std::make_unique<MenuState>();
+    };
+    for (const Stand stand : {Stand::Playing, Stand::Burst, Stand::Finished, Stand::SkippedInTheSameBatch}) {
+        SCOPED_TRACE(static_cast<int>(stand));
+        engine.saveData->records[chosenLevel] = 0;
+        enter(countedMenu);
+        const Vector3 start = hat->position;
+        key(SDLK_LEFT);
+        for (int i = 0; i < 10; ++i) frame();
+        if (stand == Stand::Burst) {
+            hat->pressure = hat->capacity;
+        } else if (stand != Stand::Playing) {
+            key(SDLK_1);
+        }
+        if (stand != Stand::SkippedInTheSameBatch) {
+            frame();
+            frame();
+        }
+        // Where the skip key comes in the same batch, the frame's update runs one more frame first.
+        const std::int32_t ranFor = hat->levelTime;
+        key(SDLK_r);
+        frame();
+
+        const auto* fresh = dynamic_cast<const ActionState*>(engine.state.get());
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_EQ(frameLog, ": Moving to state ActionState\n  Initializing new state\n  ActionState::init()\n"
+                            "Loaded ./data/maps/map4.mp\n  Initializing went ok\n");
+        EXPECT_FALSE(fresh->active) << "paused at its start";
+        EXPECT_EQ(fresh->finishTime, 0u);
+        hat = fresh->hat;
+        EXPECT_EQ(std::tuple(hat->levelTime, hat->pressure, hat->capacity, hat->failed, hat->goalReached, hat->keyLeft),
+                  std::tuple(0, 5000, 10000, false, false, false));
+        EXPECT_EQ(std::pair(hat->position.x, hat->position.y), std::pair(start.x, start.y));
+        const std::int32_t submitted = stand == Stand::Finished ? ranFor
+                                       : stand == Stand::SkippedInTheSameBatch
+                                           ? ranFor + 16 + ActionState::skipPenaltyMs
+                                           : 0;
+        EXPECT_EQ(engine.saveData->records[chosenLevel], submitted) << "a finish is submitted, once";
+        EXPECT_EQ(menus, 0) << "no menu in between";
+
+        key(SDLK_ESCAPE);
+        frame();
+        EXPECT_EQ(menus, 1) << "the new run leads where the old one did";
+        menus = 0;
+    }
+}
+
+// A best run's ghost beside the hat on a built level full of objects that draw random numbers.
+class ActionStateGhostTest : public ActionStateFramesTest {
+protected:
+    void SetUp() override
+    {
+        ActionStateFramesTest::SetUp();
+        std::filesystem::copy_file(std::string(FEZZLE_DATA_DIR) + "/maps/map9.mp", "data/maps/map4.mp",
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    // Each frame's entities (kind, place, alive) and at the end the generator: the whole run.
+    std::vector<std::tuple<int, float, float, bool>> fly(bool withGhost, const GameRandom::State& random)
+    {
+        clock.now = 70000;
+        GameRandom::shared().setState(random);
+        ActionState* state = enter();
+        if (withGhost) {
+            state->ghost = std::make_unique<GhostPath>(std::vector<GhostSample>{
+                {0, hat->position.x, hat->position.y, 1.0f}, {3000, hat->position.x + 600.0f, 100.0f, 5.0f}});
+        }
+        std::vector<std::tuple<int, float, float, bool>> run;
+        bool seen = false;
+        for (int frameNumber = 0; frameNumber < 240; ++frameNumber) {
+            if (frameNumber % 40 == 0) key(frameNumber % 80 == 0 ? SDLK_UP : SDLK_RIGHT);
+            frame();
+            seen = seen || ghostDrawn();
+            for (const Entity* entity : state->world->objects) {
+                run.emplace_back(entity->type, entity->position.x, entity->position.y, entity->alive);
+            }
+        }
+        EXPECT_EQ(seen, withGhost);
+        const GameRandom::State end = GameRandom::shared().state();
+        EXPECT_NE(end, random) << "the level draws random numbers";
+        run.emplace_back(static_cast<int>(end.front), static_cast<float>(end.table[0]),
+                         static_cast<float>(end.table[30]), true);
+        return run;
+    }
+    // The hat's picture drawn at a third of full alpha, white: the ghost and nothing else.
+    bool ghostDrawn() const
+    {
+        return std::any_of(drawn.begin(), drawn.end(), [](const DrawnTriangle& t) {
+            return t.colour[0] == 1.0f && t.colour[1] == 1.0f && std::abs(t.colour[3] - 0.33f) < 1e-3f;
+        });
+    }
+};
+
+TEST_F(ActionStateGhostTest, ALevelFlownWithItsGhostRunsAsWithoutItFrameForFrame)
+{
+    const GameRandom::State random = GameRandom::shared().state();
+    EXPECT_EQ(fly(true, random), fly(false, random));
+}
+
+TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOrHidesItFromThenOn)
+{
+    ActionState* state = enter();
+    state->ghost = std::make_unique<GhostPath>(std::vector<GhostSample>{{0, hat->position.x, hat->position.y, 1.0f}});
+    frame();
+    EXPECT_FALSE(ghostDrawn()) << "paused: the level's layers only";
+    EXPECT_NE(
+        std::find(texts().begin(), texts().end(),
+                  "\"G shows or hides the ghost\" at 270,420 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00"),
+        texts().end());
+    key(SDLK_g);
+    frame();
+    frame();
+    EXPECT_TRUE(state->active) << "g resumes, as any key";
+    EXPECT_FALSE(ghostDrawn());
+    EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 0\n");
+    EXPECT_NE(std::find(texts().begin(), texts().end(),
+                        "\"Ghost hidden\" at 340,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"),
+              texts().end());
+    const std::vector<std::uint8_t> save = readFile("data/dat/game.dat");
+
+    key(SDLK_g);
+    frame();
+    frame();
+    EXPECT_TRUE(ghostDrawn());
+    EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 1\n");
+    EXPECT_EQ(readFile("data/dat/game.dat"), save) << "never in the save file";
+    frameAt(engine.timer->lastTicks + 1500);
+    EXPECT_TRUE(std::none_of(texts().begin(), texts().end(), [](const std::string& text) {
+        return text.find("Ghost shown") != std::string::npos;
+    })) << "the notice shows for a moment";
 }
 
 // The music as the mixer plays it, each track a steady tone of its own loudness.

@@ -1,12 +1,14 @@
 // fezzle-levelcheck: plays every level's stored input tracks with the game's own code and says
 // whether each still reaches the toilet; with --human, lets many human-like pilots fly each level.
 //   fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N]... [--show [--shots DIR]]
-//                     [--human [--trials N] [--seed S] [--trial K]]
+//                     [--human [--trials N] [--seed S] [--trial K]] [--medals FILE]
 // Lines: "map<N> easy ok <time> margin <room> bumps <n> met <kinds> variants <k>/<n>". The exit
 // status is 1 when any base run fails.
 // With --human: "map<N> easy rate <percent>% (<finished>/<trials>) median <time> (<ms> ms) margin10
 // <room>", the median time and the tenth-percentile room of the finished trials ("-" when none);
 // --trial K flies trial K alone and says how it went (with --show, in screenshots).
+// With --medals FILE: writes the medal table of the par times (each level and mode's base run)
+// instead; a level-mode whose track does not finish gets no medals and a line on standard error.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -20,7 +22,9 @@
 #include "level_error.hpp"
 #include "map_file.hpp"
 #include "quiet_log.hpp"
+#include "records/crash_safe_write.hpp"
 #include "records/format_time.hpp"
+#include "trial/medal_table.hpp"
 
 namespace {
 
@@ -45,11 +49,12 @@ struct Options {
     int trials = HumanTrials::defaultTrials;
     std::uint64_t seed = HumanTrials::defaultSeed;
     int trial = -1;
+    std::string medals;
 };
 
 constexpr const char* usage =
     "usage: fezzle-levelcheck [--maps DIR] [--tracks DIR] [--level N]... [--show [--shots DIR]]\n"
-    "                         [--human [--trials N] [--seed S] [--trial K]]\n";
+    "                         [--human [--trials N] [--seed S] [--trial K]] [--medals FILE]\n";
 
 bool parseOptions(int argc, char** argv, Options& options)
 {
@@ -74,6 +79,8 @@ bool parseOptions(int argc, char** argv, Options& options)
             options.seed = std::strtoull(argv[++i], nullptr, 10);
         } else if (argument == "--trial" && hasValue) {
             options.trial = std::atoi(argv[++i]);
+        } else if (argument == "--medals" && hasValue) {
+            options.medals = argv[++i];
         } else {
             std::fputs(usage, stderr);
             return false;
@@ -181,6 +188,36 @@ bool checkMode(const Options& options, int level, int mode, std::FILE* out)
     return base.finished;
 }
 
+// Par is the finish time of the stored track from the default start.
+bool writeMedals(const Options& options)
+{
+    MedalTable table;
+    for (int level = 0; level < levelCount; ++level) {
+        for (int mode = 0; mode < 2; ++mode) {
+            const std::string name = "map" + twoDigits(level) + "-" + modeNames[mode];
+            try {
+                const InputTrack track = InputTrack::load(options.tracks + "/" + name + ".track");
+                const CheckResult par =
+                    LevelCheck::replay(mapPath(options, level), mode == 1, track, LevelRun::Start{});
+                if (par.finished) {
+                    table.set(level, mode == 1, MedalTable::fromPar(par.levelTimeMs));
+                    continue;
+                }
+            } catch (const std::exception& fault) {
+                std::fprintf(stderr, "%s: %s\n", name.c_str(), fault.what());
+            }
+            std::fprintf(stderr, "%s: no par time, so no medals\n", name.c_str());
+        }
+    }
+    const std::string text = table.toText();
+    int error = 0;
+    if (!writeCrashSafe(options.medals, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), &error)) {
+        std::fprintf(stderr, "%s: %s\n", options.medals.c_str(), std::strerror(error));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -190,6 +227,9 @@ int main(int argc, char** argv)
         return 2;
     }
     std::FILE* out = divertGameLog("levelcheck.log");
+    if (!options.medals.empty()) {
+        return writeMedals(options) ? 0 : 1;
+    }
     bool allFinished = true;
     for (int level = 0; level < levelCount; ++level) {
         if (!options.levels.empty() &&
