@@ -314,12 +314,12 @@ TEST_F(ActionStateFramesTest, TheRetryKeyStartsTheLevelAfreshFromPlayAfterABurst
         engine.saveData->records[chosenLevel] = 0;
         enter(countedMenu);
         const Vector3 start = hat->position;
-        key(SDLK_LEFT);
+        pushKey(SDLK_LEFT);
         for (int i = 0; i < 10; ++i) frame();
         if (stand == Stand::Burst) {
             hat->pressure = hat->capacity;
         } else if (stand != Stand::Playing) {
-            key(SDLK_1);
+            pushKey(SDLK_1);
         }
         if (stand != Stand::SkippedInTheSameBatch) {
             frame();
@@ -327,7 +327,7 @@ TEST_F(ActionStateFramesTest, TheRetryKeyStartsTheLevelAfreshFromPlayAfterABurst
         }
         // Where the skip key comes in the same batch, the frame's update runs one more frame first.
         const std::int32_t ranFor = hat->levelTime;
-        key(SDLK_r);
+        pushKey(SDLK_r);
         frame();
 
         const auto* fresh = dynamic_cast<const ActionState*>(engine.state.get());
@@ -347,7 +347,7 @@ TEST_F(ActionStateFramesTest, TheRetryKeyStartsTheLevelAfreshFromPlayAfterABurst
         EXPECT_EQ(engine.saveData->records[chosenLevel], submitted) << "a finish is submitted, once";
         EXPECT_EQ(menus, 0) << "no menu in between";
 
-        key(SDLK_ESCAPE);
+        pushKey(SDLK_ESCAPE);
         frame();
         EXPECT_EQ(menus, 1) << "the new run leads where the old one did";
         menus = 0;
@@ -376,7 +376,7 @@ protected:
         std::vector<std::tuple<int, float, float, bool>> run;
         bool seen = false;
         for (int frameNumber = 0; frameNumber < 240; ++frameNumber) {
-            if (frameNumber % 40 == 0) key(frameNumber % 80 == 0 ? SDLK_UP : SDLK_RIGHT);
+            if (frameNumber % 40 == 0) pushKey(frameNumber % 80 == 0 ? SDLK_UP : SDLK_RIGHT);
             frame();
             seen = seen || ghostDrawn();
             for (const Entity* entity : state->world->objects) {
@@ -415,7 +415,7 @@ TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOr
         std::find(texts().begin(), texts().end(),
                   "\"G shows or hides the ghost\" at 270,420 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00"),
         texts().end());
-    key(SDLK_g);
+    pushKey(SDLK_g);
     frame();
     frame();
     EXPECT_TRUE(state->active) << "g resumes, as any key";
@@ -426,7 +426,7 @@ TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOr
               texts().end());
     const std::vector<std::uint8_t> save = readFile("data/dat/game.dat");
 
-    key(SDLK_g);
+    pushKey(SDLK_g);
     frame();
     frame();
     EXPECT_TRUE(ghostDrawn());
