@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "engine/game_engine.hpp"
 #include "engine/game_paths.hpp"
@@ -13,6 +15,7 @@
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
 #include "states/fps_counter.hpp"
+#include "replays/replay_file.hpp"
 #include "states/menu_state.hpp"
 #include "trial/finish_report.hpp"
 #include "trial/ghost_drawing.hpp"
@@ -99,6 +102,10 @@ void ActionState::init(GameEngine* engine)
     hat = level->hat;
     pause();
     engine->soundSystem->playMusic(hat->hardMode ? hardMusic : easyMusic);
+    std::vector<ReplaySample> bestRun;
+    if (withGhost && ReplayFile::readSamples(engine->level, hat->hardMode, bestRun) && !bestRun.empty()) {
+        ghost = std::make_unique<GhostPath>(std::move(bestRun));
+    }
 }
 
 void ActionState::cleanup(GameEngine* engine)
@@ -157,7 +164,9 @@ void ActionState::retry(GameEngine* engine)
     if (hat->goalReached && finishTime == 0) {
         finish(engine);
     }
-    engine->changeState(std::make_unique<ActionState>(leaveTo));
+    auto again = std::make_unique<ActionState>(leaveTo);
+    again->withGhost = withGhost;
+    engine->changeState(std::move(again));
 }
 
 bool ActionState::keyPressed(GameEngine* engine, InputAction action)

@@ -9,7 +9,7 @@ namespace {
 constexpr float pi = 3.14159265f;
 constexpr float fullTurn = 2.0f * pi;
 
-GhostPose poseOf(const GhostSample& sample)
+GhostPose poseOf(const ReplaySample& sample)
 {
     return {sample.x, sample.y, sample.angle};
 }
@@ -23,7 +23,7 @@ float wrapped(float angle)
 
 }  // namespace
 
-GhostPath::GhostPath(std::vector<GhostSample> runSamples) : samples(std::move(runSamples)) {}
+GhostPath::GhostPath(std::vector<ReplaySample> runSamples) : samples(std::move(runSamples)) {}
 
 GhostPose GhostPath::at(std::int32_t levelTime) const
 {
@@ -32,15 +32,15 @@ GhostPose GhostPath::at(std::int32_t levelTime) const
     }
     // The first sample later than the time; the one before it is at or before it.
     const auto later = std::upper_bound(samples.begin(), samples.end(), levelTime,
-                                        [](std::int32_t time, const GhostSample& s) { return time < s.levelTime; });
+                                        [](std::int32_t time, const ReplaySample& s) { return time < s.levelTime; });
     if (later == samples.begin()) {
         return poseOf(samples.front());
     }
     if (later == samples.end()) {
         return poseOf(samples.back());
     }
-    const GhostSample& from = *(later - 1);
-    const GhostSample& to = *later;
+    const ReplaySample& from = *(later - 1);
+    const ReplaySample& to = *later;
     const float share =
         static_cast<float>(levelTime - from.levelTime) / static_cast<float>(to.levelTime - from.levelTime);
     float turn = wrapped(to.angle - from.angle);

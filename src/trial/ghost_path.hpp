@@ -1,17 +1,12 @@
-// The path of a best run, as the samples of its hat each frame: where its hat was at any level
-// time, between the two nearest samples.
+// The path of a best run, as the samples of its hat each frame (its box's top-left corner in level
+// pixels, its tail direction, its level time): where its hat was at any level time, between the
+// two nearest samples.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-// The hat at one frame of a run: its box's top-left corner in level pixels, its tail direction.
-struct GhostSample {
-    std::int32_t levelTime = 0;
-    float x = 0.0f;
-    float y = 0.0f;
-    float angle = 0.0f;
-};
+#include "replays/replay.hpp"
 
 struct GhostPose {
     float x = 0.0f;
@@ -22,7 +17,7 @@ struct GhostPose {
 class GhostPath {
 public:
     // The samples in the order of the run; their level times never fall.
-    explicit GhostPath(std::vector<GhostSample> samples);
+    explicit GhostPath(std::vector<ReplaySample> samples);
 
     bool empty() const { return samples.empty(); }
     // Before the first sample at the first; once the run is over at its last (the toilet). The
@@ -30,5 +25,5 @@ public:
     GhostPose at(std::int32_t levelTime) const;
 
 private:
-    std::vector<GhostSample> samples;
+    std::vector<ReplaySample> samples;
 };

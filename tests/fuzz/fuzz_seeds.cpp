@@ -8,6 +8,7 @@
 #include "fuzz_support.hpp"
 #include "records/save_data.hpp"
 #include "trial/medal_table.hpp"
+#include "trial/play_options.hpp"
 #include "world/level_file.hpp"
 
 namespace {
@@ -62,19 +63,28 @@ void writeMedals(const fs::path& dir)
     table.set(0, false, MedalTable::fromPar(21000));
     table.set(17, true, MedalTable::fromPar(64000));
     const std::string text = table.toText();
-    put(dir / "two.txt", text);
+    put(dir / "two.txt", std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+void writeOptions(const fs::path& dir)
+{
+    PlayOptions hidden;
+    hidden.ghostShown = false;
+    const std::string text = hidden.toText();
+    put(dir / "hidden.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <save seed folder> <level seed folder> <medal seed folder>\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <save, level, medal and options seed folders>\n", argv[0]);
         return 2;
     }
     writeSaves(argv[1]);  // the folders are made with the first file
     writeLevels(argv[2]);
     writeMedals(argv[3]);
+    writeOptions(argv[4]);
     return 0;
 }

@@ -23,6 +23,7 @@
 #include "support/mixed_sound.hpp"
 #include "graphics/sprite.hpp"
 #include "states/action_state.hpp"
+#include "replays/replay_file.hpp"
 #include "states/menu_state.hpp"
 #include "trial/ghost_path.hpp"
 #include "support/engine_test.hpp"
@@ -370,8 +371,8 @@ protected:
         GameRandom::shared().setState(random);
         ActionState* state = enter();
         if (withGhost) {
-            state->ghost = std::make_unique<GhostPath>(std::vector<GhostSample>{
-                {0, hat->position.x, hat->position.y, 1.0f}, {3000, hat->position.x + 600.0f, 100.0f, 5.0f}});
+            state->ghost = std::make_unique<GhostPath>(std::vector<ReplaySample>{
+                {hat->position.x, hat->position.y, 1.0f, 0}, {hat->position.x + 600.0f, 100.0f, 5.0f, 3000}});
         }
         std::vector<std::tuple<int, float, float, bool>> run;
         bool seen = false;
@@ -399,6 +400,22 @@ protected:
     }
 };
 
+TEST_F(ActionStateGhostTest, TheGhostIsTheBestRunOfTheLevelAndModeAndAWatchedRunHasNone)
+{
+    Replay best;
+    best.header = ReplayHeader{chosenLevel, false, ReplayFile::levelChecksum(chosenLevel), 16, 2};
+    best.samples = {{500.0f, 300.0f, 1.0f, 0}, {520.0f, 300.0f, 1.0f, 16}};
+    ASSERT_TRUE(ReplayFile::write(ReplayFile::bestRunPath(chosenLevel, false), best));
+    EXPECT_FLOAT_EQ(enter()->ghost->at(8).x, 510.0f);
+    engine.saveData->hardMode = 1;
+    EXPECT_EQ(enter()->ghost, nullptr) << "no best run in hard mode";
+    engine.saveData->hardMode = 0;
+    auto watched = std::make_unique<ActionState>();
+    watched->withGhost = false;
+    logOf([&] { engine.changeState(std::move(watched)); });
+    EXPECT_EQ(static_cast<ActionState*>(engine.state.get())->ghost, nullptr);
+}
+
 TEST_F(ActionStateGhostTest, ALevelFlownWithItsGhostRunsAsWithoutItFrameForFrame)
 {
     const GameRandom::State random = GameRandom::shared().state();
@@ -408,7 +425,7 @@ TEST_F(ActionStateGhostTest, ALevelFlownWithItsGhostRunsAsWithoutItFrameForFrame
 TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOrHidesItFromThenOn)
 {
     ActionState* state = enter();
-    state->ghost = std::make_unique<GhostPath>(std::vector<GhostSample>{{0, hat->position.x, hat->position.y, 1.0f}});
+    state->ghost = std::make_unique<GhostPath>(std::vector<ReplaySample>{{hat->position.x, hat->position.y, 1.0f, 0}});
     frame();
     EXPECT_FALSE(ghostDrawn()) << "paused: the level's layers only";
     EXPECT_NE(

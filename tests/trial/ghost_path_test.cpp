@@ -11,10 +11,10 @@ namespace {
 
 TEST(GhostPathTest, ThePoseAtChosenLevelTimes)
 {
-    const GhostPath path({{0, 100.0f, 200.0f, 0.1f},
-                          {16, 116.0f, 184.0f, 6.2f},
-                          {32, 132.0f, 200.0f, 1.0f},
-                          {48, 148.0f, 216.0f, 1.0f}});
+    const GhostPath path({{100.0f, 200.0f, 0.1f, 0},
+                          {116.0f, 184.0f, 6.2f, 16},
+                          {132.0f, 200.0f, 1.0f, 32},
+                          {148.0f, 216.0f, 1.0f, 48}});
     const float turnBack = 6.2f - 6.2831853f - 0.1f;  // from 0.1 down through 0 to 6.2
     const float turnOn = 1.0f + 6.2831853f - 6.2f;    // from 6.2 up through 2 pi to 1.0
     for (const auto& [time, x, y, angle] : {
@@ -36,7 +36,7 @@ TEST(GhostPathTest, ThePoseAtChosenLevelTimes)
 TEST(GhostPathTest, FramesOfTheSameLevelTimeAndAnEmptyRunAreSafe)
 {
     // A finished run's last frames all hold its finish time.
-    const GhostPath finished({{0, 0.0f, 0.0f, 1.0f}, {16, 10.0f, 0.0f, 1.0f}, {16, 10.0f, 0.0f, 1.0f}});
+    const GhostPath finished({{0.0f, 0.0f, 1.0f, 0}, {10.0f, 0.0f, 1.0f, 16}, {10.0f, 0.0f, 1.0f, 16}});
     EXPECT_FLOAT_EQ(finished.at(16).x, 10.0f);
     EXPECT_FLOAT_EQ(finished.at(15).x, 9.375f);
     EXPECT_TRUE(GhostPath({}).empty());
