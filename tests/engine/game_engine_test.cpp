@@ -78,15 +78,4 @@ TEST_F(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects
     EXPECT_TRUE(engine.state == nullptr && engine.saveData == nullptr && engine.effects == nullptr);
 }
 
-TEST_F(GameEngineTest, OfTheSettingSwitchesOnlyTheFullscreenSwitchWritesTheSaveFile)
-{
-    // The others go through the menu, whose test checks what each sets and when the file is written.
-    engine.toggleMusic();
-    engine.toggleEffects();
-    EXPECT_FALSE(testing_support::fileExists("data/dat/game.dat"));
-    EXPECT_TRUE(engine.toggleFullscreen());
-    EXPECT_EQ(testing_support::readFile("data/dat/game.dat")[148], 1) << "music off, as switched";
-    EXPECT_FALSE(engine.toggleFullscreen());
-}
-
 }  // namespace
