@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "entities/blown_bubble.hpp"
@@ -211,29 +212,24 @@ TEST_F(ItemTest, ADroppedItemSoundsOnEveryFrameItTouchesTheHatByItsVariant)
     SoundProbe sound(*engine.soundSystem);
     ASSERT_TRUE(sound.ready()) << SDL_GetError();
     auto* hat = place(new StandInHat(100, 100, 300));
-    // Three frames each; a landed item, and one away from the hat, are silent.
-    const struct {
-        std::uint8_t variant;
-        bool landed;
-        float hatX;
-        int sound, plays;
-    } cases[] = {{0, false, 100, 0, 3},
-                 {1, false, 100, 4, 3},
-                 {2, false, 100, 4, 3},
-                 {0, true, 100, 0, 0},
-                 {0, false, 5000, 0, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    // Three frames each: variant, landed, the hat's x, the sound and its plays. A landed item, and
+    // one away from the hat, are silent.
+    const std::tuple<std::uint8_t, bool, float, int, int> cases[] = {{0, false, 100, 0, 3},
+                                                                     {1, false, 100, 4, 3},
+                                                                     {2, false, 100, 4, 3},
+                                                                     {0, true, 100, 0, 0},
+                                                                     {0, false, 5000, 0, 0}};
+    for (const auto& [variant, landed, hatX, effect, plays] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::tuple(int{variant}, landed, hatX)));
         sound.clear();
-        hat->position.x = c.hatX;
+        hat->position.x = hatX;
         auto* item = place(new DroppedItem(250, 250));
-        item->variant = c.variant;
-        item->landed = c.landed;
+        std::tie(item->variant, item->landed) = std::tie(variant, landed);
         for (std::uint32_t frame = 1; frame <= 3; ++frame) {
             at(frame * 16, frame);
             world.update(&engine);
         }
-        EXPECT_EQ(std::pair(sound.plays(c.sound), sound.totalPlays()), std::pair(c.plays, c.plays));
+        EXPECT_EQ(std::pair(sound.plays(effect), sound.totalPlays()), std::pair(plays, plays));
         item->alive = false;
     }
 }
