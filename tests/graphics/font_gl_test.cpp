@@ -101,14 +101,8 @@ TEST_F(FontGlTest, PenAdvancesTenUnitsSkipsBytesWithoutAGlyphAndTurnsAndScalesAb
     expectGlyph(33, 100, 100);
     EXPECT_EQ(pixelAt(118, 88), glyphColour(34, true)) << "the second letter overlaps the first";
 
-    printText(textures, 100, 200,
-              "\x1F"
-              "A",
-              0, 0.0f, 1.0f);
-    printText(textures, 300, 200,
-              "\xA0"
-              "A",
-              1, 0.0f, 1.0f);
+    printText(textures, 100, 200, "\037A", 0, 0.0f, 1.0f);  // byte 31, then "A"
+    printText(textures, 300, 200, "\240A", 1, 0.0f, 1.0f);  // byte 160, then "A"
     EXPECT_FALSE(lit(104, 192) || lit(304, 192)) << "a list outside the font was called";
     expectGlyph(33, 110, 200);
     expectGlyph(161, 310, 200);

@@ -87,22 +87,12 @@ TEST(CoverageMap, MeasuresStretchedAndMirroredPicturesByTheirOpaquePixels)
     map.pieces[at(40, 0)] = -formation;
     map.pieces[at(0, 20)] = shelf;
     const CoverageMap coverage(map.pieces, fixture.pictures);
-    const std::tuple<int, int, double> cells[] = {
-        // Six cells wide, and 400 px tall from row 0: rows 0 to 11 whole, half of row 12.
-        {5, 3, 1.0},
-        {6, 3, 0.0},
-        {0, 11, 1.0},
-        {0, 12, 0.5},
-        // Mirrored at column 40: it spans x 880 to 1280, flipped, so its opaque part is 1088 to 1280.
-        {39, 0, 1.0},
-        {34, 0, 1.0},
-        {33, 0, 0.0},
-        {40, 0, 0.0},
-        // The shelf: three quarters of 100 px opaque, so two cells and 11 px of the third.
-        {1, 21, 1.0},
-        {2, 21, 11.0 / 32.0},
-        {0, 22, 0.0},
-    };
+    // Six cells wide, and 400 px tall from row 0: rows 0 to 11 whole, half of row 12. Mirrored at
+    // column 40: it spans x 880 to 1280, flipped, so its opaque part is 1088 to 1280. The shelf: three
+    // quarters of 100 px opaque, so two cells and 11 px of the third.
+    const std::tuple<int, int, double> cells[] = {{5, 3, 1.0},  {6, 3, 0.0},          {0, 11, 1.0}, {0, 12, 0.5},
+                                                  {39, 0, 1.0}, {34, 0, 1.0},         {33, 0, 0.0}, {40, 0, 0.0},
+                                                  {1, 21, 1.0}, {2, 21, 11.0 / 32.0}, {0, 22, 0.0}};
     for (const auto& [column, row, fraction] : cells)
         EXPECT_DOUBLE_EQ(coverage.fraction(column, row), fraction) << column << "," << row;
 }
