@@ -424,23 +424,23 @@ TEST_F(ActionStateGhostTest, ALevelFlownWithItsGhostRunsAsWithoutItFrameForFrame
 
 TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOrHidesItFromThenOn)
 {
+    const auto shows = [this](const std::string& text) {
+        const std::vector<std::string> shown = texts();
+        return std::find(shown.begin(), shown.end(), text) != shown.end();
+    };
     ActionState* state = enter();
     state->ghost = std::make_unique<GhostPath>(std::vector<ReplaySample>{{hat->position.x, hat->position.y, 1.0f, 0}});
     frame();
     EXPECT_FALSE(ghostDrawn()) << "paused: the level's layers only";
-    EXPECT_NE(
-        std::find(texts().begin(), texts().end(),
-                  "\"G shows or hides the ghost\" at 270,420 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00"),
-        texts().end());
+    EXPECT_TRUE(
+        shows("\"G shows or hides the ghost\" at 270,420 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00"));
     pushKey(SDLK_g);
     frame();
     frame();
     EXPECT_TRUE(state->active) << "g resumes, as any key";
     EXPECT_FALSE(ghostDrawn());
     EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 0\n");
-    EXPECT_NE(std::find(texts().begin(), texts().end(),
-                        "\"Ghost hidden\" at 340,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"),
-              texts().end());
+    EXPECT_TRUE(shows("\"Ghost hidden\" at 340,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"));
     const std::vector<std::uint8_t> save = readFile("data/dat/game.dat");
 
     pushKey(SDLK_g);
@@ -450,9 +450,8 @@ TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOr
     EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 1\n");
     EXPECT_EQ(readFile("data/dat/game.dat"), save) << "never in the save file";
     frameAt(engine.timer->lastTicks + 1500);
-    EXPECT_TRUE(std::none_of(texts().begin(), texts().end(), [](const std::string& text) {
-        return text.find("Ghost shown") != std::string::npos;
-    })) << "the notice shows for a moment";
+    EXPECT_FALSE(shows("\"Ghost shown\" at 345,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"))
+        << "the notice shows for a moment";
 }
 
 // The music as the mixer plays it, each track a steady tone of its own loudness.
