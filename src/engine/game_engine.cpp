@@ -28,6 +28,8 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
     }
     openWindow(title, width, height, bitsPerPixel, fullscreen);
     std::printf("done.\n");
+    // Opened once for the run, and outside SDL's line, which their own lines would break.
+    pads.open();
     std::printf(" Initializing OpenGL .. ");
     initGL(width, height);
     std::printf("done.\n");
@@ -59,7 +61,7 @@ void GameEngine::init(const char* title, int width, int height, int bitsPerPixel
     soundSystem->musicOff = saveData->musicOff != 0;
     soundSystem->soundOff = saveData->soundOff != 0;
     effects->effectsOff = saveData->effectsOff != 0;
-    writeResourceStats(*textures);
+    writeResourceStats(*textures, pads.openCount());
     std::printf(":. GameEngine init finished\n\n");
 }
 
@@ -148,6 +150,7 @@ void GameEngine::cleanup()
     saveData = nullptr;
     timer = nullptr;
     textures = nullptr;
+    pads.close();
     std::printf(":. GameEngine cleanup finished\n\n");
     // SDL_Quit gives SIGTERM back its default action; the log is whole before that.
     std::fflush(stdout);

@@ -9,6 +9,8 @@
 #include "engine/game_state.hpp"
 #include "entities/effect_manager.hpp"
 #include "graphics/texture_set.hpp"
+#include "input/pad_devices.hpp"
+#include "input/pad_input.hpp"
 #include "records/save_data.hpp"
 #include "trial/medal_table.hpp"
 #include "trial/play_options.hpp"
@@ -61,10 +63,13 @@ public:
     bool running = false;
     // Whether startOnce has run.
     bool startedOnce = false;
+    // The joysticks, opened by the first init and closed by cleanup.
+    PadDevices pads;
+    // What the pads hold, kept across states like the keyboard's own state.
+    PadInput padInput;
 
 private:
     // What only the first init starts, right after SDL_Init: the exit handler that shuts SDL down.
-    // Services that must outlive a video change (opened devices) belong here too.
     void startOnce();
     mutable std::unique_ptr<MedalTable> medals;
     std::unique_ptr<PlayOptions> options;

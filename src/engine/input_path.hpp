@@ -1,8 +1,9 @@
 // The one way input reaches a state: SDL's queue is read one event at a time, in queue order, and
 // each event is turned into what it means to the state reading it by one table of keys, a column
-// per state. Reading stops at once when an input has left the state, so the rest of the queue
-// waits for the next state. Playback can hand a state the same inputs, and other devices can be
-// translated into them here.
+// per state. A pad's events become the key events the keyboard would give, through a table of
+// their own, so every rule about keys holds for a pad too. Reading stops at once when an input has
+// left the state, so the rest of the queue waits for the next state. Playback can hand a state the
+// same inputs.
 #pragma once
 
 #include <SDL.h>
@@ -10,6 +11,7 @@
 #include <functional>
 
 class GameEngine;
+class PadInput;
 
 // What a key means to the state reading it.
 enum class InputAction : std::uint8_t {
@@ -46,12 +48,20 @@ class InputPath {
 public:
     // Takes one input; true when that input left the state (which is then destroyed).
     using Taker = std::function<bool(const Input&)>;
+    // Where a key event came from.
+    enum class Source : std::uint8_t { Keyboard, Pad };
 
-    // Reads the pending events into the engine's event record and hands each that means something
-    // to `take`, until the queue is empty or an input has left the state.
+    // Reads the pending events into the engine's event record and hands each input they mean to
+    // `take`, until the queue is empty or an input has left the state.
     static void read(GameEngine* engine, InputColumn column, const Taker& take);
-    // False for an event no state reacts to (focus gained, the mouse, ...).
-    static bool translate(const SDL_Event& event, InputColumn column, Input& input);
+    // Hands `take` the inputs one event means (none for focus gained, the mouse, ...); true when
+    // one of them left the state.
+    static bool handOn(const SDL_Event& event, InputColumn column, PadInput& pad, const Taker& take);
     // The key table: None for keys a state does not know.
     static InputAction actionOf(SDLKey key, InputColumn column);
+    // Whether a key-up from one source is to be dropped because the other still holds its action.
+    static bool heldByOther(const Input& keyUp, Source from, const PadInput& pad, InputColumn column);
+
+private:
+    static bool translate(const SDL_Event& event, InputColumn column, Input& input);
 };

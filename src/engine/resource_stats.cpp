@@ -36,7 +36,7 @@ int countLive(std::uint32_t highestName, IsLive isLive)
 
 }  // namespace
 
-void writeResourceStats(const TextureSet& set)
+void writeResourceStats(const TextureSet& set, int openPads)
 {
     const char* path = std::getenv("FEZZLE_STATS_FILE");
     if (path == nullptr || *path == '\0') {
@@ -47,7 +47,7 @@ void writeResourceStats(const TextureSet& set)
         return;
     }
     const std::uint32_t highestList = set.fontBase == 0 ? 0 : set.fontBase + fontGlyphCount - 1;
-    std::fprintf(file, "textures %d lists %d\n", countLive(highestTexture(set), glIsTexture),
-                 countLive(highestList, glIsList));
+    std::fprintf(file, "textures %d lists %d pads %d\n", countLive(highestTexture(set), glIsTexture),
+                 countLive(highestList, glIsList), openPads);
     std::fclose(file);
 }

@@ -9,6 +9,7 @@
 #include "engine/game_engine.hpp"
 #include "graphics/video.hpp"
 #include "support/engine_test.hpp"
+#include "support/scoped_env.hpp"
 
 using namespace testing_support;
 
@@ -45,6 +46,26 @@ TEST_F(EngineGlTest, StoredSettingsReachTheServicesAndTheSecondInitStartsWithNoE
     ASSERT_NE(engine.effects, nullptr);
     EXPECT_TRUE(engine.effects->effects.empty());
     EXPECT_FALSE(engine.effects->effectsOff) << "the switch as last set";
+}
+
+TEST_F(EngineGlTest, PadsAreOpenedOnceLoggedEachAndTheSwitchLeavesThemOpen)
+{
+    // SDL takes the named file for a joystick without asking it anything; on SDL 1.2 over SDL2,
+    // which asks, there is no pad at all and the counts are simply zero.
+    const ScopedEnv device("SDL_JOYSTICK_DEVICE", "/dev/null");
+    start();
+    const int found = SDL_NumJoysticks();
+    EXPECT_EQ(engine.pads.openCount(), found);
+    const std::string opened = found > 0 ? "done.\nOpened joystick /dev/null\n Initializing OpenGL .. " : "";
+    EXPECT_NE(log.find(opened), std::string::npos) << log;
+
+    const std::string second = switchScreen();
+    EXPECT_EQ(engine.pads.openCount(), found) << "neither opened again nor lost";
+    EXPECT_EQ(second.find("joystick"), std::string::npos) << second;
+
+    const std::string end = logOf([&] { engine.cleanup(); });
+    EXPECT_EQ(engine.pads.openCount(), 0);
+    EXPECT_EQ(end.find("joystick"), std::string::npos) << "closing is silent";
 }
 
 }  // namespace

@@ -3,31 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "engine/game_engine.hpp"
 #include "engine/input_path.hpp"
+#include "support/event_queue_test.hpp"
 #include "support/sdl_events.hpp"
 
 using namespace testing_support;
 
 namespace {
 
-class InputPathTest : public ::testing::Test {
+class InputPathTest : public EventQueueTest {
 protected:
-    void SetUp() override
-    {
-        // The event queue needs SDL's video part, which the dummy driver gives without a display.
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        SDL_Event drained;
-        while (SDL_PollEvent(&drained) != 0) {
-        }
-    }
-    void TearDown() override { SDL_Quit(); }
-
     GameEngine engine;
 };
 

@@ -115,6 +115,23 @@ TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
     EXPECT_FALSE(engine.running);
 }
 
+TEST_F(ActionStateTest, APadButtonResumesAndActsAndItsEscapeLeavesTheRestOfTheQueueToTheMenu)
+{
+    for (const Uint8 button : {0, 3}) {
+        ActionState* state = enter();
+        pushEvent(padButton(button, true));
+        handle();
+        EXPECT_TRUE(state->active) << "button " << int(button);
+        EXPECT_EQ(hat->keyThrust, button == 0) << "the first button thrusts as it resumes";
+    }
+    pushEvent(padButton(1, true));
+    press({SDLK_w});
+    EXPECT_EQ(engine.state->name, "MenuState");
+    SDL_Event left{};
+    ASSERT_EQ(SDL_PollEvent(&left), 1) << "the w key is still queued";
+    EXPECT_EQ(left.key.keysym.sym, SDLK_w);
+}
+
 TEST_F(ActionStateTest, TheFinishSubmitsItsTimeOnceAndTheSkipKeyNeverFinishesABurstHat)
 {
     ActionState* state = enter();

@@ -207,6 +207,32 @@ TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
     EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
 }
 
+TEST_F(MenuStateTest, ThePadStepsOncePerPushChoosesWithItsFirstButtonAndGoesBackWithItsSecond)
+{
+    enterMenu();
+    const std::vector<std::pair<SDL_Event, int>> steps = {// what the pad does, the main menu's entry then
+                                                          {padAxis(1, -20000), 5},
+                                                          {padAxis(1, -8000), 5},
+                                                          {padAxis(1, -20000), 5},  // one push
+                                                          {padAxis(1, -3000), 5},
+                                                          {padAxis(1, -11000), 4},
+                                                          {padAxis(1, 11000), 5},
+                                                          {padAxis(1, 0), 5},
+                                                          {padHat(SDL_HAT_DOWN), 0},
+                                                          {padHat(SDL_HAT_RIGHTDOWN), 0},
+                                                          {padHat(SDL_HAT_CENTERED), 0},
+                                                          {padHat(SDL_HAT_DOWN), 1},
+                                                          {padButton(1, true), MenuState::quitEntry}};
+    for (const auto& [event, entry] : steps) {
+        pushEvent(event);
+        logOf([&] { engine.handleEvents(); });
+        EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, entry})) << "entry " << entry;
+    }
+    pushEvent(padButton(0, true));
+    logOf([&] { engine.handleEvents(); });
+    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
+}
+
 TEST_F(MenuStateTest, EveryTwelfthFrameSendsUpTwoBubblesAndDownAnEmberEvery480thAPictureAllAtHalfSpeed)
 {
     enterMenu();

@@ -1,4 +1,4 @@
-// Synthetic SDL events put on the queue as a player's keys, the window manager or the mouse would.
+// Synthetic SDL events put on the queue as a player's keys or pad, the window manager or the mouse would.
 #pragma once
 
 #include <SDL.h>
@@ -35,6 +35,29 @@ inline void pushBare(Uint8 type)
     SDL_Event event{};
     event.type = type;
     pushEvent(event);
+}
+
+// Joystick events as a pad would send them, for tables of steps.
+inline SDL_Event padAxis(Uint8 axis, Sint16 value, Uint8 which = 0)
+{
+    SDL_Event event{};
+    event.jaxis = {SDL_JOYAXISMOTION, which, axis, value};
+    return event;
+}
+
+inline SDL_Event padHat(Uint8 value, Uint8 hat = 0)
+{
+    SDL_Event event{};
+    event.jhat = {SDL_JOYHATMOTION, 0, hat, value};
+    return event;
+}
+
+inline SDL_Event padButton(Uint8 button, bool pressed)
+{
+    SDL_Event event{};
+    const Uint8 type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    event.jbutton = {type, 0, button, static_cast<Uint8>(pressed ? SDL_PRESSED : SDL_RELEASED)};
+    return event;
 }
 
 }  // namespace testing_support
