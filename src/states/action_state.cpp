@@ -53,6 +53,8 @@ constexpr Message retryHintMessage{300, 370, "Press R to try again", 1.0f};
 constexpr float hintGrey = 0.7f;
 // At the start, where a best run flies beside the hat.
 constexpr Message ghostHintMessage{270, 420, "G shows or hides the ghost", 1.0f};
+// At the start too, and only when a pad was found: without one the screen is as it always was.
+constexpr Message padHintMessage{145, 450, "Pad: stick steers, 1st button blows gas, 2nd leaves", 1.0f};
 // After the ghost key, for a moment, near the top.
 constexpr Message ghostShownNotice{345, 60, "Ghost shown", 1.0f};
 constexpr Message ghostHiddenNotice{340, 60, "Ghost hidden", 1.0f};
@@ -259,6 +261,9 @@ void ActionState::drawKeyHints(GameEngine* engine) const
     const bool atStart = !active && hat->levelTime == 0;
     if (atStart && ghost != nullptr) {
         print(engine, ghostHintMessage);
+    }
+    if (atStart && engine->pads.openCount() > 0) {
+        print(engine, padHintMessage);
     }
     glColor3f(1.0f, 1.0f, 1.0f);
     if (engine->timer->lastTicks < ghostNoticeUntil) {

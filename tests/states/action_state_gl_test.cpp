@@ -27,6 +27,7 @@
 #include "states/menu_state.hpp"
 #include "trial/ghost_path.hpp"
 #include "support/engine_test.hpp"
+#include "support/scoped_env.hpp"
 #include "support/sdl_events.hpp"
 #include "world/level_file.hpp"
 #include "world/world.hpp"
@@ -469,6 +470,27 @@ TEST_F(ActionStateGhostTest, TheGhostFliesOnlyWhileTheLevelRunsAndTheGKeyShowsOr
     frameAt(engine.timer->lastTicks + 1500);
     EXPECT_FALSE(shows("\"Ghost shown\" at 345,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"))
         << "the notice shows for a moment";
+}
+
+// The classic SDL takes the named file for a pad without asking it anything.
+class ActionStatePadTest : public ActionStateFramesTest {
+protected:
+    ScopedEnv device{"SDL_JOYSTICK_DEVICE", "/dev/null"};
+};
+
+TEST_F(ActionStatePadTest, WithAPadTheLevelsStartSaysHowToFlyWithIt)
+{
+    if (engine.pads.openCount() == 0) GTEST_SKIP() << "this SDL opens no stand-in pad";
+    enter();
+    const std::string hint =
+        "\"Pad: stick steers, 1st button blows gas, 2nd leaves\" at 145,450 scale 1.00 angle 0.0 set 1 colour 0.70 "
+        "0.70 0.70 1.00";
+    frame();
+    EXPECT_EQ(texts(), (std::vector<std::string>{hudTime, hint}));
+    pushEvent(padButton(0, true));
+    frame();
+    frame();
+    EXPECT_TRUE(texts().size() == 1 && texts()[0].rfind("\"Time: ", 0) == 0) << "gone once flying";
 }
 
 // The music as the mixer plays it, each track a steady tone of its own loudness.
