@@ -60,8 +60,6 @@ constexpr std::int32_t capacityFloor = 2000;
 constexpr float carryInMs = 2000.0f;
 constexpr float releaseHeight = 75.0f;
 
-constexpr float pictureMargin = Hat::pictureMargin;
-constexpr float radiansToDegrees = Hat::radiansToDegrees;
 constexpr int shrinkAfterBurstMs = 1500;
 constexpr float turnBarDrop = 65.0f;
 constexpr float turnBarPerSpeed = 30.0f;
