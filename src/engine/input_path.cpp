@@ -16,7 +16,7 @@ struct KeyRow {
 
 // Arrows and a, d, w fly the hat; Escape leaves either state; the digit 1 finishes a level with
 // twenty minutes added; r starts the level again and g shows or hides the ghost. The Down arrow
-// and s mean nothing in play.
+// and s mean nothing in play; Right and d in the menu watch a level's best run.
 constexpr std::array<KeyRow, 14> keyTable = {{
     //  key           menu                   play
     {SDLK_UP, {InputAction::Up, InputAction::Thrust}},
@@ -25,8 +25,8 @@ constexpr std::array<KeyRow, 14> keyTable = {{
     {SDLK_s, {InputAction::Down, InputAction::None}},
     {SDLK_LEFT, {InputAction::None, InputAction::Left}},
     {SDLK_a, {InputAction::None, InputAction::Left}},
-    {SDLK_RIGHT, {InputAction::None, InputAction::Right}},
-    {SDLK_d, {InputAction::None, InputAction::Right}},
+    {SDLK_RIGHT, {InputAction::Watch, InputAction::Right}},
+    {SDLK_d, {InputAction::Watch, InputAction::Right}},
     {SDLK_RETURN, {InputAction::Choose, InputAction::None}},
     {SDLK_SPACE, {InputAction::Choose, InputAction::None}},
     {SDLK_ESCAPE, {InputAction::Back, InputAction::Back}},

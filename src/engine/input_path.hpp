@@ -29,6 +29,8 @@ enum class InputAction : std::uint8_t {
     Up,
     Down,
     Choose,
+    // Watch the highlighted level's best run.
+    Watch,
     // Both: leave the level, or go back a screen.
     Back,
 };

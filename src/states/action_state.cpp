@@ -1,6 +1,7 @@
 #include "states/action_state.hpp"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -14,6 +15,10 @@
 #include "graphics/font.hpp"
 #include "graphics/sprite.hpp"
 #include "graphics/video.hpp"
+#include "records/format_time.hpp"
+#include "replays/replay_file.hpp"
+#include "replays/replay_playback.hpp"
+#include "replays/replay_recorder.hpp"
 #include "states/fps_counter.hpp"
 #include "replays/replay_file.hpp"
 #include "states/menu_state.hpp"
@@ -59,6 +64,16 @@ constexpr Message padHintMessage{145, 450, "Pad: stick steers, 1st button blows 
 constexpr Message ghostShownNotice{345, 60, "Ghost shown", 1.0f};
 constexpr Message ghostHiddenNotice{340, 60, "Ghost hidden", 1.0f};
 constexpr std::uint32_t ghostNoticeMs = 1500;
+constexpr Message brokenReplayMessage{220, 290, "This run no longer plays back here.", 1.0f};
+// Between the level time at the top left and the frame-rate counter at the top right.
+constexpr int replayLabelX = 330;
+constexpr int replayLabelY = 20;
+constexpr Message watchHint{250, 575, "Hold Right: 4x   Space: pause   Esc: back", 0.8f};
+
+// Watching: holding Right plays four times as fast; a slow real frame owes the run no more than
+// this, so that the run does not leap after a stall.
+constexpr std::int64_t fastFactor = 4;
+constexpr std::uint32_t mostOwedPerFrameMs = 100;
 
 void print(const GameEngine* engine, const Message& message)
 {
@@ -80,6 +95,12 @@ bool* heldFlag(Hat& hat, InputAction action)
 
 ActionState::ActionState(StateMaker next) : GameState("ActionState"), leaveTo(std::move(next)) {}
 
+ActionState::ActionState(StateMaker next, std::unique_ptr<ReplayPlayback> watched, bool anyKeyLeaves)
+    : GameState("ActionState"), leaveTo(std::move(next)), playback(std::move(watched))
+{
+    watching.anyKeyLeaves = anyKeyLeaves;
+}
+
 ActionState::~ActionState() = default;
 
 void ActionState::init(GameEngine* engine)
@@ -87,6 +108,10 @@ void ActionState::init(GameEngine* engine)
     std::printf("  ActionState::init()\n");
     name = "ActionState";
     finishTime = 0;
+    if (playback != nullptr) {
+        initWatching(engine);
+        return;
+    }
 
     char path[64];
     std::snprintf(path, sizeof path, GamePaths::levelFormat, engine->level);
@@ -99,6 +124,12 @@ void ActionState::init(GameEngine* engine)
     // The clock and the random sequence go on from where the game stands.
     start.timer = engine->timer->state();
     start.random = GameRandom::shared().state();
+    // Recording starts before the level is built: its objects read the clock for their birth times.
+    ReplayHeader run;
+    run.level = engine->level;
+    run.hardMode = start.hardMode;
+    recorder = std::make_unique<ReplayRecorder>(run, start.effectsOff, start.timer, start.random);
+    skipped = false;
     level = std::make_unique<LevelStepper>(engine, start);
     world = level->world.get();
     hat = level->hat;
@@ -110,12 +141,32 @@ void ActionState::init(GameEngine* engine)
     }
 }
 
+void ActionState::initWatching(GameEngine* engine)
+{
+    // The player's own settings come back when the run is over.
+    watching.effectsOff = engine->effects->effectsOff;
+    watching.random = GameRandom::shared().state();
+    {
+        ReplayPlayback::Scope scope(*playback, *engine);
+        level = std::make_unique<LevelStepper>(engine, playback->start());
+    }
+    world = level->world.get();
+    hat = level->hat;
+    pause();
+    engine->soundSystem->playMusic(hat->hardMode ? hardMusic : easyMusic);
+}
+
 void ActionState::cleanup(GameEngine* engine)
 {
     engine->soundSystem->fadeOutMusic(leaveFadeMs);
     world = nullptr;
     hat = nullptr;
     level = nullptr;
+    recorder = nullptr;
+    if (playback != nullptr) {
+        engine->effects->effectsOff = watching.effectsOff;
+        GameRandom::shared().setState(watching.random);
+    }
 }
 
 void ActionState::pause()
@@ -136,11 +187,19 @@ void ActionState::resume()
 
 void ActionState::handleEvents(GameEngine* engine)
 {
+    if (playback != nullptr) {
+        InputPath::read(engine, InputColumn::Play,
+                        [this, engine](const Input& input) { return watchInput(engine, input); });
+        return;
+    }
     InputPath::read(engine, InputColumn::Play, [this, engine](const Input& input) { return takeInput(engine, input); });
 }
 
 bool ActionState::takeInput(GameEngine* engine, const Input& input)
 {
+    if (recorder != nullptr) {
+        recorder->noteInput(input);
+    }
     switch (input.kind) {
     case Input::Kind::FocusLost: pause(); return false;
     case Input::Kind::Quit: engine->running = false; return false;
@@ -189,6 +248,7 @@ bool ActionState::keyPressed(GameEngine* engine, InputAction action)
     if (action == InputAction::Finish) {
         // A burst hat has failed and a finished one already has its time: neither is finished again.
         if (!hat->failed && !hat->goalReached) {
+            skipped = true;
             hat->goalReached = true;
             hat->levelTime += skipPenaltyMs;
         }
@@ -205,9 +265,42 @@ void ActionState::hold(InputAction action, bool held)
     }
 }
 
+bool ActionState::watchInput(GameEngine* engine, const Input& input)
+{
+    if (input.kind == Input::Kind::Quit) {
+        engine->running = false;
+        return false;
+    }
+    if (input.action == InputAction::Right && input.kind != Input::Kind::FocusLost) {
+        watching.fast = input.kind == Input::Kind::KeyDown;
+    }
+    if (input.kind != Input::Kind::KeyDown) {
+        return false;
+    }
+    if (watching.anyKeyLeaves || input.action == InputAction::Back) {
+        leave(engine);
+        return true;
+    }
+    if (input.key == SDLK_SPACE) {
+        watching.held = !watching.held;
+    }
+    return false;
+}
+
 void ActionState::update(GameEngine* engine)
 {
+    if (playback != nullptr) {
+        updateWatching(engine);
+        return;
+    }
     level->step();
+    if (recorder != nullptr) {
+        recorder->noteFrame(*hat);
+        // A burst run goes nowhere from here.
+        if (hat->failed) {
+            recorder->stop();
+        }
+    }
     if (hat != nullptr && hat->goalReached && finishTime == 0) {
         finish(engine);
     }
@@ -218,7 +311,97 @@ void ActionState::update(GameEngine* engine)
     }
 }
 
+void ActionState::updateWatching(GameEngine* engine)
+{
+    if (watching.ended) {
+        if (engine->timer->lastTicks - watching.endedAt > finishShownMs) {
+            leave(engine);
+        }
+        return;
+    }
+    if (watching.held) {
+        return;
+    }
+    watching.owedMs += std::min(engine->timer->frameMs, mostOwedPerFrameMs) * (watching.fast ? fastFactor : 1);
+    // Paused frames (the start, a lost focus) are passed over at once; played ones take their time.
+    while (!watching.ended && (!active || watching.owedMs > 0)) {
+        stepWatched(engine);
+    }
+}
+
+void ActionState::playOut(GameEngine* engine)
+{
+    while (!watching.ended) {
+        stepWatched(engine);
+    }
+}
+
+void ActionState::stepWatched(GameEngine* engine)
+{
+    for (const Input& input : playback->inputsDue()) {
+        // Leaving is the viewer's choice, never the run's.
+        if (input.action != InputAction::Back) {
+            takeInput(engine, input);
+        }
+    }
+    const bool played = active;
+    std::uint32_t frameMs = 0;
+    {
+        ReplayPlayback::Scope scope(*playback, *engine);
+        engine->timer->tick();
+        level->step();
+        frameMs = engine->timer->frameMs;
+        if (hat->goalReached && finishTime == 0) {
+            finishTime = engine->timer->lastTicks;
+        }
+    }
+    if (played) {
+        watching.owedMs -= frameMs;
+    }
+    if (!playback->check(*hat)) {
+        watching.broken = true;
+        std::printf("Ignored replay %s: samples disagree with the run\n", playback->path().c_str());
+        endWatching(engine);
+    } else if (playback->atEnd()) {
+        endWatching(engine);
+    }
+}
+
+void ActionState::endWatching(GameEngine* engine)
+{
+    watching.ended = true;
+    watching.endedAt = engine->timer->lastTicks;
+    engine->soundSystem->fadeOutMusic(finishFadeMs);
+}
+
 void ActionState::draw(GameEngine* engine)
+{
+    if (playback != nullptr) {
+        // The run's own clock: its animations and its pause sign, as they were.
+        ReplayPlayback::Scope scope(*playback, *engine);
+        drawScene(engine);
+        drawWatching(engine);
+        return;
+    }
+    drawScene(engine);
+    drawLiveMessages(engine);
+}
+
+void ActionState::drawWatching(GameEngine* engine) const
+{
+    char time[timeTextSize];
+    formatTime(playback->replay().header.finishTime, time);
+    char label[64];
+    std::snprintf(label, sizeof label, "Replay %s", time);
+    printText(*engine->textures, replayLabelX, replayLabelY, label, 1, 0.0f, 1.0f);
+    if (watching.broken) {
+        print(engine, brokenReplayMessage);
+    } else if (!watching.anyKeyLeaves) {
+        print(engine, watchHint);
+    }
+}
+
+void ActionState::drawScene(GameEngine* engine)
 {
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
@@ -235,6 +418,10 @@ void ActionState::draw(GameEngine* engine)
     glColor3f(1.0f, 1.0f, 1.0f);
 
     drawFpsCounter(*engine);
+}
+
+void ActionState::drawLiveMessages(GameEngine* engine) const
+{
     if (hat == nullptr) {
         return;
     }
@@ -301,9 +488,23 @@ void ActionState::finish(GameEngine* engine)
     engine->soundSystem->fadeOutMusic(finishFadeMs);
     // Before the submission: the best so far is still the one before this run.
     report = std::make_unique<FinishReport>(*engine->saveData, engine->medalTable(), engine->level, hat->levelTime);
+    // A run too long to record in full, or skipped to its end, is not kept.
+    const bool keep = recorder != nullptr && recorder->recording() && !skipped;
+    if (recorder != nullptr) {
+        recorder->stop();
+    }
     if (engine->saveData->submitRecord(engine->level, hat->levelTime)) {
         hat->newRecord = true;
+        if (keep) {
+            keepRun(engine);
+        }
     }
+}
+
+void ActionState::keepRun(GameEngine* engine)
+{
+    // A failed write is logged there; the record stands either way.
+    ReplayFile::write(ReplayFile::bestRunPath(engine->level, hat->hardMode), recorder->replay());
 }
 
 void ActionState::drawFailure(GameEngine* engine) const

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/game_random.hpp"
 #include "engine/game_state.hpp"
 #include "engine/input_path.hpp"
 
@@ -12,6 +13,8 @@ class FinishReport;
 class GhostPath;
 class Hat;
 class LevelStepper;
+class ReplayPlayback;
+class ReplayRecorder;
 class World;
 
 class ActionState : public GameState {
@@ -24,6 +27,9 @@ public:
     // Escape and the end of the level hand over to a new menu on the level list, or to what
     // `next` makes (a retry, the screen a watched run was chosen from).
     explicit ActionState(StateMaker next = {});
+    // Watches a recorded run instead of taking the player's keys; with `anyKeyLeaves` (the attract
+    // mode) every key hands over to `next`, else only Escape does.
+    ActionState(StateMaker next, std::unique_ptr<ReplayPlayback> watched, bool anyKeyLeaves = false);
     ~ActionState() override;
 
     void init(GameEngine* engine) override;
@@ -60,7 +66,43 @@ public:
     // Until when the notice of the ghost key shows, in lastTicks.
     std::uint32_t ghostNoticeUntil = 0;
 
+    // Every live run is recorded from the level's construction to its finish or burst; a finish
+    // that sets a record keeps it as the level's best run.
+    std::unique_ptr<ReplayRecorder> recorder;
+    // The run watched, if any: it is stepped at its own frame lengths, and never recorded again.
+    std::unique_ptr<ReplayPlayback> playback;
+    // Steps the watched run to its end at once, unpaced and undrawn: how a run is checked.
+    void playOut(GameEngine* engine);
+    // Whether every frame of the watched run so far played back as it was recorded.
+    bool watchMatched() const { return !watching.broken; }
+
 private:
+    // What watching a run keeps apart from the level: the viewer's own controls, the pacing, the
+    // end, and the settings of the player that the run's replace while it plays.
+    struct Watching {
+        bool anyKeyLeaves = false;
+        bool fast = false;
+        bool held = false;
+        // Real time owed to the run, in ms: frames are stepped while it lasts.
+        std::int64_t owedMs = 0;
+        bool ended = false;
+        // The run left its recording: it stops there with a message.
+        bool broken = false;
+        std::uint32_t endedAt = 0;
+        bool effectsOff = false;
+        GameRandom::State random;
+    };
+    void initWatching(GameEngine* engine);
+    bool watchInput(GameEngine* engine, const Input& input);
+    void updateWatching(GameEngine* engine);
+    // One recorded frame: its inputs, its tick and its step, checked against its sample.
+    void stepWatched(GameEngine* engine);
+    void endWatching(GameEngine* engine);
+    void drawWatching(GameEngine* engine) const;
+    void drawScene(GameEngine* engine);
+    // The finish or failure, how the run compared, and the hints of the keys.
+    void drawLiveMessages(GameEngine* engine) const;
+
     // Hands over to the next state: this one is destroyed inside.
     void leave(GameEngine* engine);
     // Starts the same level afresh, leading where this one led: this one is destroyed inside.
@@ -78,4 +120,10 @@ private:
     void drawGhostNow(GameEngine* engine) const;
     // The hints of the keys and the ghost key's notice.
     void drawKeyHints(GameEngine* engine) const;
+    // Keeps the recorded run as the best one of its level and mode.
+    void keepRun(GameEngine* engine);
+
+    // Finished with the digit 1: such a run keeps no replay.
+    bool skipped = false;
+    Watching watching;
 };

@@ -88,6 +88,8 @@ constexpr int rowStepY = 20;
 constexpr int rowGlyphSet = 1;
 constexpr float rowScale = 1.3f;
 constexpr int otherModeY = 555;
+// Under the longest list of 18 rows.
+constexpr int watchHintY = 535;
 constexpr float otherModeDegrees = 1.0f;
 constexpr int noScoresY = 360;
 constexpr float noScoresSwayDegrees = 13.0f;
@@ -188,6 +190,10 @@ void drawLevelScreen(const MenuState& menu, const GameEngine& engine, const Swin
         const float rowEnd = drawLevelRow(engine, level);
         drawMedalMark(recordMedal(engine, level), rowEnd + rowMarkGap,
                       static_cast<float>(firstRowY + rowStepY * level) - rowMarkRise, rowMarkRadius);
+    }
+    if (menu.highlightedHasRun()) {
+        setColour(plain);
+        print(engine, rowX, watchHintY, "Right: watch your best run of this level", rowGlyphSet);
     }
 }
 

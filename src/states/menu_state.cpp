@@ -4,11 +4,15 @@
 #include <cassert>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "engine/game_engine.hpp"
 #include "engine/input_path.hpp"
 #include "graphics/video.hpp"
+#include "replays/replay_file.hpp"
+#include "replays/replay_playback.hpp"
 #include "states/action_state.hpp"
 #include "states/menu_screens.hpp"
 
@@ -45,6 +49,47 @@ Rect entryRect(int x, int entry)
     return Rect{x, entryTopY + entryStepY * entry, entryWidth, entryHeight};
 }
 
+std::uint32_t attractWait()
+{
+    const char* value = std::getenv(MenuState::attractWaitVariable);
+    return value != nullptr ? static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)) : MenuState::attractAfterMs;
+}
+
+// How many levels of a mode are open, whichever mode is selected.
+int openLevels(SaveData save, bool hardMode)
+{
+    save.hardMode = hardMode ? 1 : 0;
+    return save.openLevelCount();
+}
+
+struct RunFile {
+    std::string path;
+    int level;
+    bool hardMode;
+};
+
+// The attract mode's runs, in level and mode order: the player's best ones, or where the player
+// has none, the shipped demos of the levels the player has opened.
+std::vector<RunFile> attractRuns(const SaveData& save)
+{
+    std::vector<RunFile> best;
+    std::vector<RunFile> demos;
+    ReplayHeader header;
+    for (int level = 0; level < SaveData::levelsPerMode; ++level) {
+        for (const bool hardMode : {false, true}) {
+            const std::string own = ReplayFile::bestRunPath(level, hardMode);
+            if (ReplayFile::readHeader(own, level, hardMode, header)) {
+                best.push_back(RunFile{own, level, hardMode});
+            }
+            const std::string demo = ReplayFile::demoPath(level, hardMode);
+            if (level < openLevels(save, hardMode) && ReplayFile::readHeader(demo, level, hardMode, header)) {
+                demos.push_back(RunFile{demo, level, hardMode});
+            }
+        }
+    }
+    return best.empty() ? demos : best;
+}
+
 }  // namespace
 
 void MenuState::init(GameEngine* newEngine)
@@ -63,6 +108,8 @@ void MenuState::init(GameEngine* newEngine)
     }
     newEngine->soundSystem->playMusic(menuTrack);
     engine = newEngine;
+    waitedSince = engine->timer->lastTicks;
+    attractWaitMs = attractWait();
     if (!opening) {
         setScreen(levelScreen);
         return;
@@ -92,7 +139,9 @@ bool MenuState::takeInput(const Input& input)
     if (input.kind != Input::Kind::KeyDown) {
         return false;
     }
+    waitedSince = engine->timer->lastTicks;
     switch (input.action) {
+    case InputAction::Watch: return screen == levelScreen && watchHighlighted();
     case InputAction::Up: moveUp(); return false;
     case InputAction::Down: moveDown(); return false;
     case InputAction::Choose: return activate();
@@ -231,8 +280,73 @@ void MenuState::activateQuitEntry()
     }
 }
 
+bool MenuState::watchHighlighted()
+{
+    if (selection >= engine->saveData->openLevelCount()) {
+        return false;
+    }
+    const int level = selection;
+    const bool hardMode = engine->saveData->hardMode == 1;
+    const std::string path = ReplayFile::bestRunPath(level, hardMode);
+    Replay run;
+    if (!ReplayFile::read(path, level, hardMode, run)) {
+        return false;
+    }
+    watch(
+        path, run, [level] { return std::make_unique<MenuState>(levelScreen, level); }, false);
+    return true;
+}
+
+bool MenuState::startAttract()
+{
+    const std::vector<RunFile> runs = attractRuns(*engine->saveData);
+    if (runs.empty()) {
+        return false;
+    }
+    const RunFile& chosen = runs[static_cast<std::size_t>(attractTurn) % runs.size()];
+    Replay run;
+    if (!ReplayFile::read(chosen.path, chosen.level, chosen.hardMode, run)) {
+        return false;
+    }
+    const int entry = selection;
+    const int turn = attractTurn + 1;
+    watch(
+        chosen.path, run, [entry, turn] { return std::make_unique<MenuState>(mainScreen, entry, turn); }, true);
+    return true;
+}
+
+void MenuState::watch(const std::string& path, const Replay& run, StateMaker back, bool anyKeyLeaves)
+{
+    GameEngine* current = engine;
+    current->effects->clear();
+    current->soundSystem->fadeOutMusic(levelStartFadeMs);
+    // Destroys this state: nothing of it may be touched after this call.
+    current->changeState(
+        std::make_unique<ActionState>(std::move(back), std::make_unique<ReplayPlayback>(run, path), anyKeyLeaves));
+}
+
+void MenuState::noteWatchable()
+{
+    const int level = screen == levelScreen && selection < engine->saveData->openLevelCount() ? selection : -1;
+    const bool hardMode = engine->saveData->hardMode == 1;
+    if (level == watchable.level && hardMode == watchable.hardMode) {
+        return;
+    }
+    ReplayHeader header;
+    watchable = Watchable{
+        level, hardMode,
+        level >= 0 && ReplayFile::readHeader(ReplayFile::bestRunPath(level, hardMode), level, hardMode, header)};
+}
+
 void MenuState::update(GameEngine* /*current*/)
 {
+    if (screen == mainScreen && engine->timer->lastTicks - waitedSince >= attractWaitMs) {
+        if (startAttract()) {
+            return;
+        }
+        waitedSince = engine->timer->lastTicks;
+    }
+    noteWatchable();
     const FrameTimer& timer = *engine->timer;
     EffectManager& effects = *engine->effects;
     const std::uint32_t now = timer.lastTicks;

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/game_state.hpp"
 #include "engine/input_path.hpp"
 #include "graphics/rect.hpp"
+
+struct Replay;
 
 class MenuState : public GameState {
 public:
@@ -46,7 +50,15 @@ public:
     MenuState() : GameState("MenuState") {}
     // Opens on `openScreen` with entry `openEntry` highlighted (held to the screen's entries): where a
     // level that was not chosen from the level list hands back to.
-    MenuState(int openScreen, int openEntry) : GameState("MenuState"), opening(Opening{openScreen, openEntry}) {}
+    // `turn` counts the runs the attract mode has shown, so that the next one follows them.
+    MenuState(int openScreen, int openEntry, int turn = 0)
+        : GameState("MenuState"), opening(Opening{openScreen, openEntry}), attractTurn(turn)
+    {}
+
+    // How long the main menu waits without a key before it plays a run by itself.
+    static constexpr std::uint32_t attractAfterMs = 90000;
+    // Shortens that wait (for tests), in ms.
+    static constexpr const char* attractWaitVariable = "FEZZLE_ATTRACT_MS";
 
     void init(GameEngine* engine) override;
     void cleanup(GameEngine* engine) override;
@@ -65,6 +77,8 @@ public:
     bool activate();
     // How many entries the screen shown has; the level list's depends on the records.
     int entryCount() const;
+    // Whether the highlighted entry of the level list is a level with a best run in the current mode.
+    bool highlightedHasRun() const { return watchable.has; }
 
     GameEngine* engine = nullptr;
     int screen = mainScreen;
@@ -79,6 +93,22 @@ private:
     };
     // Where init opens the menu; the level list's usual start when unset.
     std::optional<Opening> opening;
+    int attractTurn = 0;
+    std::uint32_t waitedSince = 0;
+    std::uint32_t attractWaitMs = attractAfterMs;
+    // Whether the level highlighted has a best run: asked of the file once per level and mode.
+    struct Watchable {
+        int level = -1;
+        bool hardMode = false;
+        bool has = false;
+    };
+    Watchable watchable;
+
+    void noteWatchable();
+    // True when a run is being watched: this state is gone.
+    bool watchHighlighted();
+    bool startAttract();
+    void watch(const std::string& path, const Replay& run, StateMaker back, bool anyKeyLeaves);
 
     // True when this state was replaced (and destroyed).
     bool takeInput(const Input& input);
