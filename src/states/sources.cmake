@@ -3,4 +3,5 @@ target_sources(fezzle PRIVATE
   states/fps_counter.cpp
   states/menu_screens.cpp
   states/menu_state.cpp
+  states/track_flight.cpp
 )

@@ -1,0 +1,140 @@
+// Every stored track of every level and mode flown through the action state with uneven frames,
+// recorded, written, read back and played: each frame the same, the same end, the same generator
+// state after it. And runs started from other places (after time in the menu, after a watched run,
+// after the fullscreen switch's fresh timer, with effects off) play back just as exactly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/game_engine.hpp"
+#include "engine/manual_clock.hpp"
+#include "input_track.hpp"
+#include "records/save_data.hpp"
+#include "replays/replay_file.hpp"
+#include "states/track_flight.hpp"
+#include "support/test_support.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+// A fixed pattern of frame lengths between 16 and 40 ms.
+const std::vector<std::uint32_t> unevenFrames = {16, 23, 40, 17, 31, 16, 16, 28, 35, 19};
+
+std::string trackPath(int level, bool hardMode)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "/map%02d-%s.track", level, hardMode ? "hard" : "easy");
+    return std::string(FEZZLE_TRACKS_DIR) + name;
+}
+
+class ReplayRoundTripTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories("data");
+        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/maps", "data/maps");
+        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/demos", "data/demos");
+        TickSource::install(&clock);
+        logOf([&] { engine.initHeadless(); });
+    }
+    void TearDown() override
+    {
+        logOf([&] { engine.cleanup(); });
+        TickSource::install(nullptr);
+    }
+
+    TrackFlight::Plan plan(int level, bool hardMode) const
+    {
+        TrackFlight::Plan flight;
+        flight.level = level;
+        flight.hardMode = hardMode;
+        flight.keys = InputTrack::load(trackPath(level, hardMode)).frames;
+        flight.frameMs = unevenFrames;
+        return flight;
+    }
+    // Flies, writes, reads and plays the run; the ends of both must agree.
+    void roundTrip(const TrackFlight::Plan& flight)
+    {
+        SCOPED_TRACE("map" + std::to_string(flight.level) + (flight.hardMode ? " hard" : " easy"));
+        TrackFlight::End flown;
+        Replay run;
+        logOf([&] { run = TrackFlight::fly(engine, clock, flight, flown); });
+        ASSERT_TRUE(flown.finished || flown.burst);
+        const std::string path = ReplayFile::bestRunPath(flight.level, flight.hardMode);
+        Replay back;
+        const std::string log = logOf([&] {
+            ASSERT_TRUE(ReplayFile::write(path, run));
+            ASSERT_TRUE(ReplayFile::read(path, flight.level, flight.hardMode, back));
+        });
+        EXPECT_EQ(log, "");
+        // At most 64 KB a minute of play, paused frames not counted.
+        EXPECT_LE(std::filesystem::file_size(path) * 60000, 65536u * static_cast<std::uintmax_t>(flown.levelTime));
+        // Watching leaves the player's records, save file, settings and generator as they were.
+        const auto record = engine.saveData->toBytes();
+        const auto saveFile = readFile(SaveData::path);
+        const bool effectsOff = engine.effects->effectsOff;
+        const GameRandom::State random = GameRandom::shared().state();
+        TrackFlight::End played;
+        logOf([&] { played = TrackFlight::play(engine, back); });
+        EXPECT_EQ(engine.saveData->toBytes(), record);
+        EXPECT_EQ(readFile(SaveData::path), saveFile);
+        EXPECT_EQ(engine.effects->effectsOff, effectsOff);
+        EXPECT_TRUE(GameRandom::shared().state() == random);
+        EXPECT_TRUE(played.matched);
+        EXPECT_EQ(played.frames, flown.frames);
+        EXPECT_EQ(played.finished, flown.finished);
+        EXPECT_EQ(played.burst, flown.burst);
+        EXPECT_EQ(played.levelTime, flown.levelTime);
+        EXPECT_TRUE(played.random == flown.random);
+    }
+
+    TempDir dir;
+    ManualClock clock{61000};
+    GameEngine engine;
+};
+
+TEST_F(ReplayRoundTripTest, EveryStoredTrackPlaysBackFrameForFrame)
+{
+    for (int level = 0; level < 18; ++level) {
+        for (const bool hardMode : {false, true}) roundTrip(plan(level, hardMode));
+    }
+}
+
+TEST_F(ReplayRoundTripTest, EveryShippedDemoPlaysBackToTheToilet)
+{
+    for (int level = 0; level < 18; ++level) {
+        for (const bool hardMode : {false, true}) {
+            SCOPED_TRACE("map" + std::to_string(level) + (hardMode ? " hard" : " easy"));
+            Replay demo;
+            TrackFlight::End played;
+            const std::string log = logOf([&] {
+                ASSERT_TRUE(ReplayFile::read(ReplayFile::demoPath(level, hardMode), level, hardMode, demo));
+                played = TrackFlight::play(engine, demo);
+            });
+            EXPECT_TRUE(played.matched && played.finished);
+            EXPECT_EQ(played.levelTime, demo.header.finishTime);
+        }
+    }
+}
+
+TEST_F(ReplayRoundTripTest, RunsFromAnyStartPlayBackExactly)
+{
+    // Time in the menu: the clock far on, the frame count odd, the generator moved.
+    clock.advance(93017);
+    engine.timer->setState(FrameTimer::State{clock.now, 5003});
+    for (int i = 0; i < 1234; ++i) gameRand();
+    roundTrip(plan(4, false));
+
+    // Right after a watched run (each round trip ends with one), with effects off in the run watched.
+    engine.effects->effectsOff = true;
+    roundTrip(plan(7, true));
+    engine.effects->effectsOff = false;
+    roundTrip(plan(7, false));
+
+    // The fullscreen switch makes a fresh timer: the frame count starts again at 0.
+    engine.timer = std::make_unique<FrameTimer>();
+    roundTrip(plan(2, true));
+}
+
+}  // namespace
