@@ -21,7 +21,10 @@ ReplayRecorder::ReplayRecorder(const ReplayHeader& level, bool effectsOff, Frame
 
 ReplayRecorder::~ReplayRecorder()
 {
-    TickSource::install(&previous);
+    // Whoever installed a clock since (a test or tool done with its own) keeps it.
+    if (&TickSource::current() == &clock) {
+        TickSource::install(&previous);
+    }
 }
 
 void ReplayRecorder::noteInput(const Input& input)
