@@ -2,6 +2,7 @@
 // costing finishes, hands that never flicker, its picture of the flight, and the summary figures.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -114,24 +115,36 @@ TEST_F(HumanPilotTest, TheSameSeedFliesTheSamePeopleEachTrialIsSomeoneElseAndNob
 
 TEST_F(HumanPilotTest, SlowerReactionsFinishLessOften)
 {
-    // Items raining from droppers along the ceiling onto the line flown, in hard mode, where the
-    // swing answers late: dodging takes seeing them early.
-    constexpr int toilet = 120;
-    constexpr float lowLine = 560.0f;
-    constexpr float runUp = 200.0f;
+    // A slalom through narrow gaps in walls, high and low by turns: each turn takes seeing the
+    // next gap in time.
+    constexpr int toilet = 110;
+    constexpr int firstWall = 20;
+    constexpr int wallStep = 8;
+    constexpr int walls = 6;
+    constexpr int gapRows = 4;
+    constexpr std::array<int, 2> gapTops = {5, 13};
     MapData map = openGround(toilet);
-    for (int column = 14; column < 110; column += 8) {
-        map.objects[static_cast<std::size_t>(MapData::cellIndex(column, 0))] = objectValue('D');
+    std::vector<RoutePoint> points = {startCentre()};
+    for (int i = 0; i < walls; ++i) {
+        const int column = firstWall + i * wallStep;
+        const int gapTop = gapTops[static_cast<std::size_t>(i % 2)];
+        for (int wall = column; wall < column + 2; ++wall) {
+            for (int row = 0; row < groundRow; ++row) {
+                const bool gap = row >= gapTop && row < gapTop + gapRows;
+                map.terrain[static_cast<std::size_t>(MapData::cellIndex(wall, row))] = gap ? 0 : 1;
+            }
+        }
+        const float gapMiddle = (static_cast<float>(gapTop) + gapRows * 0.5f) * 32.0f;
+        points.push_back({static_cast<float>(column) * 32.0f - 48.0f, gapMiddle});
+        points.push_back({static_cast<float>(column) * 32.0f + 112.0f, gapMiddle});
     }
-    write(map, {startCentre(),
-                {startCentre().x + runUp, lowLine},
-                {toiletCentre(toilet).x - runUp, lowLine},
-                toiletCentre(toilet)});
+    points.push_back(toiletCentre(toilet));
+    write(map, points);
     constexpr int trials = 10;
     int quick = 0, slow = 0;
     testing_support::logOf([&] {
-        quick = finishes(true, trials, 150);
-        slow = finishes(true, trials, 400);
+        quick = finishes(false, trials, 150);
+        slow = finishes(false, trials, 400);
     });
     EXPECT_GE(quick, trials * 7 / 10);
     EXPECT_LT(slow, quick - trials / 5) << quick << " finish with 150 ms";

@@ -60,7 +60,7 @@ FlightController::Aim FlightController::aim(const HatState& hat, const FlightSty
     const float pushX = (wantX - hat.velocityX) * style.velocityGainPerSecond;
     const float pushY = (wantY - hat.velocityY) * style.velocityGainPerSecond - gravity;
     // The tail points away from the push.
-    return {std::atan2(-pushY, -pushX), std::hypot(pushX, pushY)};
+    return {std::atan2(-pushY, -pushX), std::hypot(pushX, pushY), wantX, wantY};
 }
 
 std::uint8_t FlightController::keys(const HatState& hat, const FlightStyle& style)

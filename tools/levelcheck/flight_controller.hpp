@@ -23,10 +23,13 @@ class FlightController {
 public:
     explicit FlightController(const LevelRoute& path) : route(&path) {}
 
-    // The push the hat needs to follow the route, and the tail direction that gives it.
+    // The push the hat needs to follow the route, the tail direction that gives it, and the
+    // velocity it is meant to reach.
     struct Aim {
         float angle = 0.0f;
         float pushPerSecond2 = 0.0f;
+        float wantX = 0.0f;
+        float wantY = 0.0f;
     };
 
     std::uint8_t keys(const HatState& hat, const FlightStyle& style);

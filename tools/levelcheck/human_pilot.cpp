@@ -28,20 +28,49 @@ constexpr float nearestLookahead = 110.0f;
 constexpr float furthestLookahead = 170.0f;
 
 constexpr float thrustPerSecond2 = 850.0f;
-// The meter fills by 18 (20 in hard mode) a frame and a thrust empties 40: below this room (a
-// share of the red bar, which bumps shorten) the pilot blows at least as often as the meter fills,
-// more the less room is left.
-constexpr float comfortRoom = 0.5f;
-constexpr float hurryUrge = 3.0f;
-// Beyond the hat's speed limit of 450 px/s: wanted, never reached.
-constexpr float flatOut = 560.0f;
-// Below this room it blows whatever the hat points at: a burst is worse than any bump.
-constexpr float panicRoom = 0.09f;
+// The player watches the bars: the green one's share of the red one is the meter's fill. The meter
+// fills by 18 (20 in hard mode) a frame and a thrust empties 40, so holding room takes thrust on
+// about half the frames, more than holding the hat up needs at most heights. Once the fill passes
+// ventFrom the player lets gas out, thrusting at least ventShare of the frames, until it is down
+// to ventTo: the meter swings well clear of the red.
+constexpr float ventFrom = 0.45f;
+constexpr float ventTo = 0.3f;
+constexpr float ventShare = 0.7f;
+// Bumps shorten the red bar: while the room above the green one is shorter than this (as a
+// part of the full 10000 the meter starts with), the player keeps letting gas out, and goes on
+// until it is this much longer again.
+constexpr float tightRoom = 3000.0f;
+constexpr float tightRoomGap = 500.0f;
+// Thrust beyond what the line needs would carry the hat off it: the player rocks the tail to
+// either side of where it should point, up to this far, so that the pushes sideways cancel out,
+// leaning to the other side once the tail gets there or the hat drifts this fast off the speed it
+// wants. The swing of hard mode turns the tail slowly, so there the rock is narrower, the drift
+// it lets pass wider, and thrust waits for the tail to come nearer to the rock.
+constexpr float easyMostRock = 1.0f;
+constexpr float hardMostRock = 0.8f;
+constexpr float easyRockDrift = 30.0f;
+constexpr float hardRockDrift = 100.0f;
+constexpr float rockReach = 0.1f;
+constexpr float easyRockSlack = 0.25f;
+constexpr float hardRockSlack = 0.1f;
+// Where the route runs on in plain sight this many times as far as the player likes to look,
+// gas is let out by speeding up: at the hat's speed limit the forward push is spent for nothing.
+constexpr float hurrySight = 3.0f;
+constexpr float hurryPixelsPerSecond = 300.0f;
+// Below this room, in meter units or as a share of the red bar, the player blows whatever the hat
+// points at: a burst is worse than any bump.
+constexpr float panicRoom = 1000.0f;
+constexpr float panicShare = 0.09f;
+// A bubble holds the hat still whatever it blows: gas let out there is free, down to this fill.
+constexpr float carriedFill = 0.15f;
 // A person blows in puffs, not in single frames: the frames owed to the wanted share of thrust
 // swing this far either way before a puff starts or ends.
 constexpr float thrustSwing = 2.5f;
 // Thrust with the tail this far from where it should point (cosine) only helps.
 constexpr float usefulAlignment = 0.5f;
+// Hard mode answers late: where the way ahead is hidden (the point aimed at comes nearer than the
+// player likes to look), it slows down with the share of the view left, to no less than this.
+constexpr float slowestNearWalls = 0.55f;
 
 // How hard the pilot corrects a wrong velocity, per second: the swing of hard mode answers
 // slowly, and asking it for more than it gives only rocks the hat.
@@ -96,10 +125,15 @@ bool isHazard(std::int32_t type)
            type == typeId(EntityType::FadingBumper) || type == typeId(EntityType::BubbleBlower);
 }
 
-// The room left in the gas meter as a share of the red bar.
+// The green bar's share of the red one, and the room left above it.
+float fillOf(const HatState& hat)
+{
+    return static_cast<float>(hat.pressure) / static_cast<float>(std::max(1, hat.capacity));
+}
+
 float roomOf(const HatState& hat)
 {
-    return static_cast<float>(hat.margin()) / static_cast<float>(std::max(1, hat.capacity));
+    return 1.0f - fillOf(hat);
 }
 
 bool blocked(const Level& level, float x, float y)
@@ -230,31 +264,67 @@ std::uint8_t HumanPilot::want(const HatState& hat, const std::vector<Hazard>& ha
     dodge(hat, hazards, flight);
     keepOff(hat, level, flight);
     const FlightController::Aim aim = controller.aim(hat, flight);
-    const float wantedAngle = hat.hardMode ? pi * 0.5f + hardTilt(aim.angle) : aim.angle;
+    const float need = std::min(1.0f, aim.pushPerSecond2 / thrustPerSecond2);
+    const float mostRock = hat.hardMode ? hardMostRock : easyMostRock;
+    const float rockDrift = hat.hardMode ? hardRockDrift : easyRockDrift;
+    // Letting gas out never holds the hat up where it should sink: no more thrust than the rock
+    // can spend.
+    const float share = watchMeter(hat) ? std::clamp(ventShare, need, need / std::cos(mostRock)) : need;
+    const float rock = share > need ? std::acos(need / share) : 0.0f;
+    const float centre = hat.hardMode ? pi * 0.5f + hardTilt(aim.angle) : aim.angle;
+    // A tail turned to the side +1 pushes the hat along (sin, -cos) of the centre.
+    const float drift = (hat.velocityX - aim.wantX) * std::sin(centre) - (hat.velocityY - aim.wantY) * std::cos(centre);
+    const float fromCentre = FlightController::angleBetween(hat.angle, centre);
+    const bool reached = fromCentre * rockSide >= rock - rockReach;
+    if (drift * rockSide > rockDrift || (reached && drift * rockSide > -rockDrift)) {
+        rockSide = -rockSide;
+    }
+    float wantedAngle = centre + rockSide * rock;
+    if (hat.hardMode) {
+        wantedAngle =
+            pi * 0.5f + std::clamp(FlightController::angleBetween(wantedAngle, pi * 0.5f), -mostTilt, mostTilt);
+    }
     std::uint8_t wanted = steer(hat, wantedAngle);
-    const float alignment = std::cos(FlightController::angleBetween(wantedAngle, hat.angle));
-    float share = alignment > usefulAlignment ? std::min(1.0f, aim.pushPerSecond2 / thrustPerSecond2) : 0.0f;
+    const float slack = hat.hardMode ? hardRockSlack : easyRockSlack;
+    const bool useful = rock > 0.0f ? std::fabs(fromCentre) < rock + slack : std::cos(fromCentre) > usefulAlignment;
+    float blown = useful ? share : 0.0f;
     if (hat.carried) {
-        share = carriedShare(hat);
+        blown = fillOf(hat) > carriedFill ? 1.0f : 0.0f;
     }
-    if (roomOf(hat) < panicRoom) {
-        share = 1.0f;
+    if (static_cast<float>(hat.margin()) < panicRoom || roomOf(hat) < panicShare) {
+        blown = 1.0f;
     }
-    if (blow(share)) {
+    if (blow(blown)) {
         wanted |= HeldKeys::thrust;
     }
     return wanted;
+}
+
+bool HumanPilot::watchMeter(const HatState& hat)
+{
+    const float fill = fillOf(hat);
+    const float room = static_cast<float>(hat.margin());
+    if (fill >= ventFrom || room <= tightRoom) {
+        venting = true;
+    } else if (fill <= ventTo && room >= tightRoom + tightRoomGap) {
+        venting = false;
+    }
+    return venting;
 }
 
 FlightStyle HumanPilot::style(const HatState& hat, const Level& level)
 {
     FlightStyle flight;
     aimInSight(hat, level, flight);
-    // Short of room, the pilot hurries: the hat's speed limit swallows the push of a hat already
-    // flat out, so leaning forward lets gas out without climbing.
-    const float room = roomOf(hat);
-    const float hurry = room < comfortRoom ? std::min(1.0f, (comfortRoom - room) / comfortRoom * hurryUrge) : 0.0f;
-    flight.cruisePixelsPerSecond = traits.cruisePixelsPerSecond + (flatOut - traits.cruisePixelsPerSecond) * hurry;
+    flight.cruisePixelsPerSecond = traits.cruisePixelsPerSecond;
+    const float view = flight.lookaheadPixels / traits.lookaheadPixels;
+    const RoutePoint far = controller.pointAhead(traits.lookaheadPixels * hurrySight);
+    if (venting && view >= 1.0f && inSight(level, hat.centerX(), hat.centerY(), far.x, far.y)) {
+        flight.cruisePixelsPerSecond += hurryPixelsPerSecond;
+    }
+    if (hat.hardMode) {
+        flight.cruisePixelsPerSecond *= std::clamp(view, slowestNearWalls, 1.0f);
+    }
     flight.velocityGainPerSecond = hat.hardMode ? hardVelocityGain : easyVelocityGain;
     return flight;
 }
@@ -358,10 +428,4 @@ std::uint8_t HumanPilot::steer(const HatState& hat, float wantedAngle) const
         return HeldKeys::left;
     }
     return hat.angularVelocity > wantedSpin + spinBand ? HeldKeys::right : 0;
-}
-
-// A bubble holds the hat still whatever it blows: gas let out there is free.
-float HumanPilot::carriedShare(const HatState& hat)
-{
-    return roomOf(hat) < comfortRoom ? 1.0f : 0.0f;
 }

@@ -1,7 +1,7 @@
 // A pilot that flies like a person who knows the level's route: it sees the hat and the objects
 // on screen as they were a reaction time ago and guesses the hat's motion since from the keys it
-// held, knows the flight rules only roughly, holds keys for a while, and lets gas out to keep
-// room in the meter.
+// held, knows the flight rules only roughly, holds keys for a while, and watches the gas meter,
+// letting gas out in time to keep it well clear of the red.
 #pragma once
 
 #include <cstdint>
@@ -74,7 +74,8 @@ private:
     std::uint8_t steer(const HatState& hat, float wantedAngle) const;
     // Whether to hold thrust in the next frame, blowing the given share of the frames in puffs.
     bool blow(float share);
-    static float carriedShare(const HatState& hat);
+    // Whether the meter, as the player reads it, asks for gas to be let out.
+    bool watchMeter(const HatState& hat);
 
     PilotTraits traits;
     HatModel model;
@@ -86,4 +87,7 @@ private:
     std::deque<std::uint8_t> heldSince;
     float thrustDebt = 0.0f;
     bool blowing = false;
+    bool venting = false;
+    // The side of the aim the tail is rocked towards: +1 or -1.
+    float rockSide = 1.0f;
 };
