@@ -71,9 +71,12 @@ void PairIndex::clear()
     boxes.clear();
     entities.clear();
     for (SizeClass& sizeClass : classes) {
-        for (std::vector<std::int32_t>& places : sizeClass.cells) {
-            places.clear();
+        // Only the cells filed into since the last clear: emptying every cell of every grid each
+        // walk cost more than the walk itself.
+        for (const std::size_t cell : sizeClass.used) {
+            sizeClass.cells[cell].clear();
         }
+        sizeClass.used.clear();
         sizeClass.widestSpan = 0;
         sizeClass.tallestSpan = 0;
         sizeClass.filed = 0;
@@ -153,11 +156,16 @@ std::vector<std::int32_t>& PairIndex::listOf(const Cells& cells)
 void PairIndex::enter(std::int32_t place)
 {
     const Cells& cells = slots[static_cast<std::size_t>(place)].cells;
-    listOf(cells).push_back(place);
+    std::vector<std::int32_t>& list = listOf(cells);
+    const bool wasEmpty = list.empty();
+    list.push_back(place);
     const std::size_t index = sizeClassOf(cells);
     if (index < classes.size()) {
         // Spans only grow within a walk: a look-up may reach back further than it needs to, never less.
         SizeClass& sizeClass = classes[index];
+        if (wasEmpty) {
+            sizeClass.used.push_back(static_cast<std::size_t>(cells.column0 * gridRows + cells.row0));
+        }
         sizeClass.widestSpan = std::max(sizeClass.widestSpan, cells.column1 - cells.column0);
         sizeClass.tallestSpan = std::max(sizeClass.tallestSpan, cells.row1 - cells.row0);
         ++sizeClass.filed;

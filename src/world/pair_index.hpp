@@ -104,6 +104,8 @@ private:
     struct SizeClass {
         std::vector<std::vector<std::int32_t>> cells =
             std::vector<std::vector<std::int32_t>>(static_cast<std::size_t>(gridColumns * gridRows));
+        // The cells that became non-empty since the last clear (a cell may be named twice).
+        std::vector<std::size_t> used;
         std::int32_t widestSpan = 0;
         std::int32_t tallestSpan = 0;
         std::int32_t filed = 0;
