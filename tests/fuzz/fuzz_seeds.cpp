@@ -9,6 +9,11 @@
 #include "records/save_data.hpp"
 #include "trial/medal_table.hpp"
 #include "trial/play_options.hpp"
+#include "engine/game_engine.hpp"
+#include "engine/manual_clock.hpp"
+#include "replay_level.hpp"
+#include "replays/replay_file.hpp"
+#include "states/track_flight.hpp"
 #include "world/level_file.hpp"
 
 namespace {
@@ -74,17 +79,47 @@ void writeOptions(const fs::path& dir)
     put(dir / "hidden.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
+// A short run on the fuzzer's level flown through the action state: a climb, turns both ways.
+void writeReplays(const fs::path& dir)
+{
+    fs::create_directories(dir);
+    const fs::path work = fs::temp_directory_path() / "fezzle-replay-seed";
+    fs::create_directories(work / "data/maps");
+    const fs::path back = fs::current_path();
+    fs::current_path(work);
+    const std::vector<std::uint8_t> map = fuzzing::replayLevel().bytes;
+    fuzzing::writeInput("data/maps/map0.mp", map.data(), map.size());
+    ManualClock clock(60000);
+    TickSource::install(&clock);
+    GameEngine engine;
+    engine.initHeadless();
+    engine.saveData->records.fill(1);
+    TrackFlight::Plan plan;
+    plan.keys.assign(40, TrackFlight::thrust);
+    plan.keys.resize(70, TrackFlight::left | TrackFlight::thrust);
+    plan.keys.resize(100, TrackFlight::right);
+    plan.overrun = 0;
+    plan.frameMs = {16, 25, 40};
+    TrackFlight::End end;
+    const std::vector<std::uint8_t> bytes = ReplayFile::encode(TrackFlight::fly(engine, clock, plan, end));
+    engine.cleanup();
+    TickSource::install(nullptr);
+    fs::current_path(back);
+    put(dir / "short.rpl", bytes);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s <save, level, medal and options seed folders>\n", argv[0]);
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s <save, level, medal, options and replay seed folders>\n", argv[0]);
         return 2;
     }
     writeSaves(argv[1]);  // the folders are made with the first file
     writeLevels(argv[2]);
     writeMedals(argv[3]);
     writeOptions(argv[4]);
+    writeReplays(argv[5]);
     return 0;
 }

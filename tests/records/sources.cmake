@@ -10,4 +10,6 @@ target_compile_options(save_loop PRIVATE ${FEZZLE_WARNINGS})
 set(FEZZLE_KILL_TRIALS 100 CACHE STRING "How many times the save kill test kills the saving process")
 add_test(NAME records.save_kill COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/save_kill.sh $<TARGET_FILE:save_loop>
   ${FEZZLE_KILL_TRIALS})
-set_tests_properties(records.save_kill PROPERTIES LABELS kill TIMEOUT 600)
+add_test(NAME records.replay_kill COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/save_kill.sh $<TARGET_FILE:save_loop>
+  ${FEZZLE_KILL_TRIALS} replay)
+set_tests_properties(records.save_kill records.replay_kill PROPERTIES LABELS kill TIMEOUT 600)
