@@ -75,6 +75,9 @@ public:
     void playOut(GameEngine* engine);
     // Whether every frame of the watched run so far played back as it was recorded.
     bool watchMatched() const { return !watching.broken; }
+    // What a key does while a run is watched: Right held plays faster, Space holds the run, Escape
+    // (any key in the attract mode) hands over; the hat never sees it. True when the state was left.
+    bool watchInput(GameEngine* engine, const Input& input);
 
 private:
     // What watching a run keeps apart from the level: the viewer's own controls, the pacing, the
@@ -93,7 +96,6 @@ private:
         GameRandom::State random;
     };
     void initWatching(GameEngine* engine);
-    bool watchInput(GameEngine* engine, const Input& input);
     void updateWatching(GameEngine* engine);
     // One recorded frame: its inputs, its tick and its step, checked against its sample.
     void stepWatched(GameEngine* engine);

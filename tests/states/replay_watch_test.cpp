@@ -1,0 +1,190 @@
+// Watching a run from the level list and the attract mode, headless: the run is paced to its own
+// frame lengths (four times as fast while Right is held, standing while Space holds it), the start
+// pause passes at once, the end stays two seconds; a run that leaves its recording stops with one
+// log line; and neither records, saves nor changes a setting. The main menu left alone plays the
+// player's best runs, or the demos of the open levels, one after another.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "engine/game_engine.hpp"
+#include "engine/manual_clock.hpp"
+#include "entities/hat.hpp"
+#include "replays/replay_file.hpp"
+#include "replays/replay_playback.hpp"
+#include "states/action_state.hpp"
+#include "states/menu_state.hpp"
+#include "states/track_flight.hpp"
+#include "support/scoped_env.hpp"
+#include "world/level_file.hpp"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int watchedLevel = 3;
+constexpr int frameMs = 16;
+
+Input key(Input::Kind kind, InputAction action, SDLKey symbol = SDLK_UNKNOWN)
+{
+    Input input;
+    input.kind = kind;
+    input.action = action;
+    input.key = symbol;
+    return input;
+}
+
+class ReplayWatchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A start point over a long drop into the toilet, on every level the tests name.
+        for (const int level : {0, 1, watchedLevel}) {
+            LevelFile()
+                .set(LevelFile::Grid::Objects, 10, 2, typeId(EntityType::StartPoint) + 1)
+                .set(LevelFile::Grid::Objects, 10, 21, typeId(EntityType::Toilet) + 1)
+                .write("data/maps/map" + std::to_string(level) + ".mp");
+        }
+        TickSource::install(&clock);
+        logOf([&] { engine.initHeadless(); });
+        TrackFlight::Plan plan;
+        plan.level = watchedLevel;
+        plan.keys.assign(5, 0);
+        plan.frameMs = {16, 33, 20};
+        TrackFlight::End end;
+        logOf([&] { run = TrackFlight::fly(engine, clock, plan, end); });
+        ASSERT_TRUE(end.finished);
+        // The levels before it done, so that the list holds it.
+        for (int level = 0; level < watchedLevel; ++level) engine.saveData->records[level] = 5000;
+        engine.saveData->save();
+        saved = readFile(SaveData::path);
+    }
+    void TearDown() override
+    {
+        logOf([&] { engine.cleanup(); });
+        TickSource::install(nullptr);
+    }
+
+    ActionState* watch(const Replay& watched)
+    {
+        const std::string path = ReplayFile::bestRunPath(watched.header.level, watched.header.hardMode);
+        logOf([&] {
+            engine.changeState(std::make_unique<ActionState>(
+                [] { return std::make_unique<MenuState>(MenuState::levelScreen, watchedLevel); },
+                std::make_unique<ReplayPlayback>(watched, path)));
+        });
+        return static_cast<ActionState*>(engine.state.get());
+    }
+    // One frame of the main loop; true while the state stays.
+    bool frame()
+    {
+        GameState* before = engine.state.get();
+        clock.advance(frameMs);
+        engine.timer->tick();
+        log += logOf([&] { engine.state->update(&engine); });
+        return engine.state.get() == before;
+    }
+    std::int32_t shownTime() { return static_cast<ActionState*>(engine.state.get())->hat->levelTime; }
+    const MenuState& menu() { return *static_cast<MenuState*>(engine.state.get()); }
+
+    TempDir dir;
+    ManualClock clock{80000};
+    GameEngine engine;
+    Replay run;
+    std::vector<std::uint8_t> saved;
+    std::string log;
+};
+
+TEST_F(ReplayWatchTest, TheRunIsPacedHeldHurriedAndEndsOnTheListWithNothingChanged)
+{
+    ActionState* state = watch(run);
+    const bool effectsOff = engine.effects->effectsOff;
+    // The start pause passes at once; then the run's clock keeps up with the real one.
+    for (int i = 1; i <= 10; ++i) {
+        ASSERT_TRUE(frame());
+        EXPECT_NEAR(shownTime(), i * frameMs, 33) << "frame " << i;
+    }
+    state->watchInput(&engine, key(Input::Kind::KeyDown, InputAction::None, SDLK_SPACE));
+    const std::int32_t held = shownTime();
+    for (int i = 0; i < 5; ++i) frame();
+    EXPECT_EQ(shownTime(), held) << "Space holds the run";
+    state->watchInput(&engine, key(Input::Kind::KeyDown, InputAction::None, SDLK_SPACE));
+    state->watchInput(&engine, key(Input::Kind::KeyDown, InputAction::Right));
+    for (int i = 0; i < 5; ++i) frame();
+    EXPECT_NEAR(shownTime() - held, 4 * 5 * frameMs, 33) << "Right held: four times as fast";
+    state->watchInput(&engine, key(Input::Kind::KeyUp, InputAction::Right));
+    EXPECT_FALSE(state->hat->keyRight) << "the viewer's keys never reach the hat";
+
+    int frames = 0;
+    while (frame()) ++frames;
+    EXPECT_TRUE(state != static_cast<void*>(engine.state.get()));
+    EXPECT_EQ(menu().screen, MenuState::levelScreen);
+    EXPECT_EQ(menu().selection, watchedLevel);
+    EXPECT_EQ(log,
+              ": Moving to state MenuState\n  Initializing new state\n  MenuState::init()\n  Initializing went ok\n");
+    EXPECT_EQ(readFile(SaveData::path), saved);
+    EXPECT_EQ(engine.effects->effectsOff, effectsOff);
+    // The last frames of the run and then two seconds of its end.
+    EXPECT_GE(frames * frameMs, static_cast<int>(ActionState::finishShownMs));
+    EXPECT_LE(frames * frameMs, run.header.finishTime + static_cast<int>(ActionState::finishShownMs) + 100);
+}
+
+TEST_F(ReplayWatchTest, EscapeLeavesAtOnceAndARunThatNoLongerMatchesStopsWithOneLine)
+{
+    ActionState* state = watch(run);
+    frame();
+    EXPECT_TRUE(logOf([&] {
+                    EXPECT_TRUE(state->watchInput(&engine, key(Input::Kind::KeyDown, InputAction::Back)));
+                }).find(": Moving to state MenuState") != std::string::npos);
+    EXPECT_EQ(menu().selection, watchedLevel);
+
+    Replay other = run;
+    other.samples[3].x += 1.0f;
+    state = watch(other);
+    for (int i = 0; i < 10; ++i) frame();
+    EXPECT_FALSE(state->watchMatched());
+    EXPECT_NE(log.find("Ignored replay ./data/dat/replays/map3-easy.rpl: samples disagree with the run\n"),
+              std::string::npos);
+    EXPECT_EQ(log.find("Ignored replay"), log.rfind("Ignored replay")) << "one line";
+    EXPECT_LT(shownTime(), 100) << "stopped where it differed";
+}
+
+TEST_F(ReplayWatchTest, TheIdleMainMenuPlaysBestRunsOrElseTheDemosOfOpenLevelsInTurn)
+{
+    const ScopedEnv wait(MenuState::attractWaitVariable, "1000");
+    // Easy levels 1 to 5 open, hard level 1; no best run yet.
+    std::remove(ReplayFile::bestRunPath(watchedLevel, false).c_str());
+    const auto put = [&](const std::string& path, int level, bool hardMode) {
+        Replay copy = run;
+        copy.header.level = level;
+        copy.header.hardMode = hardMode;
+        copy.header.levelChecksum = ReplayFile::levelChecksum(level);
+        ASSERT_TRUE(ReplayFile::write(path, copy));
+    };
+    for (const int level : {0, 1, watchedLevel}) {
+        for (const bool hardMode : {false, true}) put(ReplayFile::demoPath(level, hardMode), level, hardMode);
+    }
+    logOf([&] { engine.changeState(std::make_unique<MenuState>(MenuState::mainScreen, 2)); });
+    // The demos of the open levels in level and mode order, then round again.
+    for (const char* expected :
+         {"./data/demos/map0-easy.rpl", "./data/demos/map0-hard.rpl", "./data/demos/map1-easy.rpl",
+          "./data/demos/map3-easy.rpl", "./data/demos/map0-easy.rpl"}) {
+        int frames = 0;
+        while (frame()) ++frames;
+        EXPECT_NEAR(frames * frameMs, 1000, 2 * frameMs);
+        auto* attract = static_cast<ActionState*>(engine.state.get());
+        EXPECT_EQ(attract->playback->path(), expected);
+        frame();
+        logOf([&] { EXPECT_TRUE(attract->watchInput(&engine, key(Input::Kind::KeyDown, InputAction::None))); });
+        EXPECT_EQ(menu().screen, MenuState::mainScreen);
+        EXPECT_EQ(menu().selection, 2) << "the highlight where it was";
+    }
+    // A best run of the player's own comes before any demo.
+    put(ReplayFile::bestRunPath(watchedLevel, true), watchedLevel, true);
+    while (frame()) {
+    }
+    EXPECT_EQ(static_cast<ActionState*>(engine.state.get())->playback->path(), "./data/dat/replays/map3-hard.rpl");
+    EXPECT_EQ(readFile(SaveData::path), saved);
+}
+
+}  // namespace
