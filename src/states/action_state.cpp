@@ -69,6 +69,7 @@ constexpr Message brokenReplayMessage{220, 290, "This run no longer plays back h
 constexpr int replayLabelX = 330;
 constexpr int replayLabelY = 20;
 constexpr Message watchHint{250, 575, "Hold Right: 4x   Space: pause   Esc: back", 0.8f};
+constexpr Message attractHint{300, 575, "Any key: back to the menu", 0.8f};
 
 // Watching: holding Right plays four times as fast; a slow real frame owes the run no more than
 // this, so that the run does not leap after a stall.
@@ -396,8 +397,8 @@ void ActionState::drawWatching(GameEngine* engine) const
     printText(*engine->textures, replayLabelX, replayLabelY, label, 1, 0.0f, 1.0f);
     if (watching.broken) {
         print(engine, brokenReplayMessage);
-    } else if (!watching.anyKeyLeaves) {
-        print(engine, watchHint);
+    } else {
+        print(engine, watching.anyKeyLeaves ? attractHint : watchHint);
     }
 }
 
