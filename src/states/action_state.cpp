@@ -137,7 +137,7 @@ void ActionState::init(GameEngine* engine)
     pause();
     engine->soundSystem->playMusic(hat->hardMode ? hardMusic : easyMusic);
     std::vector<ReplaySample> bestRun;
-    if (withGhost && ReplayFile::readSamples(engine->level, hat->hardMode, bestRun) && !bestRun.empty()) {
+    if (ReplayFile::readSamples(engine->level, hat->hardMode, bestRun) && !bestRun.empty()) {
         ghost = std::make_unique<GhostPath>(std::move(bestRun));
     }
 }
@@ -226,9 +226,7 @@ void ActionState::retry(GameEngine* engine)
     if (hat->goalReached && finishTime == 0) {
         finish(engine);
     }
-    auto again = std::make_unique<ActionState>(leaveTo);
-    again->withGhost = withGhost;
-    engine->changeState(std::move(again));
+    engine->changeState(std::make_unique<ActionState>(leaveTo));
 }
 
 bool ActionState::keyPressed(GameEngine* engine, InputAction action)
@@ -237,6 +235,10 @@ bool ActionState::keyPressed(GameEngine* engine, InputAction action)
     if (action == InputAction::Back) {
         leave(engine);
         return true;
+    }
+    // A watched run's keys fly its hat; the viewer's options and a fresh start are the viewer's.
+    if (playback != nullptr && (action == InputAction::Retry || action == InputAction::Ghost)) {
+        return false;
     }
     if (action == InputAction::Retry) {
         retry(engine);

@@ -58,11 +58,9 @@ public:
     StateMaker leaveTo;
     // How the finished run compared, taken at the finish.
     std::unique_ptr<FinishReport> report;
-    // The best run of this level and mode, flown beside the hat; null when there is none.
+    // The best run of this level and mode, flown beside the hat; null when there is none, and in a
+    // watched run.
     std::unique_ptr<GhostPath> ghost;
-    // Whether init looks for the best run's ghost: a watched replay flies none, so whoever plays one
-    // back clears this before handing the state over.
-    bool withGhost = true;
     // Until when the notice of the ghost key shows, in lastTicks.
     std::uint32_t ghostNoticeUntil = 0;
 

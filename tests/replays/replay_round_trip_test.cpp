@@ -4,14 +4,19 @@
 // after the fullscreen switch's fresh timer, with effects off) play back just as exactly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
+#include "entities/hat.hpp"
 #include "input_track.hpp"
 #include "records/save_data.hpp"
+#include "replays/replay_playback.hpp"
 #include "replays/replay_file.hpp"
+#include "states/action_state.hpp"
 #include "states/track_flight.hpp"
+#include "trial/play_options.hpp"
 #include "support/test_support.hpp"
 
 using namespace testing_support;
@@ -135,6 +140,33 @@ TEST_F(ReplayRoundTripTest, RunsFromAnyStartPlayBackExactly)
     // The fullscreen switch makes a fresh timer: the frame count starts again at 0.
     engine.timer = std::make_unique<FrameTimer>();
     roundTrip(plan(2, true));
+}
+
+TEST_F(ReplayRoundTripTest, AWatchedRunShowsNoGhostNoComparisonAndKeepsTheViewersOptions)
+{
+    TrackFlight::End flown;
+    Replay run;
+    TrackFlight::Plan flight = plan(0, false);
+    flight.frameMs = {16};
+    logOf([&] { run = TrackFlight::fly(engine, clock, flight, flown); });
+    ASSERT_TRUE(flown.finished);
+    // Its own best run is there to be a ghost, and the player hid the ghost during the run.
+    ASSERT_TRUE(ReplayFile::write(ReplayFile::bestRunPath(0, false), run));
+    const auto later =
+        std::find_if(run.events.begin(), run.events.end(), [](const ReplayEvent& e) { return e.frame > 1; });
+    run.events.insert(later, ReplayEvent{1, Input::Kind::KeyDown, InputAction::Ghost});
+    ActionState watched({}, std::make_unique<ReplayPlayback>(run, "(watched run)"));
+    logOf([&] {
+        watched.init(&engine);
+        watched.playOut(&engine);
+    });
+    EXPECT_TRUE(watched.watchMatched());
+    EXPECT_TRUE(watched.hat->goalReached);
+    EXPECT_EQ(watched.ghost, nullptr);
+    EXPECT_EQ(watched.report, nullptr) << "no difference and no medal";
+    EXPECT_TRUE(engine.playOptions().ghostShown);
+    EXPECT_FALSE(std::filesystem::exists(PlayOptions::path));
+    logOf([&] { watched.cleanup(&engine); });
 }
 
 }  // namespace
