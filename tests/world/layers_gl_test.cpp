@@ -95,8 +95,10 @@ TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEffectsThenEntitiesDrawBetweenLevel
     }
     const auto ember = [](const Rgb& seen) { return seen[0] > 100 && seen[0] < 150 && seen[2] == 0; };
 
+    // What a state draws under the objects (the ghost) comes before them, and only while it runs.
+    const auto underObjects = [this] { journal.push_back("under"); };
     engine.state->pause();
-    world.draw(&engine);
+    world.draw(&engine, underObjects);
     EXPECT_TRUE(journal.empty()) << "paused: only the level layers";
     expectNear(pixelAt(280, 280), {0, 0, 0}, "no entity while paused");
     expectNear(pixelAt(16, 400), red, "column 0 alone");
@@ -105,8 +107,8 @@ TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEffectsThenEntitiesDrawBetweenLevel
     expectNear(pixelAt(310, 310), {0, 0, 0}, "no effect while paused");
 
     engine.state->resume();
-    world.draw(&engine);
-    EXPECT_EQ(journal, (Journal{"A draw"}));
+    world.draw(&engine, underObjects);
+    EXPECT_EQ(journal, (Journal{"under", "A draw"}));
     expectNear(pixelAt(280, 280), blue, "the entity");
     expectNear(pixelAt(220, 220), {0, 255, 0}, "the foreground over it");
     EXPECT_TRUE(ember(pixelAt(32, 416)) && ember(pixelAt(310, 310))) << "effects over the level's pieces";
