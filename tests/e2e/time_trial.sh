@@ -18,30 +18,50 @@ write_levels() {
   printf '\x02' | dd of="$work/data/maps/map0.mp" bs=1 seek=$((objects + 10 * rows + 12)) conv=notrunc status=none
 }
 
-# The right half of the line under the finish message, clear of the falling hat (x y w h), and
-# the share of it in the tomato red of a slower run's difference.
-difference_line="400 303 140 14"
+# The right end of the line under the finish message, clear of the falling hat (x y w h), and
+# the share of it in the tomato red of a slower run's difference: the embers (no blue) and the
+# failure's darker red are not that colour.
+difference_line="450 303 90 14"
 # The red line under the failure message.
 failure_line="250 296 360 14"
 redness() {
   convert "$work/$1" -crop "${4}x${5}+${2}+${3}" +repage -fx 'r > 0.75 && g < 0.5 && b < 0.5' -format "%[fx:mean]" info:
 }
+tomato() {
+  convert "$work/$1" -crop "${4}x${5}+${2}+${3}" +repage -fx 'r > 0.85 && g > 0.2 && g < 0.5 && b > 0.18 && b < 0.45' \
+    -format "%[fx:mean]" info:
+}
 
 menus() { grep -cxF ": Moving to state MenuState" "$work/gamelog.txt"; }
 
-# Shoots the level until the menu comes back and prints the reddest the region got in a shot
-# taken before it did.
-reddest() {
-  local before best=0 level i=0
+# Shoots the level until the menu comes back and prints the most tomato red the region got in a
+# shot taken before it did. The finish shows for only 2 s: the shots are measured afterwards, so that a
+# loaded machine still takes several while it shows.
+most_tomato() {
+  local before best=0 level i=0 shot shots=()
   before=$(menus)
   while [ "$(menus)" = "$before" ] && [ $i -lt 50 ]; do
     i=$((i + 1))
     shoot "poll$i.png"
     [ "$(menus)" = "$before" ] || break
-    level=$(redness "poll$i.png" "$@")
+    shots+=("poll$i.png")
+  done
+  for shot in "${shots[@]}"; do
+    level=$(tomato "$shot" "$@")
     best=$(awk -v a="$best" -v b="$level" 'BEGIN { print (b > a ? b : a) }')
   done
   echo "$best"
+}
+
+# Waits up to the given seconds for the failure's red line, shooting now and then.
+wait_for_failure() {
+  local i
+  for i in $(seq $(($1 * 2))); do
+    shoot "burst$i.png"
+    awk -v r="$(redness "burst$i.png" $failure_line)" 'BEGIN { exit !(r > 0.05) }' && return 0
+    sleep 0.5
+  done
+  fail "no failure shown after the burst"
 }
 
 own_display
@@ -55,7 +75,7 @@ press Return Return
 wait_for_log_line ": Moving to state ActionState" 1 10
 sleep 0.5
 press x
-first=$(reddest $difference_line)
+first=$(most_tomato $difference_line)
 record=$(int32_at "$save" 0)
 [ "$record" != 0 ] || fail "no record after the first finish"
 
@@ -67,9 +87,9 @@ wait_for_log_line ": Moving to state ActionState" 2 10
 sleep 0.5
 window=$(xdotool search --name "Fezzle Flyer Deluxe" | head -n 1)
 xdotool mousemove --window "$window" 400 300 keydown Up sleep 0.6 keyup Up
-second=$(reddest $difference_line)
+second=$(most_tomato $difference_line)
 [ "$(int32_at "$save" 0)" = "$record" ] || fail "the slower run changed the record"
-awk -v a="$first" -v b="$second" 'BEGIN { exit !(a < 0.03 && b > 0.08) }' ||
+awk -v a="$first" -v b="$second" 'BEGIN { exit !(a < 0.03 && b > 0.06) }' ||
   fail "no difference line under the slower finish (first $first, second $second)"
 
 wait_for_log_line ": Moving to state MenuState" 3 10
@@ -79,9 +99,8 @@ wait_for_log_line ": Moving to state ActionState" 3 10
 sleep 0.5
 press x
 # Gas rises by itself: from half full the hat bursts after about 4.4 s.
-sleep 6
-shoot burst.png
-awk -v r="$(redness burst.png $failure_line)" 'BEGIN { exit !(r > 0.05) }' || fail "no failure shown after the burst"
+sleep 4
+wait_for_failure 20
 press r
 wait_for_log_line ": Moving to state ActionState" 4 10
 [ "$(menus)" = 3 ] || fail "a menu came between the burst and the retry"
