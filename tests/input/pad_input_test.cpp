@@ -97,6 +97,17 @@ TEST_F(PadInputTest, EveryDPadPositionHoldsItsDirectionsAndButtonsMeanTheirKeysI
         }
         run({pressed, released});
     }
+    // In the menu the stick and the D-pad step once per push; Right there watches a level's best run.
+    run({{padAxis(1, -20000), {{down, InputAction::Up}}},
+         {padAxis(1, -8000), {}},
+         {padAxis(1, -20000), {}},
+         {padAxis(1, -3000), {{up, InputAction::Up}}},
+         {padAxis(1, 11000), {{down, InputAction::Down}}},
+         {padAxis(1, 0), {{up, InputAction::Down}}},
+         {padHat(SDL_HAT_RIGHTDOWN), {{down, InputAction::Watch}, {down, InputAction::Down}}},
+         {padHat(SDL_HAT_CENTERED), {{up, InputAction::Watch}, {up, InputAction::Down}}}},
+        InputColumn::Menu);
+
     // Corner to corner lets go first; a second hat is not the D-pad.
     run({{padHat(SDL_HAT_LEFTUP), {{down, left}, {down, thrust}}},
          {padHat(SDL_HAT_RIGHTDOWN), {{up, left}, {up, thrust}, {down, right}, {down, none}}},

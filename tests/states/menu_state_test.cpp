@@ -1,11 +1,9 @@
-// The menu driven by synthetic key events on a headless engine: wrap-around, the level list's
-// length and start, Escape's steps, the quit confirmation, the settings switches and what reaches
-// the save file, the click sound, starting a level, and the particles behind it all.
+// The menu driven by synthetic key events on a headless engine: where it opens, its keys and what
+// reaches the save file, starting a level, and the particles behind it all.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <typeinfo>
 #include <initializer_list>
@@ -19,6 +17,7 @@
 #include "entities/ember_effect.hpp"
 #include "entities/rising_picture_effect.hpp"
 #include "states/menu_state.hpp"
+#include "support/event_queue_test.hpp"
 #include "support/sdl_events.hpp"
 #include "support/sound_probe.hpp"
 #include "support/test_support.hpp"
@@ -29,13 +28,11 @@ namespace {
 
 constexpr int clickSound = 7;
 
-class MenuStateTest : public ::testing::Test {
+class MenuStateTest : public EventQueueTest {
 protected:
     void SetUp() override
     {
-        // The event queue needs SDL's video part, which the dummy driver gives without a display.
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        EventQueueTest::SetUp();
         engine.initHeadless();
     }
     void TearDown() override
@@ -94,7 +91,7 @@ TEST_F(MenuStateTest, EveryScreenWrapsBothWaysWithArrowsAndLetters)
     }
 }
 
-TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
+TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheModeAndChoosingOneHandsOverAtOnce)
 {
     logOf([&] { engine.changeState(std::make_unique<MenuState>()); });
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 0})) << "a menu made by a level keeps the list";
@@ -108,6 +105,18 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
     press({SDLK_UP});
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 6}));
 
+    // A menu made for a screen and entry opens there, the entry held to the screen's.
+    const std::tuple<int, int, int> openings[] = {
+        // screen, entry asked for, entry shown
+        {MenuState::mainScreen, MenuState::recordsEntry, MenuState::recordsEntry},
+        {MenuState::levelScreen, 2, 2},
+        {MenuState::levelScreen, 9, 6},  // six open levels and the back entry
+        {MenuState::settingsScreen, -3, 0}};
+    for (const auto& [screen, asked, shown] : openings) {
+        logOf([&, screen = screen, asked = asked] { engine.changeState(std::make_unique<MenuState>(screen, asked)); });
+        EXPECT_EQ(at(), (std::pair{screen, shown})) << screen << " " << asked;
+    }
+
     // The mode switch is kept in memory only and changes the list when it is next opened.
     menu()->setScreen(MenuState::mainScreen);
     press({SDLK_UP, SDLK_UP, SDLK_RETURN});
@@ -120,21 +129,14 @@ TEST_F(MenuStateTest, TheLevelListOpensOnTheHighestOpenLevelOfTheCurrentMode)
     recordLevels(18, SaveData::levelsPerMode);
     menu()->setScreen(MenuState::levelScreen);
     EXPECT_EQ(at(), (std::pair{MenuState::levelScreen, 17})) << "a finished mode offers all 18";
-}
 
-TEST_F(MenuStateTest, AMenuMadeForAScreenAndEntryOpensThereWithTheEntryHeldToTheScreen)
-{
-    recordLevels(3);
-    const std::tuple<int, int, int> openings[] = {
-        // screen, entry asked for, entry shown
-        {MenuState::mainScreen, MenuState::recordsEntry, MenuState::recordsEntry},
-        {MenuState::levelScreen, 2, 2},
-        {MenuState::levelScreen, 9, 4},  // four open levels and the back entry
-        {MenuState::settingsScreen, -3, 0}};
-    for (const auto& [screen, asked, shown] : openings) {
-        logOf([&, screen = screen, asked = asked] { engine.changeState(std::make_unique<MenuState>(screen, asked)); });
-        EXPECT_EQ(at(), (std::pair{screen, shown})) << screen << " " << asked;
-    }
+    press({SDLK_UP, SDLK_RETURN, SDLK_ESCAPE});
+    ASSERT_NE(engine.state, nullptr);
+    EXPECT_EQ(engine.state->name, "ActionState");
+    EXPECT_EQ(engine.level, 16) << "the one highlighted";
+    SDL_Event left;
+    ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
+    EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
 }
 
 TEST_F(MenuStateTest, EscapeOnTheMainMenuPointsAtQuitThenAsksThenEndsTheConfirmationGoesBackAndOnlyActivationsClick)
@@ -192,45 +194,6 @@ TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
     press({SDLK_RETURN, SDLK_ESCAPE});
     EXPECT_FALSE(engine.soundSystem->musicOff) << "switched on again, in force without saving";
     EXPECT_EQ(readFile("data/dat/game.dat")[148], 1);
-}
-
-TEST_F(MenuStateTest, ChoosingALevelHandsOverAtOnceAndLeavesTheRestOfTheQueue)
-{
-    recordLevels(2);
-    enterMenu();
-    press({SDLK_RETURN, SDLK_UP, SDLK_RETURN, SDLK_ESCAPE});
-    ASSERT_NE(engine.state, nullptr);
-    EXPECT_EQ(engine.state->name, "ActionState");
-    EXPECT_EQ(engine.level, 1) << "the list opened on level 3, Up chose level 2";
-    SDL_Event left;
-    ASSERT_EQ(SDL_PollEvent(&left), 1) << "Escape stays queued for the level";
-    EXPECT_EQ(left.key.keysym.sym, SDLK_ESCAPE);
-}
-
-TEST_F(MenuStateTest, ThePadStepsOncePerPushChoosesWithItsFirstButtonAndGoesBackWithItsSecond)
-{
-    enterMenu();
-    const std::vector<std::pair<SDL_Event, int>> steps = {// what the pad does, the main menu's entry then
-                                                          {padAxis(1, -20000), 5},
-                                                          {padAxis(1, -8000), 5},
-                                                          {padAxis(1, -20000), 5},  // one push
-                                                          {padAxis(1, -3000), 5},
-                                                          {padAxis(1, -11000), 4},
-                                                          {padAxis(1, 11000), 5},
-                                                          {padAxis(1, 0), 5},
-                                                          {padHat(SDL_HAT_DOWN), 0},
-                                                          {padHat(SDL_HAT_RIGHTDOWN), 0},
-                                                          {padHat(SDL_HAT_CENTERED), 0},
-                                                          {padHat(SDL_HAT_DOWN), 1},
-                                                          {padButton(1, true), MenuState::quitEntry}};
-    for (const auto& [event, entry] : steps) {
-        pushEvent(event);
-        logOf([&] { engine.handleEvents(); });
-        EXPECT_EQ(at(), (std::pair{MenuState::mainScreen, entry})) << "entry " << entry;
-    }
-    pushEvent(padButton(0, true));
-    logOf([&] { engine.handleEvents(); });
-    EXPECT_EQ(at(), (std::pair{MenuState::quitScreen, 0}));
 }
 
 TEST_F(MenuStateTest, EveryTwelfthFrameSendsUpTwoBubblesAndDownAnEmberEvery480thAPictureAllAtHalfSpeed)
