@@ -63,10 +63,8 @@ TEST_F(FrameLoopGlTest, AFrameClearsUpdatesDrawsReadsItsEventsAndThenShowsWhatWa
         runFrame(engine);
         EXPECT_EQ(shownPixelAt(400, 300), blue) << "shown after the events, frame " << frame;
     }
-    const std::vector<std::string> pass = {"update, cleared", "draw", "events, drawn"};
-    std::vector<std::string> twice = pass;
-    twice.insert(twice.end(), pass.begin(), pass.end());
-    EXPECT_EQ(seen, twice);
+    EXPECT_EQ(seen, (std::vector<std::string>{"update, cleared", "draw", "events, drawn", "update, cleared", "draw",
+                                              "events, drawn"}));
 }
 
 }  // namespace

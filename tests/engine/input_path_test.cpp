@@ -15,15 +15,12 @@ using namespace testing_support;
 
 namespace {
 
-class InputPathTest : public EventQueueTest {
-protected:
-    GameEngine engine;
-};
-
+using InputPathTest = EventQueueTest;
 using Taken = std::pair<Input::Kind, InputAction>;
 
 TEST_F(InputPathTest, TakesEventsInOrderPassesOverWhatMeansNothingAndStopsWhenTheStateIsLeft)
 {
+    GameEngine engine;
     pushFocus(SDL_APPINPUTFOCUS, 1);
     pushKey(SDLK_q);
     pushBare(SDL_MOUSEMOTION);
