@@ -1,6 +1,5 @@
-// The menu drawn by a real engine from one-colour fixture sheets, so a pixel tells which picture
-// lies there: the settings marks (the frame-rate one reads its flag the other way), the mode entry;
-// and every page's texts as drawn. (The frame-rate counter is the end-to-end fps run's.)
+// The menu drawn by a real engine from one-colour fixture sheets, so a pixel tells which picture lies
+// there, and every page's texts as drawn. (The frame-rate counter is the end-to-end fps run's.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,7 +66,7 @@ protected:
     MenuState* menu = nullptr;
 };
 
-TEST_F(MenuScreensGlTest, SettingsMarksShowWhatIsOnAndTheFrameRateFlagReadsTheOtherWay)
+TEST_F(MenuScreensGlTest, SettingsMarksShowWhatIsOnTheFrameRateFlagReadsTheOtherWayAndTheModeEntryItsMode)
 {
     engine.toggleMusic();
     show(MenuState::settingsScreen, MenuState::saveEntry);
@@ -80,6 +79,13 @@ TEST_F(MenuScreensGlTest, SettingsMarksShowWhatIsOnAndTheFrameRateFlagReadsTheOt
     show(MenuState::settingsScreen, MenuState::saveEntry);
     EXPECT_EQ(markOf(MenuState::fpsEntry), 'g');
     EXPECT_EQ(markOf(MenuState::effectsEntry), 'r');
+
+    for (const auto& [hard, bluish] : {std::pair{0, true}, std::pair{1, false}}) {
+        engine.saveData->hardMode = static_cast<std::uint8_t>(hard);
+        show(MenuState::mainScreen, 0);
+        const Rgb seen = pixelAt(400, 472);
+        EXPECT_EQ(seen[2] > seen[0], bluish) << (hard ? "hard: kuva21.png" : "easy: kuva19.png");
+    }
 }
 
 // A line as the reader describes it, from the values a page is written with.
@@ -198,16 +204,6 @@ TEST_F(MenuTextsGlTest, TheLevelRowsLightTheChosenOneAndTheCreditLinesFadeInThei
     while (static_cast<int>(std::cos(static_cast<float>(ticks) * 0.001f)) != -1) ++ticks;
     engine.timer->lastTicks = ticks;
     EXPECT_TRUE(shownTexts(MenuState::mainScreen).empty()) << "at " << ticks << " ms";
-}
-
-TEST_F(MenuScreensGlTest, TheModeEntryShowsTheModeInForce)
-{
-    for (const auto& [hard, bluish] : {std::pair{0, true}, std::pair{1, false}}) {
-        engine.saveData->hardMode = static_cast<std::uint8_t>(hard);
-        show(MenuState::mainScreen, 0);
-        const Rgb seen = pixelAt(400, 472);
-        EXPECT_EQ(seen[2] > seen[0], bluish) << (hard ? "hard: kuva21.png" : "easy: kuva19.png");
-    }
 }
 
 }  // namespace
