@@ -53,14 +53,9 @@ CollisionPictures testPictures()
 struct Fixture {
     testing_support::TempDir dir;
     CollisionPictures pictures = testPictures();
-    std::vector<std::string> rows = floorRows();
+    std::vector<std::string> rows = std::vector<std::string>(MapData::rows);
 
-    static std::vector<std::string> floorRows()
-    {
-        std::vector<std::string> rows(MapData::rows, "");
-        rows[23] = rows[24] = std::string(MapData::columns, '#');
-        return rows;
-    }
+    Fixture() { rows[23] = rows[24] = std::string(MapData::columns, '#'); }
     MapData compile(const std::string& lines) const
     {
         std::string text = "background 0\n" + lines + "map\n";
@@ -70,10 +65,6 @@ struct Fixture {
     std::string fault(const std::string& lines) const
     {
         return testing_support::faultOf<LevelError>([&] { compile(lines); });
-    }
-    bool clean(const MapData& map) const
-    {
-        return CoverageReport::measure(map, CoverageMap(map.pieces, pictures)).clean();
     }
 };
 
@@ -106,7 +97,7 @@ TEST(TileRule, CoversSolidBlocksWithCappedTilesAndReportsWhatItCannot)
     // overlapping a tile upwards (nothing at 20,14). The floor: capped 64 tiles along row 23.
     EXPECT_THAT(piecesAt(map, {{20, 10}, {24, 10}, {20, 14}, {20, 13}, {0, 23}, {1, 23}}),
                 testing::ElementsAre(42, 32, 0, 31, 32, 0));
-    EXPECT_TRUE(level.clean(map));
+    EXPECT_TRUE(CoverageReport::measure(map, CoverageMap(map.pieces, level.pictures)).clean());
 
     // A column one cell wide cannot take a tile: the fault points at its map cell.
     level.rows[5] = level.rows[6] = std::string(30, '.') + "#";

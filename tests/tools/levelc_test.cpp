@@ -121,9 +121,8 @@ TEST(MapFile, KeepsTheFieldOrderAndByteLayoutOfTheGameAndRefusesBlocksItCannotPl
 
 TEST(LevelSource, ReadsTheGridWithItsLegend)
 {
-    std::string row(MapData::columns, '.');
-    row.replace(0, 6, "#STsWt");
-    const MapData map = compileText(source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", row));
+    const MapData map = compileText(
+        source("version 7\nparallax 2 at 5,6\nforeground 3 at 2,5 mirrored\n", "#STsWt" + freeRow.substr(6)));
     // Version, style, the terrain under '#' and 'S', parallax, mirrored foreground, then the objects of the row.
     std::vector<int> cells = {map.version,           map.backgroundStyle,    map.terrain[at(0, 3)],
                               map.terrain[at(1, 3)], map.parallax[at(5, 6)], map.foreground[at(2, 5)]};

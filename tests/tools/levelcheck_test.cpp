@@ -17,13 +17,6 @@
 
 namespace {
 
-std::string trackFault(const std::string& text)
-{
-    return testing_support::faultOf<LevelError>([&] { InputTrack::parse(text, "t.track"); });
-}
-
-}  // namespace
-
 TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns)
 {
     InputTrack track;
@@ -43,10 +36,9 @@ TEST(InputTrack, KeepsEveryFrameThroughItsRunLengthTextAndNamesBadRuns)
                                      {"4 TX\n", "t.track:1:4: 'X' is no key (L,"},
                                      {"4 T-\n", "t.track:1:4: '-' "},
                                      {"4 T R\n", "t.track:1:5: unexpected text after the keys"}})
-        EXPECT_THAT(trackFault(bad), testing::StartsWith(fault));
+        EXPECT_THAT(testing_support::faultOf<LevelError>([&] { InputTrack::parse(bad, "t.track"); }),
+                    testing::StartsWith(fault));
 }
-
-namespace {
 
 // Everything a frame of play leaves behind that the next frame reads, as one line per frame: each
 // entity's kind, box and life, the hat's flight and gas, the effects' places and the random state.
@@ -54,10 +46,9 @@ std::string frameState(const LevelRun& run)
 {
     std::ostringstream line;
     line << std::hexfloat;
-    for (const Entity* e : run.world->objects) {
+    for (const Entity* e : run.world->objects)
         line << e->type << (e->alive ? '+' : '-') << e->position.x << ',' << e->position.y << ' ' << e->width << 'x'
              << e->height << ';';
-    }
     const Hat& hat = *run.hat;
     line << hat.velocityX << ',' << hat.velocityY << ',' << hat.angle << ' ' << hat.pressure << '/' << hat.capacity
          << ' ' << hat.levelTime << ';';
@@ -90,9 +81,8 @@ Played play(int level, int draws)
         run.step(track.at(static_cast<std::size_t>(run.frames)));
         for (int i = 0; i < draws; ++i) run.world->draw(&run.engine);
         played.frames.push_back(frameState(run));
-        for (const Entity* e : run.world->objects) {
+        for (const Entity* e : run.world->objects)
             played.blowerReared |= e->type == typeId(EntityType::BubbleBlower) && e->height > 182.0f;
-        }
         played.fadingBumperGone |= fadingBumpers() < startingBumpers;
     }
     return played;
@@ -100,9 +90,8 @@ Played play(int level, int draws)
 
 TEST(LevelRun, ALevelPlaysTheSameFrameForFrameWhetherItsFramesAreDrawnOnceTwiceOrNotAtAll)
 {
-    if (!testing_support::fileExists(std::string(FEZZLE_DATA_DIR) + "/maps/map14.mp")) {
+    if (!testing_support::fileExists(std::string(FEZZLE_DATA_DIR) + "/maps/map14.mp"))
         GTEST_SKIP() << "no built maps under " << FEZZLE_DATA_DIR;
-    }
     // map7 has blowers; on map14 the hat also brings a fading bumper to its end.
     bool reared = false, gone = false;
     for (const int level : {7, 14}) {

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops)
+TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoopsAndRunsOnOnlyPastOpenSides)
 {
     // Rows, loops, corners and the area of all loops together, signed: a hole winds the other way, so fills
     // leave it clear.
@@ -35,12 +35,7 @@ TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoops)
         EXPECT_EQ(corners, cornerCount);
         EXPECT_DOUBLE_EQ(std::abs(twiceArea / 2.0), area);
     }
-}
-
-// That open sides carry a beam's outline past its edge shows in the built tiles, opaque edge to edge.
-TEST(CellMaskOutline, OpenSidesPushTheOutlinePastTheEdge)
-{
-    // Only cells that reach an open side are carried on past it.
+    // An open side carries the outline on past the edge, but only from the cells that reach it.
     CellMask step({"#..", "###"});
     step.setOpenSides("B");
     EXPECT_TRUE(step.solidOrJoined(0, 2));

@@ -9,11 +9,6 @@
 namespace synth {
 namespace {
 
-std::string tempPath(const std::string& name)
-{
-    return ::testing::TempDir() + name;
-}
-
 TEST(SoundFiles, WavRoundTripClampingAndDamage)
 {
     AudioBuffer b;
@@ -21,7 +16,7 @@ TEST(SoundFiles, WavRoundTripClampingAndDamage)
     for (int i = 0; i < 2000; ++i) b.samples.push_back(0.5f * std::sin(0.0627f * static_cast<float>(i)));
     b.samples[10] = 1.7f;  // beyond full scale: clamped, never wrapped round
     b.samples[11] = -1.7f;
-    const std::string path = tempPath("round.wav");
+    const std::string path = ::testing::TempDir() + "round.wav";
     ASSERT_TRUE(writeWav(path, b));
     const AudioBuffer back = readWav(path);
     ASSERT_TRUE(back.channels == 2 && back.samples.size() == b.samples.size());
@@ -36,7 +31,7 @@ TEST(SoundFiles, WavRoundTripClampingAndDamage)
         std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<long>(keep));
         EXPECT_TRUE(readWav(path).samples.empty()) << "cut to " << keep << " bytes";
     }
-    EXPECT_FALSE(writeWav(tempPath("no/such/dir/x.wav"), b));
+    EXPECT_FALSE(writeWav(::testing::TempDir() + "no/such/dir/x.wav", b));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // A single note: the right pitch from every waveform and the same noise for the same note.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "pitch.hpp"
 #include "sample_rate.hpp"
 #include "voice.hpp"
