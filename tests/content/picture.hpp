@@ -25,12 +25,13 @@ struct Box {
 };
 
 struct Picture {
-    int width = 0, height = 0, bytesPerPixel = 0;
+    int width = 0, height = 0;
     std::vector<Rgba> pixels;
     const Rgba& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     Box whole() const { return {0, 0, width, height}; }
 };
 
+// The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
 inline Picture readPicture(const std::string& file)
 {
     Picture picture;
@@ -40,7 +41,10 @@ inline Picture readPicture(const std::string& file)
     if (!s) return picture;
     picture.width = s->w;
     picture.height = s->h;
-    const int bytes = picture.bytesPerPixel = s->format->BytesPerPixel;
+    const int bytes = s->format->BytesPerPixel;
+    const auto powerOfTwo = [](int v) { return v > 0 && (v & (v - 1)) == 0; };
+    EXPECT_TRUE(bytes == 3 || bytes == 4) << file << ": " << bytes << " bytes per pixel";
+    EXPECT_TRUE(powerOfTwo(s->w) && powerOfTwo(s->h)) << file << " is " << s->w << "x" << s->h;
     for (int y = 0; y < s->h; ++y)
         for (int x = 0; x < s->w; ++x) {
             Uint32 value = 0;
@@ -49,14 +53,6 @@ inline Picture readPicture(const std::string& file)
             SDL_GetRGBA(value, s->format, &p.r, &p.g, &p.b, &p.a);
         }
     return picture;
-}
-
-// The game's loader drops anything but 8-bit RGB and RGBA without a word, and GL wants power-of-two sides.
-inline void expectLoadsAsTheGameLoads(const std::string& file, const Picture& p)
-{
-    const auto powerOfTwo = [](int v) { return v > 0 && (v & (v - 1)) == 0; };
-    EXPECT_TRUE(p.bytesPerPixel == 3 || p.bytesPerPixel == 4) << file << ": " << p.bytesPerPixel << " bytes per pixel";
-    EXPECT_TRUE(powerOfTwo(p.width) && powerOfTwo(p.height)) << file << " is " << p.width << "x" << p.height;
 }
 
 }  // namespace content

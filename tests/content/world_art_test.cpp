@@ -74,7 +74,6 @@ TEST(WorldArt, EveryPictureLoadsAsTrueColourAtItsPowerOfTwoSize)
 {
     auto check = [](const std::string& file, const Rect& drawn) {
         const Picture p = readPicture(file);
-        expectLoadsAsTheGameLoads(file, p);
         EXPECT_TRUE(p.width == pictureSide(drawn.w) && p.height == pictureSide(drawn.h))
             << file << " is " << p.width << "x" << p.height << ", drawn " << drawn.w << "x" << drawn.h;
     };
