@@ -14,7 +14,7 @@ std::vector<int> asInts(Rect r)
     return {r.x, r.y, r.w, r.h};
 }
 
-TEST(LayerGeometryTest, BackgroundFollowsTheViewAndShowsOnePointThreeTimesAsMuch)
+TEST(LayerGeometryTest, BackgroundFollowsTheViewShowingOnePointThreeTimesAsMuchAndParallaxPiecesShift)
 {
     const Rect start{0, 0, 800, 600};
     const LevelFrame atStart = levelFrame(start, levelBounds);
@@ -31,12 +31,9 @@ TEST(LayerGeometryTest, BackgroundFollowsTheViewAndShowsOnePointThreeTimesAsMuch
 
     EXPECT_EQ(asInts(backgroundDestination(levelFrame(Rect{-50, -30, 800, 600}, levelBounds))),
               (std::vector<int>{50, 30, 801, 601}));
-}
-
-TEST(LayerGeometryTest, ParallaxPiecesShiftByOnePointOneTimesTheView)
-{
-    const Rect view{4800, 100, 800, 600};
-    EXPECT_EQ(asInts(parallaxDestination(Rect{5000, 300, 400, 400}, view)), (std::vector<int>{-280, 190, 400, 400}));
+    // Parallax pieces shift by 1.1 times the view.
+    EXPECT_EQ(asInts(parallaxDestination(Rect{5000, 300, 400, 400}, Rect{4800, 100, 800, 600})),
+              (std::vector<int>{-280, 190, 400, 400}));
 }
 
 }  // namespace

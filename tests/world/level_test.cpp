@@ -139,7 +139,7 @@ protected:
     Level level;
 };
 
-TEST_F(TerrainTest, SolidCellsUnderASamplePointStopAnEntity)
+TEST_F(TerrainTest, SolidCellsUnderASamplePointStopAnEntityAndTheLevelRectangleIsAWallWithItsEdgesInside)
 {
     EXPECT_FALSE(collidesAt(100, 100));
     level.terrainGrid[Level::cellIndex(3, 3)] = 1;
@@ -150,22 +150,16 @@ TEST_F(TerrainTest, SolidCellsUnderASamplePointStopAnEntity)
     std::fill_n(level.terrainGrid.begin() + Level::cellIndex(2, 0), Level::rows, 1);
     EXPECT_FALSE(collidesAt(0, 300, 100));
     EXPECT_TRUE(collidesAt(0, 300, 64));
-}
 
-TEST_F(TerrainTest, TheLevelRectangleIsAWallWithItsEdgesInside)
-{
     // -0.5 truncates to 0; right and bottom edges exactly on 12000 and 800 are inside.
     EXPECT_FALSE(collidesAt(-0.5f, 100) || collidesAt(11970, 100) || collidesAt(100, 770));
     EXPECT_TRUE(collidesAt(-1.0f, 100) && collidesAt(11971, 100) && collidesAt(100, 771) && collidesAt(100, -1.0f));
     EXPECT_TRUE(collidesAt(std::numeric_limits<float>::quiet_NaN(), 100)) << "no number is nowhere inside";
     EXPECT_TRUE(collidesAt(100, 100, 1e20f)) << "beyond int is outside";
-}
 
-TEST_F(TerrainTest, SamplesOnTheFarEdgesLookPastTheGridAndFindFreeCells)
-{
     level.terrainGrid.fill(1);
     level.foregroundGrid.fill(1);  // what lies in memory after the terrain grid
-    EXPECT_FALSE(collidesAt(12000, 800, 0)) << "column 375 and row 25 count as free";
+    EXPECT_FALSE(collidesAt(12000, 800, 0)) << "samples on the far edges: column 375 and row 25 count as free";
     EXPECT_TRUE(collidesAt(11999, 799, 1)) << "the samples left of and above the edge still count";
 }
 
