@@ -1,6 +1,5 @@
-// The hat: its flight frame for frame against the rules as written, its gas meter (pressure growth,
-// the cost of thrust, the burst), what it does on touching terrain, items, bubbles and the goal, and
-// how it meets the real objects in a world.
+// The hat: its flight frame for frame, its gas meter, and what it does on touching terrain, items,
+// bubbles, bumpers and the goal.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,13 +56,10 @@ Flight writtenFlight(Flight f, const Keys& keys, bool hard)
     // 500.9 px/s2 at the level top, 150.9 at its bottom (y 800).
     const float depth = std::min(std::max(f.y / 800.0f, 0.0f), 1.0f);
     f.velocityY += (150.9f + (1.0f - depth) * 350.0f) * dt;
-    if (hard) {
-        f.angularVelocity += (keys.left ? dt * 4.0f : 0.0f);
-        f.angularVelocity -= (keys.right ? dt * 4.0f : 0.0f);
-    } else {
-        f.angle += (keys.right ? dt * 2.8f : 0.0f);
-        f.angle -= (keys.left ? dt * 2.8f : 0.0f);
-    }
+    // Easy mode turns the hat at 2.8 rad/s; hard mode speeds its turn up by 4.0 rad/s2, the other way round.
+    float& turned = hard ? f.angularVelocity : f.angle;
+    turned += (hard ? keys.left : keys.right) ? dt * (hard ? 4.0f : 2.8f) : 0.0f;
+    turned -= (hard ? keys.right : keys.left) ? dt * (hard ? 4.0f : 2.8f) : 0.0f;
     f.angle += f.angle < 0.0f ? twoPi : 0.0f;
     f.angle -= f.angle > twoPi ? twoPi : 0.0f;
     f.velocityY = std::min(std::max(f.velocityY, -450.0f), 450.0f);
@@ -172,7 +168,7 @@ TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278WhichT
     FadingBumper bumper(40, 85);
     RisingBubble bubble(20, 20);
     hat.position.x += 3.0f;
-    setVelocity(100.0f, 0.0f);
+    hat.velocityX = 100.0f;
     for (Entity* e : std::vector<Entity*>{nullptr, &bumper, &bubble}) EXPECT_FALSE(hat.collide(&engine, e, nullptr));
     EXPECT_EQ(std::pair(hat.position.x, hat.velocityX), std::pair(hat.oldPosition.x + 3.0f, 100.0f));
     EXPECT_TRUE(bumper.touchedAt == 0xFFFFFFFFu && !bubble.popped);

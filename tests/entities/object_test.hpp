@@ -69,7 +69,6 @@ protected:
                      [kind](const Entity* entity) { return entity->type == typeId(kind); });
         return found;
     }
-    const Entity& last(EntityType kind) const { return *ofType(kind).back(); }
     // How many of the product one update of the entity at `now` makes.
     std::size_t madeBy(Entity& entity, EntityType product, std::uint32_t now, std::uint32_t frameCount = 1)
     {

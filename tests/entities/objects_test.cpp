@@ -54,7 +54,7 @@ TEST_F(ThrowerTest, ThrowsOncePerCycleFromBehindAndTurnsAtEachCycleFromPast4500O
     const SoundProbe sound(*engine.soundSystem);
     ASSERT_TRUE(sound.ready() && throwsAt(4500) == 1u);
     // Not yet in a cycle at 4500 ms: walking left, the item leaves int(437.5 + 37) from the box centre (437.5, 325).
-    const Entity& item = last(EntityType::Item);
+    const Entity& item = *ofType(EntityType::Item).back();
     EXPECT_EQ(std::pair(item.getCenterX(), item.getCenterY()), std::pair(474.0f, 325.0f));
     EXPECT_FLOAT_EQ(thrower.position.x, 400.0f - 30.0f * 0.016f);
     EXPECT_EQ(sound.plays(3), 1);
@@ -68,7 +68,7 @@ TEST_F(ThrowerTest, ThrowsOncePerCycleFromBehindAndTurnsAtEachCycleFromPast4500O
     viewRect.x = 3000;
     const float centreX = thrower.getCenterX();
     ASSERT_EQ(throwsAt(5502), 1u);
-    EXPECT_EQ(last(EntityType::Item).getCenterX(), static_cast<float>(static_cast<int>(centreX - 37.0f)));
+    EXPECT_EQ(ofType(EntityType::Item).back()->getCenterX(), static_cast<float>(static_cast<int>(centreX - 37.0f)));
     EXPECT_EQ(sound.totalPlays(), 1) << "a throw off screen is silent";
     for (std::uint32_t now = 5518; now < 9001; now += 16) ASSERT_EQ(throwsAt(now), 0u) << "one throw per cycle";
     throwsAt(9002);
