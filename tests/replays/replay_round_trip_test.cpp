@@ -1,11 +1,11 @@
-// Every stored track of every level and mode flown through the action state with uneven frames,
-// recorded, written, read back and played: each frame the same, the same end, the same generator
-// state after it. And runs started from other places (after time in the menu, after a watched run,
-// after the fullscreen switch's fresh timer, with effects off) play back just as exactly.
+// Every stored track of every level and mode flown through the action state with uneven frames and
+// from several kinds of start, recorded, written, read back and played: each frame the same, the same
+// end, the same generator state after it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
@@ -28,9 +28,8 @@ const std::vector<std::uint32_t> unevenFrames = {16, 23, 40, 17, 31, 16, 16, 28,
 
 std::string trackPath(int level, bool hardMode)
 {
-    char name[64];
-    std::snprintf(name, sizeof name, "/map%02d-%s.track", level, hardMode ? "hard" : "easy");
-    return std::string(FEZZLE_TRACKS_DIR) + name;
+    return std::string(FEZZLE_TRACKS_DIR) + "/map" + (level < 10 ? "0" : "") + std::to_string(level) +
+           (hardMode ? "-hard" : "-easy") + ".track";
 }
 
 class ReplayRoundTripTest : public ::testing::Test {
@@ -76,22 +75,17 @@ protected:
         // At most 64 KB a minute of play, paused frames not counted.
         EXPECT_LE(std::filesystem::file_size(path) * 60000, 65536u * static_cast<std::uintmax_t>(flown.levelTime));
         // Watching leaves the player's records, save file, settings and generator as they were.
-        const auto record = engine.saveData->toBytes();
-        const auto saveFile = readFile(SaveData::path);
-        const bool effectsOff = engine.effects->effectsOff;
-        const GameRandom::State random = GameRandom::shared().state();
+        const auto kept = [&] {
+            return std::tuple(engine.saveData->toBytes(), readFile(SaveData::path), engine.effects->effectsOff,
+                              GameRandom::shared().state());
+        };
+        const auto before = kept();
         TrackFlight::End played;
         logOf([&] { played = TrackFlight::play(engine, back); });
-        EXPECT_EQ(engine.saveData->toBytes(), record);
-        EXPECT_EQ(readFile(SaveData::path), saveFile);
-        EXPECT_EQ(engine.effects->effectsOff, effectsOff);
-        EXPECT_TRUE(GameRandom::shared().state() == random);
+        EXPECT_TRUE(kept() == before);
         EXPECT_TRUE(played.matched);
-        EXPECT_EQ(played.frames, flown.frames);
-        EXPECT_EQ(played.finished, flown.finished);
-        EXPECT_EQ(played.burst, flown.burst);
-        EXPECT_EQ(played.levelTime, flown.levelTime);
-        EXPECT_TRUE(played.random == flown.random);
+        EXPECT_TRUE(std::tie(played.frames, played.finished, played.burst, played.levelTime, played.random) ==
+                    std::tie(flown.frames, flown.finished, flown.burst, flown.levelTime, flown.random));
     }
 
     TempDir dir;
@@ -99,10 +93,22 @@ protected:
     GameEngine engine;
 };
 
-TEST_F(ReplayRoundTripTest, EveryStoredTrackPlaysBackFrameForFrame)
+TEST_F(ReplayRoundTripTest, EveryStoredTrackPlaysBackFrameForFrameFromAnyStart)
 {
     for (int level = 0; level < 18; ++level) {
-        for (const bool hardMode : {false, true}) roundTrip(plan(level, hardMode));
+        for (const bool hardMode : {false, true}) {
+            // Each run starts right after a watched one; some after time in the menu (the clock far on,
+            // the frame count odd, the generator moved), with effects off, or on the fresh timer the
+            // fullscreen switch makes (its frame count starts again at 0).
+            if (level == 4 && !hardMode) {
+                clock.advance(93017);
+                engine.timer->setState(FrameTimer::State{clock.now, 5003});
+                for (int i = 0; i < 1234; ++i) gameRand();
+            }
+            if (level == 2 && hardMode) engine.timer = std::make_unique<FrameTimer>();
+            engine.effects->effectsOff = level == 7 && !hardMode;
+            roundTrip(plan(level, hardMode));
+        }
     }
 }
 
@@ -121,25 +127,6 @@ TEST_F(ReplayRoundTripTest, EveryShippedDemoPlaysBackToTheToilet)
             EXPECT_EQ(played.levelTime, demo.header.finishTime);
         }
     }
-}
-
-TEST_F(ReplayRoundTripTest, RunsFromAnyStartPlayBackExactly)
-{
-    // Time in the menu: the clock far on, the frame count odd, the generator moved.
-    clock.advance(93017);
-    engine.timer->setState(FrameTimer::State{clock.now, 5003});
-    for (int i = 0; i < 1234; ++i) gameRand();
-    roundTrip(plan(4, false));
-
-    // Right after a watched run (each round trip ends with one), with effects off in the run watched.
-    engine.effects->effectsOff = true;
-    roundTrip(plan(7, true));
-    engine.effects->effectsOff = false;
-    roundTrip(plan(7, false));
-
-    // The fullscreen switch makes a fresh timer: the frame count starts again at 0.
-    engine.timer = std::make_unique<FrameTimer>();
-    roundTrip(plan(2, true));
 }
 
 TEST_F(ReplayRoundTripTest, AWatchedRunShowsNoGhostNoComparisonAndKeepsTheViewersOptions)
