@@ -2,7 +2,6 @@
 // round, held at the start before the run and at the toilet after it.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 #include "trial/ghost_path.hpp"

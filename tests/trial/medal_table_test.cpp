@@ -66,24 +66,21 @@ TEST(MedalTableTest, ReadsWhatItWritesAndRefusesAnythingElseWhole)
 
 TEST(MedalTableTest, AMissingOrDamagedFileIsLoggedOnceAndShowsNoMedals)
 {
-    for (const char* content : {static_cast<const char*>(nullptr), "fezzle-medals 1\nbroken\n"}) {
+    // No file, a damaged one, a good one; the second read is served from memory.
+    for (const auto& [content, log, medal] :
+         {std::tuple<const char*, const char*, Medal>{nullptr, "Failed to load ./data/medals.txt\n", Medal::None},
+          {"fezzle-medals 1\nbroken\n", "Failed to load ./data/medals.txt\n", Medal::None},
+          {goodTable.c_str(), "", Medal::Gold}}) {
         TempDir dir;
-        if (content != nullptr) {
-            writeText("data/medals.txt", content);
-        }
+        if (content != nullptr) writeText("data/medals.txt", content);
         GameEngine engine;
-        const std::string log = logOf([&] {
-            engine.medalTable();
-            engine.medalTable();
-        });
-        EXPECT_EQ(log, "Failed to load ./data/medals.txt\n");
-        EXPECT_EQ(engine.medalTable().find(0, false), nullptr);
+        EXPECT_EQ(logOf([&] {
+                      for (int read = 0; read < 2; ++read) engine.medalTable();
+                  }),
+                  log);
+        EXPECT_EQ(engine.medalTable().medalFor(17, true, 64000), medal) << log;
+        EXPECT_EQ(engine.medalTable().find(0, false) == nullptr, medal == Medal::None) << log;
     }
-    TempDir dir;
-    writeText("data/medals.txt", goodTable);
-    GameEngine engine;
-    EXPECT_EQ(logOf([&] { engine.medalTable(); }), "");
-    EXPECT_EQ(engine.medalTable().medalFor(17, true, 64000), Medal::Gold);
 }
 
 TEST(RunComparisonTest, TheDifferenceToTheBestInRoundedHundredthsWithItsUnit)
