@@ -1,5 +1,5 @@
-// Writes the starting corpus of both fuzzers: save files as the game writes them and map files of
-// every layer, each small enough to read. Levels the build makes are added by the runner.
+// Writes the fuzzers' starting corpus with the game's own code: save files, maps of every layer, a
+// medal table, an options file and a short run. Levels the build makes are added by the runner.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -24,7 +24,7 @@ using testing_support::LevelFile;
 template <typename Data>
 void put(const fs::path& path, const Data& bytes)
 {
-    fuzzing::writeInput(path.c_str(), bytes.data(), bytes.size());
+    fuzzing::writeInput(path.c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 void writeSaves(const fs::path& dir)
@@ -42,13 +42,8 @@ void writeLevels(const fs::path& dir)
     using Grid = LevelFile::Grid;
     put(dir / "empty.mp", LevelFile().bytes);
 
-    // A floor, a start point and a toilet, a piece of every layer (one mirrored) and each object kind.
-    LevelFile small;
-    for (int column = 0; column < Level::columns; ++column) {
-        small.set(Grid::Terrain, column, 23, 1).set(Grid::Terrain, column, 24, 1);
-    }
-    small.set(Grid::Objects, 2, 20, 1).set(Grid::Objects, 40, 18, 2);
-    for (int kind = 3; kind <= 8; ++kind) small.set(Grid::Objects, 5 * kind, 10, kind);
+    // The replay fuzzer's level with a piece of every layer (one mirrored).
+    LevelFile small = fuzzing::replayLevel();
     small.set(Grid::Foreground, 3, 5, 2).set(Grid::Pieces, 8, 15, -4).set(Grid::Parallax, 12, 2, 1).setStyle(3);
     put(dir / "small.mp", small.bytes);
 
@@ -67,16 +62,14 @@ void writeMedals(const fs::path& dir)
     MedalTable table;
     table.set(0, false, MedalTable::fromPar(21000));
     table.set(17, true, MedalTable::fromPar(64000));
-    const std::string text = table.toText();
-    put(dir / "two.txt", std::vector<std::uint8_t>(text.begin(), text.end()));
+    put(dir / "two.txt", table.toText());
 }
 
 void writeOptions(const fs::path& dir)
 {
     PlayOptions hidden;
     hidden.ghostShown = false;
-    const std::string text = hidden.toText();
-    put(dir / "hidden.dat", std::vector<std::uint8_t>(text.begin(), text.end()));
+    put(dir / "hidden.dat", hidden.toText());
 }
 
 // A short run on the fuzzer's level flown through the action state: a climb, turns both ways.
@@ -87,8 +80,7 @@ void writeReplays(const fs::path& dir)
     fs::create_directories(work / "data/maps");
     const fs::path back = fs::current_path();
     fs::current_path(work);
-    const std::vector<std::uint8_t> map = fuzzing::replayLevel().bytes;
-    fuzzing::writeInput("data/maps/map0.mp", map.data(), map.size());
+    put("data/maps/map0.mp", fuzzing::replayLevel().bytes);
     ManualClock clock(60000);
     TickSource::install(&clock);
     GameEngine engine;

@@ -1,5 +1,5 @@
-// What both fuzz harnesses need: a private working folder, the game's log kept out of the
-// fuzzer's output, each input written where the loader under test reads it, and a GL window.
+// What the fuzz harnesses need: a private working folder, the game's log kept out of the fuzzer's
+// output, each input written where the loader under test reads it, and a GL window.
 #pragma once
 
 #include <GL/gl.h>
@@ -18,10 +18,6 @@
 
 namespace fuzzing {
 
-// Once, from LLVMFuzzerInitialize: a fresh temporary working folder, standard output (the log) to
-// /dev/null, a small window with the game's GL state (the picture is not looked at, so it rasterizes
-// little) and the engine's headless services with a real texture name in every slot (a slot read out
-// of range cannot pass for a hit), then the font.
 // A fresh temporary working folder and standard output (the log) to /dev/null: all a harness of a
 // reader that draws nothing needs.
 inline void startScratch()
@@ -33,6 +29,9 @@ inline void startScratch()
     }
 }
 
+// The scratch folder, then a small window with the game's GL state (the picture is not looked at, so it
+// rasterizes little) and the engine's headless services with a real texture name in every slot (a slot
+// read out of range cannot pass for a hit), then the font.
 inline void startHarness(GameEngine& engine)
 {
     startScratch();
