@@ -29,6 +29,48 @@ std::vector<std::uint8_t> rgbRows(int width, int height, const std::function<Rgb
     return pixels;
 }
 
+constexpr float glyphCell = 1.0f / 16.0f;
+constexpr float glyphUnits = 16.0f;
+constexpr float penAdvance = 10.0f;
+
+struct Glyph {
+    int number;
+    float x, y, scale, angleDegrees;
+    std::array<float, 4> colour;
+};
+
+enum class GlyphPart { NotAGlyph, UpperHalf, LowerHalf };
+
+// A triangle of a glyph quad spans one cell of the sheet. The quad's first triangle holds its lower
+// edge: the corner at the cell's lowest s and t is the glyph's lower-left corner, the one along s
+// its lower-right corner.
+GlyphPart asGlyph(const DrawnTriangle& triangle, Glyph& glyph)
+{
+    const auto [sLow, sHigh] = std::minmax({triangle.corners[0].s, triangle.corners[1].s, triangle.corners[2].s});
+    const auto [tLow, tHigh] = std::minmax({triangle.corners[0].t, triangle.corners[1].t, triangle.corners[2].t});
+    if (std::abs(sHigh - sLow - glyphCell) > 1e-4f || std::abs(tHigh - tLow - glyphCell) > 1e-4f) {
+        return GlyphPart::NotAGlyph;
+    }
+    const DrawnCorner* lowerLeft = nullptr;
+    const DrawnCorner* lowerRight = nullptr;
+    for (const DrawnCorner& c : triangle.corners) {
+        if (c.t == tLow && c.s == sLow) lowerLeft = &c;
+        if (c.t == tLow && c.s == sHigh) lowerRight = &c;
+    }
+    if (lowerLeft == nullptr || lowerRight == nullptr) return GlyphPart::UpperHalf;
+    const int column = static_cast<int>(std::lround(sLow / glyphCell));
+    const int row = static_cast<int>(std::lround((1.0f - tHigh) / glyphCell));
+    const float dx = lowerRight->x - lowerLeft->x;
+    const float dy = lowerLeft->y - lowerRight->y;  // up the screen is a positive turn
+    glyph = {row * 16 + column,
+             lowerLeft->x,
+             lowerLeft->y,
+             std::hypot(dx, dy) / glyphUnits,
+             static_cast<float>(std::atan2(dy, dx) * 180.0 / 3.14159265358979),
+             triangle.colour};
+    return GlyphPart::LowerHalf;
+}
+
 }  // namespace
 
 GlTestWindow::GlTestWindow()
@@ -118,52 +160,6 @@ std::vector<DrawnTriangle> trianglesDrawnBy(const std::function<void()>& draw)
     }
     return triangles;
 }
-
-namespace {
-
-constexpr float glyphCell = 1.0f / 16.0f;
-constexpr float glyphUnits = 16.0f;
-constexpr float penAdvance = 10.0f;
-
-struct Glyph {
-    int number;
-    float x, y, scale, angleDegrees;
-    std::array<float, 4> colour;
-};
-
-enum class GlyphPart { NotAGlyph, UpperHalf, LowerHalf };
-
-// A triangle of a glyph quad spans one cell of the sheet. The quad's first triangle holds its lower
-// edge: the corner at the cell's lowest s and t is the glyph's lower-left corner, the one along s
-// its lower-right corner.
-GlyphPart asGlyph(const DrawnTriangle& triangle, Glyph& glyph)
-{
-    const auto [sLow, sHigh] = std::minmax({triangle.corners[0].s, triangle.corners[1].s, triangle.corners[2].s});
-    const auto [tLow, tHigh] = std::minmax({triangle.corners[0].t, triangle.corners[1].t, triangle.corners[2].t});
-    if (std::abs(sHigh - sLow - glyphCell) > 1e-4f || std::abs(tHigh - tLow - glyphCell) > 1e-4f) {
-        return GlyphPart::NotAGlyph;
-    }
-    const DrawnCorner* lowerLeft = nullptr;
-    const DrawnCorner* lowerRight = nullptr;
-    for (const DrawnCorner& c : triangle.corners) {
-        if (c.t == tLow && c.s == sLow) lowerLeft = &c;
-        if (c.t == tLow && c.s == sHigh) lowerRight = &c;
-    }
-    if (lowerLeft == nullptr || lowerRight == nullptr) return GlyphPart::UpperHalf;
-    const int column = static_cast<int>(std::lround(sLow / glyphCell));
-    const int row = static_cast<int>(std::lround((1.0f - tHigh) / glyphCell));
-    const float dx = lowerRight->x - lowerLeft->x;
-    const float dy = lowerLeft->y - lowerRight->y;  // up the screen is a positive turn
-    glyph = {row * 16 + column,
-             lowerLeft->x,
-             lowerLeft->y,
-             std::hypot(dx, dy) / glyphUnits,
-             static_cast<float>(std::atan2(dy, dx) * 180.0 / 3.14159265358979),
-             triangle.colour};
-    return GlyphPart::LowerHalf;
-}
-
-}  // namespace
 
 std::vector<DrawnText> textsIn(const std::vector<DrawnTriangle>& drawn)
 {

@@ -33,8 +33,8 @@ bool lit(int x, int y);
 // The pixel at (x, y) as the window shows it now, after the last buffer swap.
 Rgb shownPixelAt(int x, int y);
 
-// What a frame drew, as OpenGL's feedback mode reports it instead of drawing it: every triangle
-// with its corners in top-left based screen units, their texture coordinates, and its colour.
+// What a frame drew, as OpenGL's feedback mode reports it instead of drawing it: every triangle's
+// corners (top-left based screen units, texture coordinates) and colour.
 struct DrawnCorner {
     float x, y, s, t;
 };
