@@ -36,10 +36,11 @@ TEST(CellMaskOutline, TracesBlocksHolesAndCornerTouchesAsSeparateLoopsAndRunsOnO
         EXPECT_DOUBLE_EQ(std::abs(twiceArea / 2.0), area);
     }
     // An open side carries the outline on past the edge, but only from the cells that reach it.
-    CellMask step({"#..", "###"});
+    CellMask step({"#..", "##."});
     step.setOpenSides("B");
     EXPECT_TRUE(step.solidOrJoined(0, 2));
-    EXPECT_FALSE(step.solidOrJoined(1, -1) || step.solidOrJoined(-1, 1) || step.solid(0, 2));
+    EXPECT_FALSE(step.solidOrJoined(2, 2) || step.solidOrJoined(1, -1) || step.solidOrJoined(-1, 1) ||
+                 step.solid(0, 2));
 }
 
 TEST(PieceCatalogue, NamesTheLineOfEachFaultAndRefusesMalformedMasks)
