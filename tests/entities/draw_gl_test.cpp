@@ -33,9 +33,8 @@ protected:
     GlTestWindow window;
     GLuint white = 0;
 };
-using EffectDrawGlTest = ObjectsGlTest;
 
-TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScreenKeepsItsSpin)
+TEST_F(ObjectsGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScreenKeepsItsSpin)
 {
     at(0);
     viewRect = {1000, 200, 800, 600};
@@ -56,9 +55,7 @@ TEST_F(EffectDrawGlTest, ADustSpeckIsDrawnGreyWhereTheViewPutsItAndAShardOffScre
     EXPECT_FLOAT_EQ(static_cast<ShardEffect&>(*engine.effects->effects[2]).spinSpeed, 100.0f) << "off screen";
 }
 
-using HatDrawTest = ObjectsGlTest;
-
-TEST_F(HatDrawTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeterBarsStandOn590AtTheLeftEdge)
+TEST_F(ObjectsGlTest, PictureSitsAtTheScreenCentreUnlessTheCameraIsHeldAndGasMeterBarsStandOn590AtTheLeftEdge)
 {
     at(50000);
     Hat hat;
