@@ -222,9 +222,8 @@ TEST(TimingTest, FractionsAndPulsesHoldTheirBoundsAndReadTheStartAsSigned)
     } fractions[] = {{1000, 1000u, 2000, 0.0f},   {1500, 1000u, 2000, 0.5f}, {2000, 1000u, 2000, 1.0f},
                      {900000, 1000u, 2000, 1.0f}, {500, 1000u, 2000, 0.0f},  {50, past2To31, 150, 0.5f},
                      {-5, 10u, 100, 0.0f}};
-    for (const auto& c : fractions) {
+    for (const auto& c : fractions)
         EXPECT_FLOAT_EQ(elapsedFraction(c.now, c.start, c.end), c.fraction) << c.now << " from " << c.start;
-    }
     EXPECT_EQ(std::pair(clampedFraction(-7.0f, 1.0f, 3.0f), clampedFraction(30.0f, 1.0f, 3.0f)), std::pair(0.0f, 1.0f));
     EXPECT_FLOAT_EQ(clampedFraction(2.5f, 1.0f, 3.0f), 0.75f);
 

@@ -343,9 +343,8 @@ TEST_F(HatObjectsTest, AVentsBubbleCarriesTheHatUpUntilItIs75PixelsFromTheTop)
 
 TEST_F(HatObjectsTest, ABubbleBurstingOnTerrainLetsTheHatGoBeforeItIsDeleted)
 {
-    for (int column = 0; column < Level::columns; ++column) {
+    for (int column = 0; column < Level::columns; ++column)
         world.level->terrainGrid[static_cast<std::size_t>(Level::cellIndex(column, 5))] = 1;
-    }
     ventWithHatInItsFirstBubble();
     for (int i = 0; i < 300 && hat.carrier != nullptr; ++i) frame();
     EXPECT_EQ(hat.carrier, nullptr);

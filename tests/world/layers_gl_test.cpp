@@ -90,9 +90,8 @@ TEST_F(LayersGlTest, EarlierPiecesLieOnTopAndEffectsThenEntitiesDrawBetweenLevel
     world.add(new PaintedProbe(plain(blue), &journal));
     // Embers, whose tint at birth is half red, no blue: on the piece, half under the box, under the foreground.
     engine.textures->effect = plain({255, 255, 255});
-    for (const auto& [x, y] : {std::pair{32, 416}, std::pair{300, 300}, std::pair{100, 100}}) {
+    for (const auto& [x, y] : {std::pair{32, 416}, std::pair{300, 300}, std::pair{100, 100}})
         engine.effects->spawn(x, y, 2, engine.timer->lastTicks, 0.0f);
-    }
     const auto ember = [](const Rgb& seen) { return seen[0] > 100 && seen[0] < 150 && seen[2] == 0; };
 
     // What a state draws under the objects (the ghost) comes before them, and only while it runs.

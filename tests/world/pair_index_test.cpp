@@ -183,9 +183,8 @@ std::vector<std::string> play(bool indexed, bool skipping)
                 << (hat->carrier != nullptr ? " carried" : "") << " | ";
         }
         out << "n" << world.objects.size();
-        for (const Entity* entity : world.objects) {
+        for (const Entity* entity : world.objects)
             if (const auto* bumper = dynamic_cast<const FadingBumper*>(entity)) out << " t" << bumper->touchedAt;
-        }
         out << " s" << sound.totalPlays();
         frames.push_back(out.str());
     }
