@@ -168,7 +168,7 @@ TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278WhichT
     FadingBumper bumper(40, 85);
     RisingBubble bubble(20, 20);
     hat.position.x += 3.0f;
-    hat.velocityX = 100.0f;
+    setVelocity(100.0f, 0.0f);
     for (Entity* e : std::vector<Entity*>{nullptr, &bumper, &bubble}) EXPECT_FALSE(hat.collide(&engine, e, nullptr));
     EXPECT_EQ(std::pair(hat.position.x, hat.velocityX), std::pair(hat.oldPosition.x + 3.0f, 100.0f));
     EXPECT_TRUE(bumper.touchedAt == 0xFFFFFFFFu && !bubble.popped);
