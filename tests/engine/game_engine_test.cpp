@@ -46,35 +46,29 @@ protected:
     GameEngine engine;
 };
 
-TEST_F(GameEngineTest, FramesForwardToTheStateAndAChangeEndsTheOldStateThenStartsTheNewEvenFromItsOwnEvents)
+TEST_F(GameEngineTest,
+       FramesForwardToTheStateAChangeEndsTheOldStateThenStartsTheNewEmptyingTheEffectsEvenFromItsOwnEvents)
 {
     auto first = std::make_unique<RecordingState>("A", calls);
     first->next = std::make_unique<RecordingState>("B", calls);
     const std::string log = logOf([&] {
+        engine.effects->spawn(0, 0, 3, 0, 0.0f);
         engine.changeState(std::move(first));
+        EXPECT_TRUE(engine.effects->effects.empty());
         engine.update();
         engine.draw();
+        engine.effects->spawn(0, 0, 3, 0, 0.0f);
         engine.handleEvents();
+        EXPECT_TRUE(engine.effects->effects.empty()) << "changed from the state's own events";
         engine.update();
-    });
-    EXPECT_EQ(log, ": Moving to state A\n  Initializing new state\n  Initializing went ok\n"
-                   ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
-    EXPECT_EQ(calls,
-              (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init", "B.update"}));
-    EXPECT_EQ(engine.timer->frameCount, 2u);
-}
-
-TEST_F(GameEngineTest, CleanupEndsTheStateAndEveryChangeOfStateEmptiesTheEffects)
-{
-    logOf([&] {
-        for (const char* name : {"First", "Only"}) {
-            engine.effects->spawn(0, 0, 3, 0, 0.0f);
-            engine.changeState(std::make_unique<RecordingState>(name, calls));
-            EXPECT_TRUE(engine.effects->effects.empty()) << name;
-        }
+        EXPECT_EQ(engine.timer->frameCount, 2u);
         engine.cleanup();
     });
-    EXPECT_EQ(calls.back(), "Only.destroyed");
+    EXPECT_EQ(log.substr(0, log.find("\n:. GameEngine Cleanup")),
+              ": Moving to state A\n  Initializing new state\n  Initializing went ok\n"
+              ": Moving to state B\n  Initializing new state\n  Initializing went ok\n");
+    EXPECT_EQ(calls, (Calls{"A.init", "A.update", "A.draw", "A.events", "A.cleanup", "A.destroyed", "B.init",
+                            "B.update", "B.cleanup", "B.destroyed"}));
     EXPECT_TRUE(engine.state == nullptr && engine.saveData == nullptr && engine.effects == nullptr);
 }
 
