@@ -36,6 +36,13 @@ using namespace testing_support;
 namespace {
 
 constexpr int chosenLevel = 4;
+constexpr float hintGrey = 0.7f;
+
+// A line as the text reader describes it: glyph set 1, upright, opaque.
+std::string said(const char* text, int x, int y, float scale = 1.0f, float r = 1.0f, float g = 1.0f, float b = 1.0f)
+{
+    return describe(DrawnText{text, x, y, scale, 0.0f, 1, {r, g, b, 1.0f}});
+}
 
 class ActionStateTest : public EngineTest {
 protected:
@@ -100,8 +107,7 @@ protected:
     ManualClock clock{50000};
     Hat* hat = nullptr;
     std::vector<DrawnTriangle> drawn;
-    // The HUD's time: glyph set 1 at (10, 20), white.
-    const std::string hudTime = "\"Time: 0.00\" at 10,20 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+    const std::string hudTime = said("Time: 0.00", 10, 20);
 };
 
 TEST_F(ActionStateTest, StartsPausedAndKeysResumeThenDriveTheHat)
@@ -216,18 +222,14 @@ TEST_F(ActionStateTest, AKeyActsFromTheNextFramesUpdateAndWhilePausedTheWorldSta
 
 TEST_F(ActionStateTest, TheResultShowsHowTheLevelEndedAndTheStateItWasToldOfTakesOverOnlyAfterTwoSeconds)
 {
-    const std::string newRecord = "\"New record!!\" at 320,290 scale 1.30 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
-    const std::string slower = "\"You managed to finish, but your previous record was better.\" at 80,290 scale 1.00 "
-                               "angle 0.0 set 1 colour 1.00 1.00 1.00 1.00";
+    const std::string newRecord = said("New record!!", 320, 290, 1.3f);
+    const std::string slower = said("You managed to finish, but your previous record was better.", 80, 290);
     // The skip key's twenty minutes, against a best of one second.
-    const std::string difference =
-        "\"1199.02 s slower than your best\" at 245,318 scale 1.00 angle 0.0 set 1 colour 1.00 0.35 0.31 1.00";
-    const std::string retry =
-        "\"Press R to try again\" at 300,370 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00";
+    const std::string difference = said("1199.02 s slower than your best", 245, 318, 1.0f, 1.0f, 0.35f, 0.31f);
+    const std::string retry = said("Press R to try again", 300, 370, 1.0f, hintGrey, hintGrey, hintGrey);
     const std::vector<std::string> failed = {
-        "\"You failed! Press ESC!\" at 310,290 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00",
-        "\"Do not let your gasmeter turn green!\" at 250,310 scale 1.00 angle 0.0 set 1 colour 0.80 0.20 0.20 1.00",
-        retry};
+        said("You failed! Press ESC!", 310, 290),
+        said("Do not let your gasmeter turn green!", 250, 310, 1.0f, 0.8f, 0.2f, 0.2f), retry};
     int made = 0;
     const StateMaker toRecordsEntry = [&made] {
         ++made;
@@ -325,6 +327,9 @@ TEST_F(ActionStateTest, TheRetryKeyStartsTheLevelAfreshFromPlayAfterABurstAndAft
 // A best run's ghost beside the hat on a built level full of objects that draw random numbers.
 class ActionStateGhostTest : public ActionStateTest {
 protected:
+    // The classic SDL takes the named file for a pad without asking it anything.
+    ScopedEnv device{"SDL_JOYSTICK_DEVICE", "/dev/null"};
+
     void SetUp() override
     {
         ActionStateTest::SetUp();
@@ -373,7 +378,7 @@ TEST_F(ActionStateGhostTest, ALevelFlownWithItsGhostRunsAsWithoutItFrameForFrame
     EXPECT_EQ(fly(true, random), fly(false, random));
 }
 
-TEST_F(ActionStateGhostTest, TheBestRunOfTheLevelAndModeFliesOnlyWhileTheLevelRunsAndGShowsOrHidesIt)
+TEST_F(ActionStateGhostTest, TheBestRunFliesOnlyWhileTheLevelRunsGShowsOrHidesItAndTheStartSaysHowToFly)
 {
     const auto shows = [this](const std::string& text) {
         const std::vector<std::string> shown = texts();
@@ -387,17 +392,21 @@ TEST_F(ActionStateGhostTest, TheBestRunOfTheLevelAndModeFliesOnlyWhileTheLevelRu
     ActionState* state = enter();
     ASSERT_NE(state->ghost, nullptr);
     EXPECT_FLOAT_EQ(state->ghost->at(8).x, start.x + 10.0f);
+    const std::string ghostHint = said("G shows or hides the ghost", 270, 420, 1.0f, hintGrey, hintGrey, hintGrey);
+    const std::string padHint =
+        said("Pad: stick steers, 1st button blows gas, 2nd leaves", 145, 450, 1.0f, hintGrey, hintGrey, hintGrey);
     frame();
     EXPECT_FALSE(ghostDrawn()) << "paused: the level's layers only";
-    EXPECT_TRUE(
-        shows("\"G shows or hides the ghost\" at 270,420 scale 1.00 angle 0.0 set 1 colour 0.70 0.70 0.70 1.00"));
+    EXPECT_TRUE(shows(ghostHint));
+    EXPECT_EQ(shows(padHint), engine.pads.openCount() > 0) << "only with a pad";
     pushKey(SDLK_g);
     frame();
     frame();
     EXPECT_TRUE(state->active) << "g resumes, as any key";
     EXPECT_FALSE(ghostDrawn());
+    EXPECT_FALSE(shows(ghostHint) || shows(padHint)) << "gone once flying";
     EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 0\n");
-    EXPECT_TRUE(shows("\"Ghost hidden\" at 340,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"));
+    EXPECT_TRUE(shows(said("Ghost hidden", 340, 60)));
     const std::vector<std::uint8_t> save = readFile("data/dat/game.dat");
 
     pushKey(SDLK_g);
@@ -407,32 +416,10 @@ TEST_F(ActionStateGhostTest, TheBestRunOfTheLevelAndModeFliesOnlyWhileTheLevelRu
     EXPECT_EQ(readText("data/dat/options.dat"), "fezzle-options 1\nghost 1\n");
     EXPECT_EQ(readFile("data/dat/game.dat"), save) << "never in the save file";
     frameAt(engine.timer->lastTicks + 1500);
-    EXPECT_FALSE(shows("\"Ghost shown\" at 345,60 scale 1.00 angle 0.0 set 1 colour 1.00 1.00 1.00 1.00"))
-        << "the notice shows for a moment";
+    EXPECT_FALSE(shows(said("Ghost shown", 345, 60))) << "the notice shows for a moment";
 
     engine.saveData->hardMode = 1;
     EXPECT_EQ(enter()->ghost, nullptr) << "no best run in hard mode";
-}
-
-// The classic SDL takes the named file for a pad without asking it anything.
-class ActionStatePadTest : public ActionStateTest {
-protected:
-    ScopedEnv device{"SDL_JOYSTICK_DEVICE", "/dev/null"};
-};
-
-TEST_F(ActionStatePadTest, WithAPadTheLevelsStartSaysHowToFlyWithIt)
-{
-    if (engine.pads.openCount() == 0) GTEST_SKIP() << "this SDL opens no stand-in pad";
-    enter();
-    const std::string hint =
-        "\"Pad: stick steers, 1st button blows gas, 2nd leaves\" at 145,450 scale 1.00 angle 0.0 set 1 colour 0.70 "
-        "0.70 0.70 1.00";
-    frame();
-    EXPECT_EQ(texts(), (std::vector<std::string>{hudTime, hint}));
-    pushEvent(padButton(0, true));
-    frame();
-    frame();
-    EXPECT_TRUE(texts().size() == 1 && texts()[0].rfind("\"Time: ", 0) == 0) << "gone once flying";
 }
 
 // The music as the mixer plays it, each track a steady tone of its own loudness.

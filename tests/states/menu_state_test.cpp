@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <cmath>
 #include <string>
 #include <typeinfo>
 #include <initializer_list>
@@ -199,16 +198,14 @@ TEST_F(MenuStateTest, SettingsSwitchInMemoryAndOnlySaveAndBackWritesThem)
 TEST_F(MenuStateTest, EveryTwelfthFrameSendsUpTwoBubblesAndDownAnEmberEvery480thAPictureAllAtHalfSpeed)
 {
     enterMenu();
-    // At t = 1 s: x = int(400 + 350 sin t) and int(400 + 350 cos t), the picture's int(300 + 350 cos t).
-    const int sineX = static_cast<int>(400.0f + 350.0f * std::sin(1.0f));
-    const int cosineX = static_cast<int>(400.0f + 350.0f * std::cos(1.0f));
-    const int pictureX = static_cast<int>(300.0f + 350.0f * std::cos(1.0f));
+    // At t = 1 s the bubbles start at x = int(400 + 350 sin t) = 694 and int(400 + 350 cos t) = 589, the
+    // ember at the second, the picture at int(300 + 350 cos t) = 489.
     using Spawn = std::tuple<std::string, int, int>;  // kind, where it was started (its centre)
-    const std::vector<Spawn> bubblesAndEmber = {{typeid(BubbleEffect).name(), sineX, 600},
-                                                {typeid(BubbleEffect).name(), cosineX, 600},
-                                                {typeid(EmberEffect).name(), cosineX, 0}};
+    const std::vector<Spawn> bubblesAndEmber = {{typeid(BubbleEffect).name(), 694, 600},
+                                                {typeid(BubbleEffect).name(), 589, 600},
+                                                {typeid(EmberEffect).name(), 589, 0}};
     std::vector<Spawn> withPicture = bubblesAndEmber;
-    withPicture.emplace_back(typeid(RisingPictureEffect).name(), pictureX, 700);
+    withPicture.emplace_back(typeid(RisingPictureEffect).name(), 489, 700);
     const std::pair<std::uint32_t, std::vector<Spawn>> frames[] = {
         {11, {}}, {12, bubblesAndEmber}, {13, {}}, {240, bubblesAndEmber}, {470, {}}, {480, withPicture}};
     engine.timer->lastTicks = 1000;
