@@ -1,5 +1,5 @@
-// Joystick and key events pushed into SDL's queue and read through the one input path, step by
-// step: what each step hands the state reading it.
+// Key, window and joystick events pushed into SDL's queue and read through the one input path:
+// what each hands the state reading it.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -59,6 +59,32 @@ protected:
 
     GameEngine engine;
 };
+
+TEST_F(PadInputTest, EventsComeInQueueOrderWhatMeansNothingIsPassedOverAndReadingStopsWhenTheStateIsLeft)
+{
+    pushFocus(SDL_APPINPUTFOCUS, 1);
+    pushKey(SDLK_q);
+    pushBare(SDL_MOUSEMOTION);
+    pushKey(SDLK_LEFT, false);
+    pushFocus(SDL_APPINPUTFOCUS, 0);
+    pushKey(SDLK_ESCAPE);
+    pushKey(SDLK_w);
+    pushBare(SDL_QUIT);
+    Takes taken;
+    const auto take = [&taken](const Input& input) {
+        taken.emplace_back(input.kind, input.action);
+        return input.action == InputAction::Back;
+    };
+    InputPath::read(&engine, InputColumn::Play, take);
+    EXPECT_EQ(taken, (Takes{{down, none}, {up, left}, {Input::Kind::FocusLost, none}, {down, InputAction::Back}}))
+        << "an unknown key still comes (it resumes a paused level); focus gained and the mouse do not";
+
+    // The rest waits for the next state, which reads it in its own column.
+    taken.clear();
+    InputPath::read(&engine, InputColumn::Menu, take);
+    EXPECT_EQ(taken, (Takes{{down, InputAction::Up}, {Input::Kind::Quit, none}}));
+    EXPECT_EQ(engine.event.type, SDL_QUIT) << "each event is read into the engine's event record";
+}
 
 TEST_F(PadInputTest, TheStickPressesBeyondAThirdAndLetsGoOnlyBelowASixth)
 {
