@@ -2,7 +2,7 @@
 // (That watching leaves the records, the save file and the settings alone is the round trip's.)
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 
 #include "engine/game_engine.hpp"
 #include "engine/manual_clock.hpp"
@@ -11,9 +11,8 @@
 #include "replays/replay_playback.hpp"
 #include "states/action_state.hpp"
 #include "states/menu_state.hpp"
-#include "states/track_flight.hpp"
 #include "support/scoped_env.hpp"
-#include "world/level_file.hpp"
+#include "support/test_support.hpp"
 
 using namespace testing_support;
 
@@ -29,22 +28,13 @@ class ReplayWatchTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // A start point over a long drop into the toilet, on every level the tests name.
-        for (const int level : {0, 1, watchedLevel}) {
-            LevelFile()
-                .set(LevelFile::Grid::Objects, 10, 2, typeId(EntityType::StartPoint) + 1)
-                .set(LevelFile::Grid::Objects, 10, 21, typeId(EntityType::Toilet) + 1)
-                .write("data/maps/map" + std::to_string(level) + ".mp");
-        }
+        // The built levels and their shipped demos; the one watched is a demo.
+        std::filesystem::create_directories("data");
+        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/maps", "data/maps");
+        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/demos", "data/demos");
         TickSource::install(&clock);
         logOf([&] { engine.initHeadless(); });
-        TrackFlight::Plan plan;
-        plan.level = watchedLevel;
-        plan.keys.assign(5, 0);
-        plan.frameMs = {16, 33, 20};
-        TrackFlight::End end;
-        logOf([&] { run = TrackFlight::fly(engine, clock, plan, end); });
-        ASSERT_TRUE(end.finished);
+        ASSERT_TRUE(ReplayFile::read(ReplayFile::demoPath(watchedLevel, false), watchedLevel, false, run));
         // The levels before it done, so that the list holds it.
         for (int level = 0; level < watchedLevel; ++level) engine.saveData->records[level] = 5000;
     }
@@ -138,18 +128,8 @@ TEST_F(ReplayWatchTest, EscapeLeavesAtOnceAndARunThatNoLongerMatchesStopsWithOne
 TEST_F(ReplayWatchTest, TheIdleMainMenuPlaysBestRunsOrElseTheDemosOfOpenLevelsInTurn)
 {
     const ScopedEnv wait(MenuState::attractWaitVariable, "1000");
-    // Easy levels 1 to 5 open, hard level 1; no best run yet.
-    std::remove(ReplayFile::bestRunPath(watchedLevel, false).c_str());
-    const auto put = [&](const std::string& path, int level, bool hardMode) {
-        Replay copy = run;
-        copy.header.level = level;
-        copy.header.hardMode = hardMode;
-        copy.header.levelChecksum = ReplayFile::levelChecksum(level);
-        ASSERT_TRUE(ReplayFile::write(path, copy));
-    };
-    for (const int level : {0, 1, watchedLevel}) {
-        for (const bool hardMode : {false, true}) put(ReplayFile::demoPath(level, hardMode), level, hardMode);
-    }
+    // Easy levels 1 to 4 open, hard level 1; no best run yet, and level 3's demo missing.
+    std::filesystem::remove(ReplayFile::demoPath(2, false));
     logOf([&] { engine.changeState(std::make_unique<MenuState>(MenuState::mainScreen, 2)); });
     // The demos of the open levels in level and mode order, then round again.
     for (const char* expected :
@@ -166,7 +146,9 @@ TEST_F(ReplayWatchTest, TheIdleMainMenuPlaysBestRunsOrElseTheDemosOfOpenLevelsIn
         EXPECT_EQ(menu().selection, 2) << "the highlight where it was";
     }
     // A best run of the player's own comes before any demo.
-    put(ReplayFile::bestRunPath(watchedLevel, true), watchedLevel, true);
+    Replay best;
+    ASSERT_TRUE(ReplayFile::read(ReplayFile::demoPath(watchedLevel, true), watchedLevel, true, best));
+    ASSERT_TRUE(ReplayFile::write(ReplayFile::bestRunPath(watchedLevel, true), best));
     while (frame()) {
     }
     EXPECT_EQ(static_cast<ActionState*>(engine.state.get())->playback->path(), "./data/dat/replays/map3-hard.rpl");
