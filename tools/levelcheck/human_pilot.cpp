@@ -72,6 +72,29 @@ constexpr float usefulAlignment = 0.5f;
 // player likes to look), it slows down with the share of the view left, to no less than this.
 constexpr float slowestNearWalls = 0.55f;
 
+// Hard mode: a person slows down for what it sees coming on screen, not for what lies beyond it.
+// Along the route, as far as it stays on screen, every bend and narrow gap sets a speed to be down
+// to by then, and so does the screen's edge, behind which anything may come. The swing tilts the
+// tail back slowly, so the player counts on shedding speed only gently and only after a while,
+// and corrects harder while faster than that. (The easy tail turns at once: there the player
+// brakes in time without planning for it, and planning cost easy finishes and gas when tried.)
+constexpr float brakeStepPixels = 24.0f;
+constexpr float screenReachPixels = 800.0f;
+constexpr float headingSpanPixels = 32.0f;
+constexpr float brakePerSecond2 = 150.0f;
+constexpr float brakeLagSeconds = 0.8f;
+constexpr float brakingVelocityGain = 3.0f;
+// Round a right-angle bend or back through a U-turn at about this speed; gentler bends faster.
+constexpr float cornerSpeed = 90.0f;
+// Where the route leaves the screen.
+constexpr float unseenSpeed = 300.0f;
+// Between walls on both sides, this much speed per pixel of room the hat has on either side.
+constexpr float gapSpeedPerPixel = 4.0f;
+constexpr float gapProbePixels = 128.0f;
+constexpr float gapStepPixels = 8.0f;
+// Nobody crawls: below this the hat hardly gets anywhere while the meter fills.
+constexpr float slowestSafeSpeed = 60.0f;
+
 // How hard the pilot corrects a wrong velocity, per second: the swing of hard mode answers
 // slowly, and asking it for more than it gives only rocks the hat.
 constexpr float easyVelocityGain = 3.0f;
@@ -165,6 +188,23 @@ bool inSight(const Level& level, float fromX, float fromY, float toX, float toY)
     return true;
 }
 
+bool onView(const Rect& view, const RoutePoint& point)
+{
+    return point.x >= static_cast<float>(view.x) && point.x < static_cast<float>(view.x + view.w) &&
+           point.y >= static_cast<float>(view.y) && point.y < static_cast<float>(view.y + view.h);
+}
+
+// How far free space reaches from (x, y) along (dirX, dirY), up to the probe's length.
+float freeReach(const Level& level, float x, float y, float dirX, float dirY)
+{
+    for (float reach = gapStepPixels; reach < gapProbePixels; reach += gapStepPixels) {
+        if (blocked(level, x + dirX * reach, y + dirY * reach)) {
+            return reach;
+        }
+    }
+    return gapProbePixels;
+}
+
 }  // namespace
 
 PilotTraits PilotTraits::draw(TrialRandom& random)
@@ -200,7 +240,7 @@ std::uint8_t HumanPilot::keys(const LevelRun& run)
 
 void HumanPilot::look(const LevelRun& run)
 {
-    Sight sight{HatState::of(*run.hat), {}};
+    Sight sight{HatState::of(*run.hat), {}, viewRect};
     sight.hat.velocityX *= traits.speedSense;
     sight.hat.velocityY *= traits.speedSense;
     for (const Entity* entity : run.world->objects) {
@@ -326,7 +366,55 @@ FlightStyle HumanPilot::style(const HatState& hat, const Level& level)
         flight.cruisePixelsPerSecond *= std::clamp(view, slowestNearWalls, 1.0f);
     }
     flight.velocityGainPerSecond = hat.hardMode ? hardVelocityGain : easyVelocityGain;
+    if (hat.hardMode) {
+        const float safe = safeSpeed(hat, level);
+        flight.cruisePixelsPerSecond = std::min(flight.cruisePixelsPerSecond, safe);
+        if (std::hypot(hat.velocityX, hat.velocityY) > safe) {
+            flight.velocityGainPerSecond = brakingVelocityGain;
+        }
+    }
     return flight;
+}
+
+float HumanPilot::safeSpeed(const HatState& hat, const Level& level) const
+{
+    const float top = traits.cruisePixelsPerSecond + hurryPixelsPerSecond;
+    const float speed = std::hypot(hat.velocityX, hat.velocityY);
+    const float lag = speed * brakeLagSeconds;
+    // A bend is judged against the way the hat goes, or while it hardly moves, the way the route goes.
+    const RoutePoint here = controller.pointAhead(0.0f);
+    const RoutePoint next = controller.pointAhead(headingSpanPixels);
+    const bool moving = speed > slowestSafeSpeed;
+    const float wayX = moving ? hat.velocityX : next.x - here.x;
+    const float wayY = moving ? hat.velocityY : next.y - here.y;
+    const float wayLength = std::max(1.0f, std::hypot(wayX, wayY));
+    float safe = top;
+    const auto slowBy = [&](float allowed, float ahead) {
+        safe = std::min(safe, std::sqrt(allowed * allowed + 2.0f * brakePerSecond2 * std::max(0.0f, ahead - lag)));
+    };
+    for (float ahead = brakeStepPixels; ahead <= screenReachPixels; ahead += brakeStepPixels) {
+        const RoutePoint point = controller.pointAhead(ahead);
+        if (!onView(seen.front().view, point)) {
+            slowBy(unseenSpeed, ahead);
+            break;
+        }
+        const RoutePoint beyond = controller.pointAhead(ahead + headingSpanPixels);
+        const float runX = beyond.x - point.x;
+        const float runY = beyond.y - point.y;
+        const float run = std::hypot(runX, runY);
+        if (run <= 0.0f) {
+            break;  // the route's end
+        }
+        const float turn = std::max(0.0f, (runX * wayX + runY * wayY) / (run * wayLength));
+        float allowed = cornerSpeed + (top - cornerSpeed) * turn * turn;
+        const float left = freeReach(level, point.x, point.y, -runY / run, runX / run);
+        const float right = freeReach(level, point.x, point.y, runY / run, -runX / run);
+        if (std::max(left, right) < gapProbePixels) {
+            allowed = std::min(allowed, gapSpeedPerPixel * ((left + right) * 0.5f - HatState::halfSize));
+        }
+        slowBy(std::max(allowed, slowestSafeSpeed), ahead);
+    }
+    return safe;
 }
 
 void HumanPilot::dodge(const HatState& hat, const std::vector<Hazard>& hazards, FlightStyle& flight) const

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "flight_controller.hpp"
+#include "graphics/rect.hpp"
 #include "hat_model.hpp"
 #include "hat_state.hpp"
 #include "level_route.hpp"
@@ -55,6 +56,8 @@ private:
     struct Sight {
         HatState hat;
         std::vector<Hazard> hazards;
+        // The part of the level on screen.
+        Rect view;
     };
 
     void look(const LevelRun& run);
@@ -69,6 +72,9 @@ private:
     void aimInSight(const HatState& hat, const Level& level, FlightStyle& flight);
     // How the pilot flies the route just now.
     FlightStyle style(const HatState& hat, const Level& level);
+    // Hard mode: the speed from which the pilot could still slow down for every bend and narrow
+    // gap of the route that it sees on screen ahead.
+    float safeSpeed(const HatState& hat, const Level& level) const;
     // Hard mode: the tilt from upright that the pilot dares for the tail direction the aim wants.
     float hardTilt(float aimAngle) const;
     std::uint8_t steer(const HatState& hat, float wantedAngle) const;
