@@ -85,7 +85,7 @@ constexpr float brakePerSecond2 = 150.0f;
 constexpr float brakeLagSeconds = 0.8f;
 constexpr float brakingVelocityGain = 3.0f;
 // Round a right-angle bend or back through a U-turn at about this speed; gentler bends faster.
-constexpr float cornerSpeed = 90.0f;
+constexpr float cornerSpeed = 120.0f;
 // Where the route leaves the screen.
 constexpr float unseenSpeed = 300.0f;
 // Between walls on both sides, this much speed per pixel of room the hat has on either side.
