@@ -20,7 +20,6 @@
 #include "replays/replay_playback.hpp"
 #include "replays/replay_recorder.hpp"
 #include "states/fps_counter.hpp"
-#include "replays/replay_file.hpp"
 #include "states/menu_state.hpp"
 #include "trial/finish_report.hpp"
 #include "trial/ghost_drawing.hpp"
