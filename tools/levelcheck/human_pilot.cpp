@@ -53,6 +53,11 @@ constexpr float hardRockDrift = 100.0f;
 constexpr float rockReach = 0.1f;
 constexpr float easyRockSlack = 0.25f;
 constexpr float hardRockSlack = 0.1f;
+// That late swing falls short of the planned rock, so in hard mode the rock's thrust lifts the hat
+// over its line. Once the hat is this far above the route, the player blows only while the tail is
+// out beyond this share of the rock, where the push goes sideways rather than up.
+constexpr float highAbovePixels = 30.0f;
+constexpr float highRockOut = 0.75f;
 // Where the route runs on in plain sight this many times as far as the player likes to look,
 // gas is let out by speeding up: at the hat's speed limit the forward push is spent for nothing.
 constexpr float hurrySight = 3.0f;
@@ -326,7 +331,10 @@ std::uint8_t HumanPilot::want(const HatState& hat, const std::vector<Hazard>& ha
     }
     std::uint8_t wanted = steer(hat, wantedAngle);
     const float slack = hat.hardMode ? hardRockSlack : easyRockSlack;
-    const bool useful = rock > 0.0f ? std::fabs(fromCentre) < rock + slack : std::cos(fromCentre) > usefulAlignment;
+    const bool high = hat.hardMode && controller.pointAhead(0.0f).y - hat.centerY() > highAbovePixels;
+    const float innerRock = high ? rock * highRockOut : 0.0f;
+    const bool useful = rock > 0.0f ? std::fabs(fromCentre) < rock + slack && std::fabs(fromCentre) >= innerRock
+                                    : std::cos(fromCentre) > usefulAlignment;
     float blown = useful ? share : 0.0f;
     if (hat.carried) {
         blown = fillOf(hat) > carriedFill ? 1.0f : 0.0f;
