@@ -36,9 +36,7 @@ class ReplayRoundTripTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::filesystem::create_directories("data");
-        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/maps", "data/maps");
-        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/demos", "data/demos");
+        copyLevelsAndDemos(FEZZLE_DATA_DIR);
         TickSource::install(&clock);
         logOf([&] { engine.initHeadless(); });
     }

@@ -29,9 +29,7 @@ protected:
     void SetUp() override
     {
         // The built levels and their shipped demos; the one watched is a demo.
-        std::filesystem::create_directories("data");
-        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/maps", "data/maps");
-        std::filesystem::copy(std::string(FEZZLE_DATA_DIR) + "/demos", "data/demos");
+        copyLevelsAndDemos(FEZZLE_DATA_DIR);
         TickSource::install(&clock);
         logOf([&] { engine.initHeadless(); });
         ASSERT_TRUE(ReplayFile::read(ReplayFile::demoPath(watchedLevel, false), watchedLevel, false, run));

@@ -86,6 +86,13 @@ std::string readText(const std::string& path)
     return {bytes.begin(), bytes.end()};
 }
 
+void copyLevelsAndDemos(const std::string& builtData)
+{
+    std::filesystem::create_directories("data");
+    std::filesystem::copy(builtData + "/maps", "data/maps");
+    std::filesystem::copy(builtData + "/demos", "data/demos");
+}
+
 bool fileExists(const std::string& path)
 {
     return fs::exists(path);

@@ -51,6 +51,8 @@ void writeText(const std::string& path, const std::string& text);
 std::vector<std::uint8_t> readFile(const std::string& path);
 std::string readText(const std::string& path);
 bool fileExists(const std::string& path);
+// The built levels and their shipped demos copied into ./data, as an install has them.
+void copyLevelsAndDemos(const std::string& builtData);
 
 // An 8-bit PNG: 3 channels (RGB), 4 (RGBA), 1 (grey); pixels row by row, top row first.
 void writePng(const std::string& path, int width, int height, int channels, const std::vector<std::uint8_t>& pixels);
