@@ -1,6 +1,7 @@
 #include "entities/hat.hpp"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -78,9 +79,16 @@ constexpr float meterAlpha = 0.6f;
 constexpr int timeTextX = 10;
 constexpr int timeTextY = 20;
 
+// Towards zero as a cast, but held inside int: a frame can be long enough (a resumed machine, a
+// replayed clock) to carry the gas or a position past it.
 int truncated(float v)
 {
-    return static_cast<int>(v);
+    constexpr float below = -2147483648.0f;
+    constexpr float above = 2147483520.0f;  // the largest float under 2^31
+    if (std::isnan(v)) {
+        return 0;
+    }
+    return static_cast<int>(std::min(std::max(v, below), above));
 }
 
 float towardZero(float speed, float drag, float deadBand)

@@ -20,6 +20,8 @@ constexpr std::size_t fixedBodyBytes = 4 + 4 + 1 + GameRandom::tableWords * 4 + 
 // zlib packs at best about a thousand to one.
 constexpr std::size_t zlibBestRatio = 1032;
 constexpr std::size_t zlibSlack = 64;
+// No run lasts a day; a clock that says so would carry the hat and its gas past what an int holds.
+constexpr std::uint64_t longestRunMs = 24ull * 60 * 60 * 1000;
 // The inputs a run records; the quit event ends a run and is never among them.
 constexpr auto lastRecordedKind = static_cast<std::uint8_t>(Input::Kind::FocusLost);
 constexpr auto lastAction = static_cast<std::uint8_t>(InputAction::Back);
@@ -142,11 +144,21 @@ std::string decodeBody(ByteReader& in, Replay& replay)
     if (!in.getVarint(readCount) || readCount > in.left()) {
         return damaged;
     }
+    // Every run reads the clock; playing one without a read would start from a clock at zero.
+    if (readCount == 0) {
+        return damaged;
+    }
     replay.clockReads.resize(readCount);
     std::uint32_t previous = replay.timer.lastTicks;
+    std::uint64_t runMs = 0;
     for (std::uint32_t& read : replay.clockReads) {
         if (!in.getDelta(previous, read)) {
             return damaged;
+        }
+        // Forward across the counter's wrap as the game's own differences are; a step back counts as ~49 days.
+        runMs += static_cast<std::uint32_t>(read - previous);
+        if (runMs > longestRunMs) {
+            return "clock runs past a day";
         }
         previous = read;
     }

@@ -173,6 +173,12 @@ TEST_F(HatFlightTest, PressureGrowsEighteenAFrameAndBurstsTheHatAtFrame278WhichT
     EXPECT_EQ(std::pair(hat.position.x, hat.velocityX), std::pair(hat.oldPosition.x + 3.0f, 100.0f));
     EXPECT_TRUE(bumper.touchedAt == 0xFFFFFFFFu && !bubble.popped);
     EXPECT_TRUE(engine.effects->effects.size() == 80u && sounds->totalPlays() == 0) << "no embers, puffs, dust, sound";
+
+    // A frame of 23 days (a machine resumed mid-level, or a replayed clock) fills the meter, no further.
+    Hat resumed;
+    engine.timer->frameMs = 2000000000u;
+    resumed.update(&engine);
+    EXPECT_TRUE(resumed.pressure == 10000 && resumed.failed);
 }
 
 TEST_F(HatFlightTest, ThrustNeedsMoreGasThanTheFrameLastsAndPuffsEveryFifteenthFrame)

@@ -145,9 +145,21 @@ TEST_F(ReplayFileTest, DamagedOrForeignFilesAreRefusedWithOneLine)
         EXPECT_EQ(log, "Ignored replay ./data/dat/replays/map3-hard.rpl: " + std::string(test.reason) + "\n");
         EXPECT_TRUE(back.samples.empty()) << test.reason;
     }
+    // A clock that runs on for more than a day, or steps back, is no run of this game.
+    for (const std::uint32_t last : {run.clockReads.front() + 86400001u, run.clockReads.end()[-2] - 1}) {
+        Replay odd = run;
+        odd.clockReads.back() = last;
+        bool read = true;
+        EXPECT_EQ(readBack(ReplayFile::encode(odd), read),
+                  "Ignored replay ./data/dat/replays/map3-hard.rpl: clock runs past a day\n");
+    }
+    Replay unclocked = run;
+    unclocked.clockReads.clear();
+    bool read = true;
+    EXPECT_EQ(readBack(ReplayFile::encode(unclocked), read),
+              "Ignored replay ./data/dat/replays/map3-hard.rpl: damaged frames\n");
     // A level file changed since the run was made: the file is the same, the level is not.
     writeFile(mapPath, std::vector<std::uint8_t>(46880, 8));
-    bool read = true;
     EXPECT_EQ(readBack(good, read), "Ignored replay ./data/dat/replays/map3-hard.rpl: made on another level file\n");
     ReplayHeader header;
     EXPECT_FALSE(ReplayFile::readHeader(path, level, true, header));
