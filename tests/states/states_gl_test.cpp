@@ -393,6 +393,7 @@ TEST_F(ActionStateGhostTest, TheBestRunFliesOnlyWhileTheLevelRunsGShowsOrHidesIt
     Replay best;
     best.header = ReplayHeader{chosenLevel, false, ReplayFile::levelChecksum(chosenLevel), 16, 2};
     best.samples = {{start.x, start.y, 1.0f, 0}, {start.x + 20.0f, start.y, 1.0f, 16}};
+    best.clockReads = {16, 32};
     ASSERT_TRUE(ReplayFile::write(ReplayFile::bestRunPath(chosenLevel, false), best));
     ActionState* state = enter();
     ASSERT_NE(state->ghost, nullptr);
