@@ -23,15 +23,24 @@ start_game() {
   game_pid=$!
 }
 
+# The game's window, waited for up to the given tenths of a second. A search that walks the window
+# tree while SDL is setting up its OpenGL window can come back empty although the window is there,
+# so one empty answer proves nothing.
+game_window() {
+  local id
+  for _ in $(seq "${1:-50}"); do
+    id=$(xdotool search --name "Fezzle Flyer Deluxe" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # Waits until the game's window exists and its first state is current (on a busy machine the
 # sanitizer build takes seconds to open it, and the images load after it opens), then for the given
 # seconds more.
 wait_for_window() {
-  for _ in $(seq 300); do
-    xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdotool search --name "Fezzle Flyer Deluxe" >/dev/null 2>&1 || fail "no window"
+  game_window 300 >/dev/null || fail "no window"
   expect_sdl_library
   wait_for_log_line "  Initializing went ok" 1 30
   sleep "${1:-0}"
@@ -86,7 +95,7 @@ own_display() {
 # Presses the keys one by one (xdotool key names), with the pointer on the game's window.
 press() {
   local window
-  window=$(xdotool search --name "Fezzle Flyer Deluxe" | head -n 1) || fail "no window to press keys in"
+  window=$(game_window) || fail "no window to press keys in"
   # A fullscreen game's named window may be unmapped; it holds the keyboard then anyway.
   xdotool mousemove --window "$window" 400 300 2>/dev/null || xdotool mousemove 400 300
   for key in "$@"; do

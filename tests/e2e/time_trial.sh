@@ -85,7 +85,7 @@ sleep 0.5
 press Up Return
 wait_for_log_line ": Moving to state ActionState" 2 10
 sleep 0.5
-window=$(xdotool search --name "Fezzle Flyer Deluxe" | head -n 1)
+window=$(game_window) || fail "no window"
 xdotool mousemove --window "$window" 400 300 keydown Up sleep 0.6 keyup Up
 second=$(most_tomato $difference_line)
 [ "$(int32_at "$save" 0)" = "$record" ] || fail "the slower run changed the record"

@@ -47,7 +47,7 @@ launch() {
   sessions=$((sessions + 1))
   start_game
   wait_for_window 1
-  window=$(xdotool search --name "Fezzle Flyer Deluxe" | head -n 1)
+  window=$(game_window) || fail "no window"
   xdotool mousemove --window "$window" 400 300 2>/dev/null || xdotool mousemove 400 300
 }
 
