@@ -26,7 +26,11 @@ void PadDevices::open()
         std::printf("Opened joystick %s\n", name);
         joysticks.push_back(std::move(joystick));
     }
-    SDL_JoystickEventState(SDL_ENABLE);
+    // Setting an event state empties SDL 1.2's whole queue, and with it a quit or a key that came
+    // while the window opened; pad events are on from the start, so it is set only if they are not.
+    if (SDL_JoystickEventState(SDL_QUERY) != SDL_ENABLE) {
+        SDL_JoystickEventState(SDL_ENABLE);
+    }
 }
 
 void PadDevices::close()

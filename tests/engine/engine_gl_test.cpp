@@ -73,6 +73,22 @@ TEST_F(EngineGlTest, PadsAreOpenedOnceLoggedEachAndTheSwitchLeavesThemOpen)
     EXPECT_EQ(end.find("joystick"), std::string::npos) << "closing is silent";
 }
 
+TEST_F(EngineGlTest, AQuitThatArrivesWhileThePadsOpenIsStillThereForTheFirstFrame)
+{
+    // The window's close button, or SIGTERM, in the moment between the window and the first frame.
+    start();
+    engine.pads.close();
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&quit), 0);
+    engine.pads.open();
+    bool quitRead = false;
+    for (SDL_Event event{}; SDL_PollEvent(&event) == 1;) {
+        quitRead = quitRead || event.type == SDL_QUIT;
+    }
+    EXPECT_TRUE(quitRead) << "the queue was emptied";
+}
+
 // A pass of the main loop: clear, update, draw, events, swap, in that order, seen by a state that
 // looks at the frame's picture in each of its calls.
 constexpr Rgb black{0, 0, 0};
