@@ -6,5 +6,5 @@ std::uint32_t PlaybackClock::ticks()
         return reads[next++];
     }
     overran = true;
-    return reads.empty() ? 0 : reads.back();
+    return reads.empty() ? startTicks : reads.back();
 }

@@ -8,9 +8,12 @@
 
 class PlaybackClock final : public TickSource {
 public:
-    explicit PlaybackClock(const std::vector<std::uint32_t>& recorded) : reads(recorded) {}
+    // The start is the clock as the run began, where its reads count from.
+    PlaybackClock(const std::vector<std::uint32_t>& recorded, std::uint32_t start) : reads(recorded), startTicks(start)
+    {}
 
-    // Past the end it repeats the last value and notes the overrun: the run has left its recording.
+    // Past the end it repeats the last value (the start, for a run with none) and notes the
+    // overrun: the run has left its recording.
     std::uint32_t ticks() override;
     void delay(std::uint32_t /*ms*/) override {}
 
@@ -19,6 +22,7 @@ public:
 
 private:
     const std::vector<std::uint32_t>& reads;
+    std::uint32_t startTicks;
     std::size_t next = 0;
     bool overran = false;
 };

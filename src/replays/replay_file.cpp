@@ -141,11 +141,8 @@ std::string decodeBody(ByteReader& in, Replay& replay)
 
     std::uint32_t readCount = 0;
     // Each read takes at least a byte: a count beyond what is left is a lie.
-    if (!in.getVarint(readCount) || readCount > in.left()) {
-        return damaged;
-    }
-    // Every run reads the clock; playing one without a read would start from a clock at zero.
-    if (readCount == 0) {
+    // Every run reads the clock at least once.
+    if (!in.getVarint(readCount) || readCount == 0 || readCount > in.left()) {
         return damaged;
     }
     replay.clockReads.resize(readCount);

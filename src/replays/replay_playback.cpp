@@ -7,7 +7,8 @@
 #include "replays/replay_recorder.hpp"
 
 ReplayPlayback::ReplayPlayback(Replay recorded, std::string file)
-    : run(std::move(recorded)), source(std::move(file)), clock(run.clockReads), timer(std::make_unique<FrameTimer>())
+    : run(std::move(recorded)), source(std::move(file)), clock(run.clockReads, run.timer.lastTicks),
+      timer(std::make_unique<FrameTimer>())
 {}
 
 LevelStepper::Start ReplayPlayback::start() const

@@ -5,6 +5,7 @@
 #include <functional>
 #include <tuple>
 
+#include "replays/playback_clock.hpp"
 #include "replays/replay_file.hpp"
 #include "support/test_support.hpp"
 
@@ -163,6 +164,23 @@ TEST_F(ReplayFileTest, DamagedOrForeignFilesAreRefusedWithOneLine)
     EXPECT_EQ(readBack(good, read), "Ignored replay ./data/dat/replays/map3-hard.rpl: made on another level file\n");
     ReplayHeader header;
     EXPECT_FALSE(ReplayFile::readHeader(path, level, true, header));
+}
+
+TEST(PlaybackClockTest, HandsOutTheReadsThenHoldsTheLastOrTheStartAndNotesTheOverrun)
+{
+    const std::vector<std::uint32_t> reads{1000, 1016};
+    PlaybackClock clock(reads, 990);
+    std::vector<std::uint32_t> handed;
+    for (int read = 0; read < 3; ++read) {
+        handed.push_back(clock.ticks());
+        EXPECT_EQ(clock.overrun(), read == 2) << read;
+    }
+    EXPECT_EQ(handed, (std::vector<std::uint32_t>{1000, 1016, 1016}));
+    // A run with no reads is refused on reading; were one played, its first frame would be empty.
+    const std::vector<std::uint32_t> none;
+    PlaybackClock unclocked(none, 990);
+    EXPECT_EQ(unclocked.ticks(), 990u);
+    EXPECT_TRUE(unclocked.overrun());
 }
 
 }  // namespace
